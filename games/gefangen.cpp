@@ -1,0 +1,6 @@
+#include "games/gefangen.h"
+
+gefangen::gefangen(Programm &programm)
+    : Fenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 9000, 6000)
+{
+}

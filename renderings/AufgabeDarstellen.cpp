@@ -1,0 +1,38 @@
+#include "renderings/AufgabeDarstellen.h"
+
+#include "lists/Form8.h"
+#include "renderings/Darstellung.h"
+#include "trainer/Form1.h"
+#include "trainer/Programm.h"
+#include "ui/Boxen.h"
+
+void AufgabeDarstellen(Programm &p)
+{
+    MODUL1 &m = p.modul;
+    const int typ = m.Uebung;
+    if (typ < 1 || typ > 28)
+        return;
+    Form1 &f = p.form1();
+    Form8 &e = p.form8();
+    Darstellung d{m.Loesungswort, m.Anzeigetext, p.zufall(), {}};
+    if (typ == 22)
+        d.Liste2 = f.Liste2->eintraege();
+    d.ausfuehren(typ);
+    switch (typ) {
+    case 1: f.Bezeichnung1->setFontName(e.AbgedecktSchrift()); break;
+    case 10: f.Bezeichnung1->setFontName(e.WortruinenSchrift()); break;
+    case 12: f.Bezeichnung1->setFontName(e.SpiegelSchrift()); break;
+    case 24: f.Bezeichnung1->setFontName(e.BildwoerterSchrift()); break;
+    case 20:
+        f.Liste2->Clear();
+        f.Bezeichnung2->setCaption(QString());
+        break;
+    case 14:
+        if (d.zuLang)
+            p.boxen().meldung(QStringLiteral("Das Lösungswort ist für diese Übung zu lang!\r"
+                                             "Klicke bitte nochmal auf den Versteckt-Knopf!\r"),
+                              m.Loesungswort);
+        break;
+    default: break;
+    }
+}

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the trainer and runs every test offscreen.
+#   ./test.sh            normal build in build/
+#   ./test.sh --sanitize AddressSanitizer + UndefinedBehaviorSanitizer in build-asan/
+set -eu
+cd "$(dirname "$0")"
+source ./deps.sh
+build=build; extra=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-asan; extra=(-DTIPPOLO_SANITIZE=ON)
+fi
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug "${extra[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

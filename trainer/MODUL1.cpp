@@ -1,0 +1,154 @@
+#include "trainer/MODUL1.h"
+
+#include "lists/Form8.h"
+#include "renderings/AufgabeDarstellen.h"
+#include "renderings/Schreibung.h"
+#include "trainer/Form1.h"
+#include "trainer/Programm.h"
+#include "ui/Boxen.h"
+#include "ui/Twips.h"
+
+#include <QSet>
+
+void MODUL1::Leeren()
+{
+    Loesungswort.clear();
+    Anzeigetext.clear();
+    Eingabe.clear();
+    p.form1().Bezeichnung9->setCaption(QString());
+}
+
+void MODUL1::NaechsteAufgabe()
+{
+    Form1 &f = p.form1();
+    if (Uebung == 0) {
+        Worteingabe();
+        return;
+    }
+    if (f.Liste1->ListCount() == 0 && Uebung > 0)
+        return;
+    if (Loesungswort == Eingabe && !Loesungswort.isEmpty())
+        LoesungZaehlen();
+    if (Loesungswort != Eingabe)
+        return;
+    WortZiehen();
+    f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
+    AufgabeDarstellen(p);
+    f.Bezeichnung1->setCaption(Anzeigetext);
+    f.Bezeichnung2->setCaption(QString());
+    if (Lesemodus == 1)
+        f.Bezeichnung2->setCaption(QStringLiteral("Klicke auf das richtige Wort ..."));
+}
+
+void MODUL1::WortZiehen()
+{
+    Form1 &f = p.form1();
+    Zufall &z = p.zufall();
+    Leeren();
+    const int n = f.Liste1->ListCount();
+    if (n == 0)
+        return;
+    // Every entry has its flag, however the list was edited.
+    if (Benutzt.size() != n)
+        Benutzt = Benutzt.leftJustified(n, QLatin1Char('0'), true);
+    if (!Benutzt.contains(QLatin1Char('0')))
+        Benutzt = QString(n, QLatin1Char('0'));
+    do {
+        Wortindex = z.index(n);
+    } while (Benutzt.at(Wortindex) == QLatin1Char('1'));
+    Benutzt[Wortindex] = QLatin1Char('1');
+    Loesungswort = f.Liste1->List(Wortindex);
+
+    f.Liste2->Clear();
+    if (n < 20) {
+        f.Liste2->addItems(f.Liste1->eintraege());
+        return;
+    }
+    QStringList kandidaten{Loesungswort};
+    QSet<QString> drin{Loesungswort};
+    // Random draws as long as they find new words quickly; a list with few
+    // distinct words is then finished from the words not drawn yet, and
+    // stops when there are none.
+    int fehlversuche = 0;
+    while (kandidaten.size() < 20 && fehlversuche < 400) {
+        const QString w = f.Liste1->List(z.index(n));
+        if (drin.contains(w)) {
+            ++fehlversuche;
+            continue;
+        }
+        drin.insert(w);
+        kandidaten << w;
+    }
+    if (kandidaten.size() < 20) {
+        QStringList rest;
+        QSet<QString> gesehen = drin;
+        for (int i = 0; i < n; ++i) {
+            const QString w = f.Liste1->List(i);
+            if (!gesehen.contains(w)) {
+                gesehen.insert(w);
+                rest << w;
+            }
+        }
+        while (kandidaten.size() < 20 && !rest.isEmpty())
+            kandidaten << rest.takeAt(z.index(static_cast<int>(rest.size())));
+    }
+    f.Liste2->addItems(kandidaten);
+}
+
+void MODUL1::LoesungZaehlen()
+{
+    Form1 &f = p.form1();
+    ++Loesungen;
+    f.Bezeichnung4->setCaption(QString::number(Loesungen));
+    const int menge = Wortmenge < 1 ? 1 : Wortmenge;
+    if (Loesungen % menge != 0)
+        return;
+    p.boxen().meldung(QStringLiteral("Jetzt ist eine Belohnung fällig!"), QStringLiteral("Belohnung"), Knoepfe::OK,
+                      Symbol::Information);
+    const int n = f.Liste1->ListCount();
+    Eingabe = n > 0 ? f.Liste1->List(p.zufall().index(n)) : QString();
+    Twips::setzeLinks(f.Bild9, 3000);
+    f.Bild9->raise();
+}
+
+void MODUL1::Worteingabe()
+{
+    Form1 &f = p.form1();
+    Form8 &einstellungen = p.form8();
+    const int k = f.Liste1->ListCount() + 1;
+    if (k > 1000) {
+        p.boxen().meldung(QStringLiteral("Kein Worteintrag mehr möglich!\r  Bitte eine neue Liste erstellen!"),
+                          QStringLiteral("1000 Wörter"), Knoepfe::OK, Symbol::Information);
+        return;
+    }
+    f.Bezeichnung1->setFontName(einstellungen.Anzeigeschrift());
+    f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(k));
+    f.Bezeichnung2->setFontName(einstellungen.Druckschrift());
+    if (!Eingabe.isEmpty()) {
+        const QString gesucht = Schreibung::gross(Eingabe);
+        for (int i = 0; i < f.Liste1->ListCount(); ++i) {
+            if (Schreibung::gross(f.Liste1->List(i)) == gesucht) {
+                f.Liste1->setListIndex(i);
+                p.boxen().meldung(QStringLiteral("Wort ist schon vorhanden!"), QStringLiteral("Worteingabe"),
+                                  Knoepfe::OK, Symbol::Information);
+                f.Bezeichnung2->setCaption(QString());
+                f.Liste1->setListIndex(0);
+                Leeren();
+                return;
+            }
+        }
+    }
+    if (Eingabe.isEmpty())
+        return;
+    f.Liste1->AddItem(Eingabe);
+    f.Liste1->setListIndex(f.Liste1->ListCount() - 1);
+    Benutzt = QString(f.Liste1->ListCount(), QLatin1Char('0'));
+    f.Bezeichnung2->setCaption(QString());
+    Leeren();
+}
+
+void MODUL1::FehlerZaehlen()
+{
+    ++Fehler;
+    p.form1().Bezeichnung3->setCaption(QString::number(Fehler));
+}

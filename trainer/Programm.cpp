@@ -1,0 +1,114 @@
+#include "trainer/Programm.h"
+
+#include "games/fang.h"
+#include "games/galgen.h"
+#include "games/gefangen.h"
+#include "info/Form7.h"
+#include "info/TPOLABEL.h"
+#include "lists/Form8.h"
+#include "trainer/Form1.h"
+#include "ui/Boxen.h"
+#include "ui/Elemente.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+Programm::Programm(Boxen &boxen, const QString &arbeitsordner)
+    : modul(*this), m_boxen(boxen), m_arbeitsordner(QDir(arbeitsordner).absolutePath())
+{
+    beiEnde = [] { QCoreApplication::exit(0); };
+    Schrift::ersatzEinrichten();
+}
+
+Programm::~Programm()
+{
+    m_aktiv = nullptr;
+    m_reihenfolge.clear();
+    // Game and help windows first: they refer to the main window.
+    m_fang.reset();
+    m_gefangen.reset();
+    m_galgen.reset();
+    m_tpolabel.reset();
+    m_form7.reset();
+    m_form1.reset();
+    m_form8.reset();
+}
+
+QString Programm::datei(const QString &name) const
+{
+    return QDir(m_arbeitsordner).filePath(name);
+}
+
+template <class T> T &Programm::fenster(std::unique_ptr<T> &slot)
+{
+    if (!slot) {
+        slot = std::make_unique<T>(*this);
+        slot->Form_Load();
+    }
+    return *slot;
+}
+
+void Programm::starten(bool zeigen)
+{
+    m_zeigen = zeigen;
+    Form1 &f = form1();
+    if (zeigen)
+        f.zeigen();
+    else
+        aktiviert(&f);
+}
+
+void Programm::beenden()
+{
+    m_beendet = true;
+    for (Fenster *f : {static_cast<Fenster *>(m_fang.get()), static_cast<Fenster *>(m_gefangen.get()),
+                       static_cast<Fenster *>(m_galgen.get()), static_cast<Fenster *>(m_tpolabel.get()),
+                       static_cast<Fenster *>(m_form7.get()), static_cast<Fenster *>(m_form8.get()),
+                       static_cast<Fenster *>(m_form1.get())})
+        if (f)
+            f->hide();
+    if (beiEnde)
+        beiEnde();
+}
+
+Form1 &Programm::form1()
+{
+    if (!m_form1) {
+        m_form1 = std::make_unique<Form1>(*this);
+        m_form1->Form_Load();
+    }
+    return *m_form1;
+}
+
+Form8 &Programm::form8() { return fenster(m_form8); }
+Form7 &Programm::form7() { return fenster(m_form7); }
+TPOLABEL &Programm::tpolabel() { return fenster(m_tpolabel); }
+galgen &Programm::galgenFenster() { return fenster(m_galgen); }
+gefangen &Programm::gefangenFenster() { return fenster(m_gefangen); }
+fang &Programm::fangFenster() { return fenster(m_fang); }
+
+void Programm::aktiviert(Fenster *f)
+{
+    if (!f || f == m_aktiv)
+        return;
+    m_aktiv = f;
+    m_reihenfolge.removeAll(f);
+    m_reihenfolge.append(f);
+    f->Form_Activate();
+}
+
+void Programm::verborgen(Fenster *f)
+{
+    m_reihenfolge.removeAll(f);
+    if (m_aktiv != f)
+        return;
+    m_aktiv = nullptr;
+    // The window shown before it becomes the active one again.
+    for (int i = static_cast<int>(m_reihenfolge.size()) - 1; i >= 0; --i) {
+        Fenster *vorher = m_reihenfolge.at(i);
+        if (vorher->isVisible()) {
+            aktiviert(vorher);
+            return;
+        }
+    }
+}

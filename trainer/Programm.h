@@ -1,0 +1,90 @@
+#pragma once
+
+#include "trainer/MODUL1.h"
+#include "ui/Zufall.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class Boxen;
+class Fenster;
+class Form1;
+class Form7;
+class Form8;
+class TPOLABEL;
+class galgen;
+class gefangen;
+class fang;
+
+/// Everything one run of the trainer has: the shared state of MODUL1, the
+/// boxes, the random generator, the working folder and the seven windows.
+/// Form1 and Form8 are made at start-up, the others on first use; after
+/// that windows are only hidden and shown.
+///
+/// Nothing lives in a global: a test makes a fresh Programm with scripted
+/// boxes, a seeded generator and a temporary working folder.
+class Programm
+{
+public:
+    Programm(Boxen &boxen, const QString &arbeitsordner);
+    ~Programm();
+    Programm(const Programm &) = delete;
+    Programm &operator=(const Programm &) = delete;
+
+    MODUL1 modul;
+
+    Boxen &boxen() { return m_boxen; }
+    Zufall &zufall() { return m_zufall; }
+
+    /// The working folder; every file of the program lives there.
+    QString arbeitsordner() const { return m_arbeitsordner; }
+    /// The full name of a file in the working folder.
+    QString datei(const QString &name) const;
+
+    /// Start-up: creates the main window, runs its Form_Load and shows it.
+    /// With `zeigen` false the windows stay hidden (tests that need no screen).
+    void starten(bool zeigen = true);
+
+    /// Ends the program (after the exit confirmation).
+    void beenden();
+    bool beendet() const { return m_beendet; }
+    /// What ending does besides closing the windows; the program quits the
+    /// event loop with status 0, tests only note it.
+    std::function<void()> beiEnde;
+
+    Form1 &form1();
+    Form8 &form8();
+    Form7 &form7();
+    TPOLABEL &tpolabel();
+    galgen &galgenFenster();
+    gefangen &gefangenFenster();
+    fang &fangFenster();
+    bool hatForm8() const { return static_cast<bool>(m_form8); }
+    bool hatForm7() const { return static_cast<bool>(m_form7); }
+
+    /// The window that is the program's active one (see Fenster).
+    Fenster *aktivesFenster() const { return m_aktiv; }
+    void aktiviert(Fenster *f);
+    void verborgen(Fenster *f);
+
+private:
+    template <class T> T &fenster(std::unique_ptr<T> &slot);
+
+    Boxen &m_boxen;
+    Zufall m_zufall;
+    QString m_arbeitsordner;
+    bool m_beendet = false;
+    bool m_zeigen = true;
+    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<Form8> m_form8;
+    std::unique_ptr<Form7> m_form7;
+    std::unique_ptr<TPOLABEL> m_tpolabel;
+    std::unique_ptr<galgen> m_galgen;
+    std::unique_ptr<gefangen> m_gefangen;
+    std::unique_ptr<fang> m_fang;
+    Fenster *m_aktiv = nullptr;
+    QList<Fenster *> m_reihenfolge;
+};

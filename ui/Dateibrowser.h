@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ui/Liste.h"
+
+#include <QComboBox>
+
+/// The drive box. On this platform the "drives" are the mounted file
+/// systems: the root folder and the home folder first, then the others.
+class Laufwerkliste : public QComboBox
+{
+    Q_OBJECT
+public:
+    Laufwerkliste(QWidget *parent, const QString &name);
+    /// The picked drive (a folder path).
+    QString Drive() const { return currentData().toString(); }
+    /// Picks the drive that holds `pfad`, without raising Change.
+    void setDriveFor(const QString &pfad);
+    /// Picks a drive by its path, raising Change as a user's pick would.
+    void setDrive(const QString &laufwerk);
+    void neuLesen();
+
+Q_SIGNALS:
+    void Change();
+
+private:
+    bool m_still = false;
+};
+
+/// The folder box: the folders from the root down to the current one, then
+/// the current folder's subfolders. Picking one makes it the current folder
+/// and raises Change.
+class Verzeichnisliste : public Liste
+{
+    Q_OBJECT
+public:
+    Verzeichnisliste(QWidget *parent, const QString &name);
+    QString Path() const { return m_pfad; }
+    /// Sets the current folder and raises Change. Returns false (and changes
+    /// nothing) when the folder cannot be read.
+    bool setPath(const QString &pfad);
+
+Q_SIGNALS:
+    void Change();
+
+private:
+    void fuellen();
+    QString m_pfad;
+    QStringList m_pfade;  ///< the folder of each entry
+};
+
+/// The file list: the files of a folder that match a pattern (ignoring
+/// case), sorted alphabetically.
+class Dateiliste : public Liste
+{
+    Q_OBJECT
+public:
+    Dateiliste(QWidget *parent, const QString &name, const QString &muster = QStringLiteral("*.TXT"));
+    QString Path() const { return m_pfad; }
+    void setPath(const QString &pfad);
+    QString Pattern() const { return m_muster; }
+    void setPattern(const QString &muster);
+    /// Reads the folder again.
+    void Refresh();
+
+private:
+    QString m_pfad;
+    QString m_muster;
+};

@@ -1,0 +1,167 @@
+#include "ui/Fenster.h"
+
+#include "trainer/Programm.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+Fenster::Fenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips,
+                 int hoeheTwips)
+    : QWidget(nullptr), m_programm(programm)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setFixedSize(Twips::zuPixel(breiteTwips), Twips::zuPixel(hoeheTwips));
+    m_zeichnung.setSchrift(font());
+}
+
+Fenster::~Fenster()
+{
+    if (m_keyPreview)
+        qApp->removeEventFilter(this);
+}
+
+void Fenster::zeigen()
+{
+    show();
+    raise();
+    activateWindow();
+    m_programm.aktiviert(this);
+}
+
+void Fenster::verbergen()
+{
+    hide();
+}
+
+void Fenster::hideEvent(QHideEvent *ev)
+{
+    QWidget::hideEvent(ev);
+    if (!ev->spontaneous())
+        m_programm.verborgen(this);
+}
+
+void Fenster::closeEvent(QCloseEvent *ev)
+{
+    // Windows are never destroyed while the program runs; closing one by its
+    // frame does what the window's own closing command does.
+    ev->ignore();
+    schliessenAngefragt();
+}
+
+void Fenster::zentrieren(int teiler)
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect r = s->availableGeometry();
+    const QSize rahmen = frameGeometry().size().expandedTo(size());
+    move(r.x() + (r.width() - rahmen.width()) / 2, r.y() + (r.height() - rahmen.height()) / teiler);
+}
+
+void Fenster::setHintergrund(const QColor &farbe)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, farbe);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+QColor Fenster::hintergrund() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void Fenster::Cls()
+{
+    m_zeichnung.Cls();
+    update();
+}
+
+void Fenster::paintEvent(QPaintEvent *ev)
+{
+    QWidget::paintEvent(ev);
+    if (m_zeichnung.inhalt().isEmpty())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    m_zeichnung.malen(p);
+}
+
+int Fenster::keyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Delete: return 46;
+    default: return qtKey;
+    }
+}
+
+void Fenster::setKeyPreview(bool an)
+{
+    if (an == m_keyPreview)
+        return;
+    m_keyPreview = an;
+    if (an)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
+{
+    auto *w = qobject_cast<QWidget *>(ziel);
+    if (!w || w->window() != this)
+        return false;
+    if (ev->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(ev);
+        const int code = keyCode(k->key());
+        Form_KeyDown(code);
+        for (QChar c : k->text())
+            Form_KeyPress(c);
+        return !tasteDurchlassen(code);
+    }
+    if (ev->type() == QEvent::InputMethod) {
+        auto *im = static_cast<QInputMethodEvent *>(ev);
+        for (QChar c : im->commitString())
+            Form_KeyPress(c);
+        return true;
+    }
+    if (ev->type() == QEvent::ShortcutOverride) {
+        // Keys are the window's: no shortcut of an element takes them away.
+        ev->accept();
+        return false;
+    }
+    return false;
+}
+
+bool Fenster::eventFilter(QObject *obj, QEvent *ev)
+{
+    if (m_keyPreview && (ev->type() == QEvent::KeyPress || ev->type() == QEvent::InputMethod ||
+                         ev->type() == QEvent::ShortcutOverride)) {
+        if (tasteVerarbeiten(obj, ev))
+            return true;
+    }
+    return QWidget::eventFilter(obj, ev);
+}
+
+bool Fenster::event(QEvent *ev)
+{
+    if (ev->type() == QEvent::WindowActivate && isVisible())
+        m_programm.aktiviert(this);
+    return QWidget::event(ev);
+}

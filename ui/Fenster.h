@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ui/Zeichnung.h"
+
+#include <QWidget>
+
+class Programm;
+
+/// Base of the program's windows: client area in twips, centring, the
+/// window's own drawing surface, key preview and the activation event.
+///
+/// Key preview: a window that asks for it sees every key typed anywhere in
+/// it first, as Form_KeyDown (key code: 8 Backspace, 13 Enter, 27 Escape,
+/// 37-40 arrows, else the Qt key) and then Form_KeyPress (the character).
+/// Keys it handles do not reach the focused element.
+class Fenster : public QWidget
+{
+    Q_OBJECT
+public:
+    Fenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips);
+    ~Fenster() override;
+
+    Programm &programm() const { return m_programm; }
+
+    /// Runs once when the window is created (after construction).
+    virtual void Form_Load() {}
+    /// Runs each time the window becomes the program's active window.
+    virtual void Form_Activate() {}
+    virtual void Form_KeyDown(int keyCode) { Q_UNUSED(keyCode); }
+    virtual void Form_KeyPress(QChar zeichen) { Q_UNUSED(zeichen); }
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &c) { setWindowTitle(c); }
+
+    /// Shows the window (modeless) and makes it the active window.
+    void zeigen();
+    /// Hides the window; the window shown before it becomes active again.
+    void verbergen();
+
+    /// left = (screen width - window width) / 2, top = (screen height - window height) / teiler.
+    void zentrieren(int teiler = 2);
+
+    void setHintergrund(const QColor &farbe);
+    QColor hintergrund() const;
+
+    /// The window's own drawing surface (text printed straight onto the form).
+    Zeichnung &zeichnung() { return m_zeichnung; }
+    void Cls();
+
+    /// What closing the window by its frame does (default: hide it).
+    virtual void schliessenAngefragt() { verbergen(); }
+
+    /// Translates a Qt key into the key codes above.
+    static int keyCode(int qtKey);
+
+protected:
+    void setKeyPreview(bool an);
+    bool eventFilter(QObject *obj, QEvent *ev) override;
+    bool event(QEvent *ev) override;
+    void paintEvent(QPaintEvent *ev) override;
+    void hideEvent(QHideEvent *ev) override;
+    void closeEvent(QCloseEvent *ev) override;
+
+    /// Whether a key code handled by Form_KeyDown should still reach the
+    /// focused element (default: no).
+    virtual bool tasteDurchlassen(int keyCode) const { Q_UNUSED(keyCode); return false; }
+
+private:
+    bool tasteVerarbeiten(QObject *ziel, QEvent *ev);
+
+    Programm &m_programm;
+    Zeichnung m_zeichnung;
+    bool m_keyPreview = false;
+};

@@ -1,0 +1,381 @@
+#include "ui/Liste.h"
+
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QPalette>
+#include <algorithm>
+
+namespace Sortierung {
+
+QString schluessel(const QString &text)
+{
+    QString k;
+    k.reserve(text.size() + 2);
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case 0x00C4: case 0x00E4: k += QLatin1Char('a'); break; // Ä ä
+        case 0x00D6: case 0x00F6: k += QLatin1Char('o'); break; // Ö ö
+        case 0x00DC: case 0x00FC: k += QLatin1Char('u'); break; // Ü ü
+        case 0x00DF: k += QLatin1String("ss"); break;           // ß
+        default: k += c.toLower(); break;
+        }
+    }
+    return k;
+}
+
+} // namespace Sortierung
+
+// ---------------------------------------------------------------- ListenModell
+
+ListenModell::ListenModell(Liste *liste)
+    : QAbstractListModel(liste), m_liste(liste)
+{
+}
+
+int ListenModell::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_liste->ListCount();
+}
+
+QVariant ListenModell::data(const QModelIndex &index, int role) const
+{
+    const int i = index.row();
+    if (!index.isValid() || i < 0 || i >= m_liste->ListCount())
+        return {};
+    const auto &e = m_liste->m_eintraege[static_cast<size_t>(i)];
+    switch (role) {
+    case Qt::DisplayRole: return e.text;
+    case Qt::BackgroundRole:
+        if (m_liste->m_mehrfach && e.gewaehlt)
+            return QApplication::palette().color(QPalette::Highlight);
+        return {};
+    case Qt::ForegroundRole:
+        if (m_liste->m_mehrfach && e.gewaehlt)
+            return QApplication::palette().color(QPalette::HighlightedText);
+        return {};
+    default: return {};
+    }
+}
+
+// ---------------------------------------------------------------- Liste
+
+Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
+    : QObject(parent), m_sortiert(sortiert), m_sichtbar(sichtbar)
+{
+    setObjectName(name);
+    if (!sichtbar || !parent)
+        return;
+    m_modell = new ListenModell(this);
+    m_view = new QListView(parent);
+    m_view->setObjectName(name);
+    m_view->setModel(m_modell);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setUniformItemSizes(true);
+    m_schrift = m_view->font();
+    m_fontName = m_schrift.family();
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &neu) {
+                if (m_abgleich || m_mehrfach || !neu.isValid())
+                    return;
+                geklickt(neu.row());
+            });
+    connect(m_view, &QListView::pressed, this, [this](const QModelIndex &i) {
+        if (m_abgleich || !i.isValid())
+            return;
+        if (m_mehrfach) {
+            geklickt(i.row());
+            return;
+        }
+        // A press on the entry that is already selected still counts as a click.
+        if (i.row() == m_index && !m_view->property("soebenGewaehlt").toBool())
+            geklickt(i.row());
+        m_view->setProperty("soebenGewaehlt", false);
+    });
+}
+
+Liste::~Liste() = default;
+
+int Liste::einfuegePosition(const QString &schluessel) const
+{
+    if (!m_sortiert)
+        return ListCount();
+    auto it = std::upper_bound(m_eintraege.begin(), m_eintraege.end(), schluessel,
+                               [](const QString &k, const Eintrag &e) { return k < e.schluessel; });
+    return static_cast<int>(it - m_eintraege.begin());
+}
+
+void Liste::AddItem(const QString &text)
+{
+    Eintrag e{text, m_sortiert ? Sortierung::schluessel(text) : QString(), false};
+    const int pos = einfuegePosition(e.schluessel);
+    if (m_modell)
+        m_modell->beginInsertRows(QModelIndex(), pos, pos);
+    m_eintraege.insert(m_eintraege.begin() + pos, std::move(e));
+    if (m_index >= pos)
+        ++m_index;
+    if (m_modell)
+        m_modell->endInsertRows();
+    ansichtAbgleichen();
+}
+
+void Liste::addItems(const QStringList &texte)
+{
+    if (texte.isEmpty())
+        return;
+    if (m_modell)
+        m_modell->beginResetModel();
+    m_eintraege.reserve(m_eintraege.size() + static_cast<size_t>(texte.size()));
+    for (const QString &t : texte)
+        m_eintraege.push_back(Eintrag{t, m_sortiert ? Sortierung::schluessel(t) : QString(), false});
+    if (m_sortiert) {
+        // The selected entry is carried through the sort by its flag.
+        const bool hatAuswahl = m_index >= 0 && !m_mehrfach;
+        if (hatAuswahl)
+            m_eintraege[static_cast<size_t>(m_index)].gewaehlt = true;
+        std::stable_sort(m_eintraege.begin(), m_eintraege.end(),
+                         [](const Eintrag &a, const Eintrag &b) { return a.schluessel < b.schluessel; });
+        if (hatAuswahl) {
+            for (size_t i = 0; i < m_eintraege.size(); ++i)
+                if (m_eintraege[i].gewaehlt) {
+                    m_eintraege[i].gewaehlt = false;
+                    m_index = static_cast<int>(i);
+                    break;
+                }
+        }
+    }
+    if (m_modell)
+        m_modell->endResetModel();
+    ansichtAbgleichen();
+}
+
+void Liste::RemoveItem(int index)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    if (m_modell)
+        m_modell->beginRemoveRows(QModelIndex(), index, index);
+    m_eintraege.erase(m_eintraege.begin() + index);
+    if (m_index == index)
+        m_index = -1;
+    else if (m_index > index)
+        --m_index;
+    if (m_modell)
+        m_modell->endRemoveRows();
+    ansichtAbgleichen();
+}
+
+void Liste::Clear()
+{
+    if (m_modell)
+        m_modell->beginResetModel();
+    m_eintraege.clear();
+    m_index = -1;
+    if (m_modell)
+        m_modell->endResetModel();
+    ansichtAbgleichen();
+}
+
+QString Liste::List(int index) const
+{
+    if (index < 0 || index >= ListCount())
+        return QString();
+    return m_eintraege[static_cast<size_t>(index)].text;
+}
+
+QStringList Liste::eintraege() const
+{
+    QStringList l;
+    l.reserve(ListCount());
+    for (const auto &e : m_eintraege)
+        l << e.text;
+    return l;
+}
+
+void Liste::setListIndex(int index)
+{
+    if (index < -1 || index >= ListCount())
+        return;
+    m_index = index;
+    ansichtAbgleichen();
+    if (index >= 0)
+        Q_EMIT Click();
+}
+
+void Liste::geklickt(int zeile)
+{
+    if (zeile < 0 || zeile >= ListCount())
+        return;
+    if (m_mehrfach) {
+        auto &e = m_eintraege[static_cast<size_t>(zeile)];
+        e.gewaehlt = !e.gewaehlt;
+        if (m_modell)
+            Q_EMIT m_modell->dataChanged(m_modell->index(zeile), m_modell->index(zeile));
+    } else if (m_view) {
+        m_view->setProperty("soebenGewaehlt", true);
+    }
+    m_index = zeile;
+    Q_EMIT Click();
+}
+
+QString Liste::Text() const
+{
+    return List(m_index);
+}
+
+void Liste::setMehrfachauswahl(bool an)
+{
+    m_mehrfach = an;
+    if (m_view)
+        m_view->setSelectionMode(an ? QAbstractItemView::NoSelection : QAbstractItemView::SingleSelection);
+}
+
+bool Liste::Selected(int index) const
+{
+    if (index < 0 || index >= ListCount())
+        return false;
+    if (!m_mehrfach)
+        return index == m_index;
+    return m_eintraege[static_cast<size_t>(index)].gewaehlt;
+}
+
+void Liste::setSelected(int index, bool an)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    if (!m_mehrfach) {
+        m_index = an ? index : (m_index == index ? -1 : m_index);
+        ansichtAbgleichen();
+        return;
+    }
+    m_eintraege[static_cast<size_t>(index)].gewaehlt = an;
+    if (m_modell)
+        Q_EMIT m_modell->dataChanged(m_modell->index(index), m_modell->index(index));
+}
+
+int Liste::SelCount() const
+{
+    if (!m_mehrfach)
+        return m_index >= 0 ? 1 : 0;
+    return static_cast<int>(std::count_if(m_eintraege.begin(), m_eintraege.end(),
+                                          [](const Eintrag &e) { return e.gewaehlt; }));
+}
+
+void Liste::setSpalten(int spalten)
+{
+    m_spalten = std::max(1, spalten);
+    if (!m_view)
+        return;
+    if (m_spalten > 1) {
+        m_view->setFlow(QListView::TopToBottom);
+        m_view->setWrapping(true);
+        m_view->setResizeMode(QListView::Adjust);
+        m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    ansichtAbgleichen();
+}
+
+void Liste::ansichtAbgleichen()
+{
+    if (!m_view)
+        return;
+    m_abgleich = true;
+    if (m_spalten > 1) {
+        const int zeilen = std::max(1, (ListCount() + m_spalten - 1) / m_spalten);
+        const QSize platz = m_view->viewport()->size();
+        m_view->setGridSize(QSize(std::max(1, platz.width() / m_spalten), std::max(1, platz.height() / zeilen)));
+    }
+    if (!m_mehrfach) {
+        if (m_index >= 0) {
+            const QModelIndex i = m_modell->index(m_index);
+            m_view->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+            m_view->scrollTo(i);
+        } else {
+            m_view->selectionModel()->clearSelection();
+            m_view->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        }
+    }
+    m_abgleich = false;
+}
+
+void Liste::setVisible(bool sichtbar)
+{
+    m_sichtbar = sichtbar;
+    if (m_view)
+        m_view->setVisible(sichtbar);
+}
+
+bool Liste::isVisible() const
+{
+    return m_view ? !m_view->isHidden() : false;
+}
+
+void Liste::setFocus()
+{
+    if (m_view)
+        m_view->setFocus();
+}
+
+void Liste::setTwips(int links, int oben, int breite, int hoehe)
+{
+    if (m_view) {
+        Twips::setzen(m_view, links, oben, breite, hoehe);
+        ansichtAbgleichen();
+    }
+}
+
+void Liste::setHoehe(int h)
+{
+    if (m_view) {
+        Twips::setzeHoehe(m_view, h);
+        ansichtAbgleichen();
+    }
+}
+
+int Liste::hoehe() const
+{
+    return m_view ? Twips::hoehe(m_view) : 0;
+}
+
+void Liste::schriftSetzen()
+{
+    if (m_view) {
+        m_view->setFont(m_schrift);
+        ansichtAbgleichen();
+    }
+}
+
+void Liste::setFontName(const QString &name)
+{
+    m_fontName = name;
+    m_schrift.setFamily(name);
+    m_schrift.setFamilies({name});
+    schriftSetzen();
+}
+
+void Liste::setFontSize(double punkte)
+{
+    m_schrift.setPointSizeF(punkte);
+    schriftSetzen();
+}
+
+void Liste::setFontBold(bool fett)
+{
+    m_schrift.setBold(fett);
+    schriftSetzen();
+}
+
+void Liste::setFarben(const QColor &vorne, const QColor &hinten)
+{
+    if (!m_view)
+        return;
+    QPalette pal = m_view->palette();
+    if (vorne.isValid())
+        pal.setColor(QPalette::Text, vorne);
+    if (hinten.isValid())
+        pal.setColor(QPalette::Base, hinten);
+    m_view->setPalette(pal);
+}

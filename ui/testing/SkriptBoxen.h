@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/Boxen.h"
+
+#include <QList>
+#include <QStringList>
+
+/// One box as the program showed it.
+struct BoxEintrag
+{
+    bool eingabe = false;       ///< input box (true) or message box (false)
+    QString text;               ///< message text or input prompt
+    QString titel;
+    Knoepfe knoepfe = Knoepfe::OK;
+    Symbol symbol = Symbol::Keins;
+    Antwort standard = Antwort::OK;
+    QString vorgabe;            ///< preset text of an input box
+};
+
+/// Test double of the boxes: records every box and answers from a queue.
+/// Any box without a queued answer fails the running test at once and
+/// answers OK / No / cancel, so no test ever hangs. A test that is not about
+/// the OK boxes can let them pass with setStreng(false).
+class SkriptBoxen : public Boxen
+{
+public:
+    Antwort meldung(const QString &text, const QString &titel, Knoepfe knoepfe, Symbol symbol,
+                    Antwort standard) override;
+    QString eingabe(const QString &prompt, const QString &titel, const QString &vorgabe) override;
+
+    /// Queue the answer to the next Yes/No (or OK) box.
+    void antworte(Antwort a) { m_antworten.append(a); }
+    void ja() { antworte(Antwort::Ja); }
+    void nein() { antworte(Antwort::Nein); }
+    /// Queue the answer to the next input box (empty text = cancelled).
+    void tippe(const QString &text) { m_texte.append(text); }
+
+    /// Queue the answer OK to the next box.
+    void ok() { antworte(Antwort::OK); }
+    /// Strict (the default): every box needs a queued answer. Not strict:
+    /// boxes with only an OK button are answered OK by themselves.
+    void setStreng(bool streng) { m_streng = streng; }
+
+    const QList<BoxEintrag> &protokoll() const { return m_protokoll; }
+    int anzahl() const { return static_cast<int>(m_protokoll.size()); }
+    const BoxEintrag &letzte() const { return m_protokoll.last(); }
+    void leeren() { m_protokoll.clear(); }
+    int offeneAntworten() const { return static_cast<int>(m_antworten.size() + m_texte.size()); }
+
+private:
+    QList<BoxEintrag> m_protokoll;
+    QList<Antwort> m_antworten;
+    QStringList m_texte;
+    bool m_streng = true;
+};
