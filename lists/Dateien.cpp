@@ -1,0 +1,182 @@
+#include "lists/Dateien.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace Dateien {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F. The five bytes Windows leaves unassigned
+// map to the C1 control characters of the same number, so every byte
+// survives a round trip.
+const char16_t kObereHaelfte[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool byteFuer(char16_t u, char &b)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        b = static_cast<char>(u);
+        return true;
+    }
+    for (int i = 0; i < 32; ++i)
+        if (kObereHaelfte[i] == u) {
+            b = static_cast<char>(0x80 + i);
+            return true;
+        }
+    return false;
+}
+
+bool hatNichtAscii(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString dekodieren(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF") || hatNichtAscii(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QString text = utf8.decode(bytes);
+        if (!utf8.hasError()) {
+            text.replace(QChar(0), QLatin1Char(' '));
+            return text;
+        }
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *ziel = text.data();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *ziel++ = b == 0 ? QChar(u' ') : b >= 0x80 && b < 0xA0 ? QChar(kObereHaelfte[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+bool kodieren(const QString &text, QByteArray &bytes, QChar *nichtKodierbar)
+{
+    bytes.clear();
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        char b;
+        if (!byteFuer(c.unicode(), b)) {
+            if (nichtKodierbar)
+                *nichtKodierbar = c;
+            return false;
+        }
+        bytes.append(b);
+    }
+    return true;
+}
+
+bool kodierbar(const QString &text)
+{
+    char b;
+    for (QChar c : text)
+        if (!byteFuer(c.unicode(), b))
+            return false;
+    return true;
+}
+
+static bool leer(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+QString Feldleser::naechstes()
+{
+    const qsizetype n = m_text.size();
+    auto feldende = [&](qsizetype i) {
+        // Consumes the delimiter at i (comma, CR, LF or CR LF).
+        if (i >= n)
+            return n;
+        if (m_text.at(i) == QLatin1Char('\r') && i + 1 < n && m_text.at(i + 1) == QLatin1Char('\n'))
+            return i + 2;
+        return i + 1;
+    };
+    auto istTrenner = [&](qsizetype i) {
+        const QChar c = m_text.at(i);
+        return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    };
+    qsizetype i = m_pos;
+    while (i < n && leer(m_text.at(i)))
+        ++i;
+    QString feld;
+    if (i < n && m_text.at(i) == QLatin1Char('"')) {
+        const qsizetype zu = m_text.indexOf(QLatin1Char('"'), i + 1);
+        const qsizetype ende = zu < 0 ? n : zu;
+        feld = m_text.mid(i + 1, ende - i - 1);
+        i = zu < 0 ? n : zu + 1;
+        while (i < n && !istTrenner(i))
+            ++i;
+    } else {
+        const qsizetype start = i;
+        while (i < n && !istTrenner(i))
+            ++i;
+        qsizetype e = i;
+        while (e > start && leer(m_text.at(e - 1)))
+            --e;
+        feld = m_text.mid(start, e - start);
+    }
+    m_pos = feldende(i);
+    return feld;
+}
+
+QStringList felder(const QString &text)
+{
+    QStringList l;
+    Feldleser leser(text);
+    while (leser.weitere()) {
+        QString f = leser.naechstes();
+        if (!f.isEmpty())
+            l << f;
+    }
+    return l;
+}
+
+bool lesen(const QString &pfad, QByteArray &bytes)
+{
+    bytes.clear();
+    if (QFileInfo(pfad).isDir())
+        return false;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    bytes = f.readAll();
+    return f.error() == QFileDevice::NoError;
+}
+
+bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler)
+{
+    QByteArray inhalt;
+    for (const QString &z : zeilen) {
+        QByteArray b;
+        if (!kodieren(z, b)) {
+            if (fehler)
+                *fehler = QStringLiteral("Das Wort \"%1\" enthält ein Zeichen, das in der Datei nicht "
+                                         "gespeichert werden kann.")
+                              .arg(z);
+            return false;
+        }
+        inhalt += b;
+        inhalt += "\r\n";
+    }
+    const QString name = QFileInfo(pfad).fileName();
+    QSaveFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size() || !f.commit()) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2")
+                          .arg(name, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace Dateien
