@@ -157,23 +157,24 @@ void Form1::aufbauen()
     Bezeichnung9->setAlignment(Qt::AlignCenter);
     Bezeichnung9->setFarben(Qt::red, Qt::white);
     Bezeichnung9->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Twips::setzen(Bezeichnung9, 2880, 5175, 555, 495);
-    Bild15 = symbol("Bild15", "hinweis", 3540);
-    Bild11 = symbol("Bild11", "loesung", 4200);
+    Twips::setzen(Bezeichnung9, 2760, 5175, 555, 495);
+    Bild15 = symbol("Bild15", "hinweis", 3420);
+    Bild11 = symbol("Bild11", "loesung", 4470);
     Bezeichnung6 = new Bezeichnung(this, QStringLiteral("Bezeichnung6"), QStringLiteral("Buchstabe             Wort "));
     Bezeichnung6->setSchrift(QStringLiteral("MS Sans Serif"), 8);
-    Twips::setzen(Bezeichnung6, 3420, 5700, 1500, 240);
-    Bild17 = symbol("Bild17", "schrift", 5280);
+    Bezeichnung6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Twips::setzen(Bezeichnung6, 3300, 5700, 1800, 240);
+    Bild17 = symbol("Bild17", "schrift", 5520);
     Bezeichnung10 = new Bezeichnung(this, QStringLiteral("Bezeichnung10"), QStringLiteral("Druckschrift"));
     Bezeichnung10->setSchrift(QStringLiteral("MS Sans Serif"), 8);
     Bezeichnung10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Twips::setzen(Bezeichnung10, 4965, 5700, 1125, 240);
-    Bild13 = symbol("Bild13", "ampel", 6720);
+    Twips::setzen(Bezeichnung10, 5205, 5700, 1125, 240);
+    Bild13 = symbol("Bild13", "ampel", 6870);
     Bezeichnung8 = new Bezeichnung(this, QStringLiteral("Bezeichnung8"), QStringLiteral("Aufgabe"));
     Bezeichnung8->setSchrift(QStringLiteral("MS Sans Serif"), 9.75, true);
     Bezeichnung8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Bezeichnung8->setFarben(QColor(128, 0, 0));
-    Twips::setzen(Bezeichnung8, 6180, 5700, 1575, 285);
+    Twips::setzen(Bezeichnung8, 6360, 5700, 1515, 285);
 
     // Reward panel, out of view at the right until a reward falls due.
     Bild9 = new Bild(this, QStringLiteral("Bild9"));

@@ -13,9 +13,16 @@
 #include <QCoreApplication>
 #include <QDir>
 
+static void ressourcenLaden()
+{
+    // The pictures live in the static library; make sure they are registered.
+    Q_INIT_RESOURCE(tippolo);
+}
+
 Programm::Programm(Boxen &boxen, const QString &arbeitsordner)
     : modul(*this), m_boxen(boxen), m_arbeitsordner(QDir(arbeitsordner).absolutePath())
 {
+    ressourcenLaden();
     beiEnde = [] { QCoreApplication::exit(0); };
     Schrift::ersatzEinrichten();
 }

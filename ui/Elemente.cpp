@@ -30,7 +30,7 @@ void ersatzEinrichten()
     };
     ersetzen(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     ersetzen(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-    ersetzen(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    ersetzen(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     ersetzen(QStringLiteral("Lateinaus"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 
