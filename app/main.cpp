@@ -4,12 +4,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tippolo"));
+    QApplication::setDesktopFileName(QStringLiteral("de.tippolo.Tippolo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
+
+    // Qt's own dialogs (print dialog, standard buttons) speak German too.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
 
     QtBoxen boxen;
     Programm programm(boxen, QDir::currentPath());
