@@ -1,0 +1,169 @@
+// Benchmarks of the trainer's hot paths, run offscreen. Prints one table.
+#include "lists/Dateien.h"
+#include "renderings/Darstellung.h"
+#include "trainer/Form1.h"
+#include "trainer/Programm.h"
+#include "ui/Boxen.h"
+#include "ui/Dateibrowser.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+/// Boxes that answer at once: OK, Yes, and an empty input.
+class StilleBoxen : public Boxen
+{
+public:
+    Antwort meldung(const QString &, const QString &, Knoepfe k, Symbol, Antwort) override
+    {
+        return k == Knoepfe::OK ? Antwort::OK : Antwort::Ja;
+    }
+    QString eingabe(const QString &, const QString &, const QString &) override { return QString(); }
+};
+
+QStringList deutscheWoerter(int n, Zufall &z)
+{
+    static const char *const silben[] = {"ba", "be", "bä", "schu", "schö", "stra", "ße", "ung", "ter", "ke",
+                                         "lin", "mäu", "se", "ho", "für", "gel", "ün", "dra", "chen", "ei",
+                                         "sto", "pf", "au", "zel", "kö", "nig", "wa", "ld", "rü", "be"};
+    QStringList l;
+    l.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        QString w;
+        const int k = 2 + z.index(3);
+        for (int s = 0; s < k; ++s)
+            w += QString::fromUtf8(silben[z.index(30)]);
+        if (z.rnd() < 0.4)
+            w[0] = w[0].toUpper();
+        l << w;
+    }
+    return l;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double messen(int laeufe, const std::function<void()> &vorher, const std::function<void()> &was)
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < laeufe; ++i) {
+        if (vorher)
+            vorher();
+        QElapsedTimer t;
+        t.start();
+        was();
+        zeiten.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return median(zeiten);
+}
+
+void zeile(const char *was, double wert, const char *einheit, const QString &ziel, const QString &bemerkung = {})
+{
+    const QString text = QString::fromUtf8(was).leftJustified(44);
+    std::printf("| %s | %12.3f %-3s | %-14s | %s\n", qPrintable(text), wert, einheit, qPrintable(ziel),
+                qPrintable(bemerkung));
+}
+
+/// Loads a list file the way the trainer does and shows the first word.
+void laden(Programm &p, const QString &pfad)
+{
+    Form1 &f = p.form1();
+    f.Datei1->setPath(QFileInfo(pfad).absolutePath());
+    const int i = f.Datei1->eintraege().indexOf(QFileInfo(pfad).fileName());
+    f.Datei1->setListIndex(i);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir ordner;
+    StilleBoxen boxen;
+    Programm p(boxen, ordner.path());
+    p.zufall().setFesterSeed(1);
+    p.starten(false);
+    Form1 &f = p.form1();
+    MODUL1 &m = p.modul;
+
+    std::printf("| %-44s | %16s | %-14s | %s\n", "Messung (Median)", "Wert", "Ziel", "Bemerkung");
+    std::printf("|%s|%s|%s|%s\n", QByteArray(46, '-').constData(), QByteArray(18, '-').constData(),
+                QByteArray(16, '-').constData(), QByteArray(20, '-').constData());
+
+    // ---- list loading
+    Zufall z;
+    z.seed(99);
+    for (int n : {1000, 100000, 1000000}) {
+        const QStringList woerter = deutscheWoerter(n, z);
+        const QString pfad = ordner.filePath(QStringLiteral("LISTE%1.TXT").arg(n));
+        Dateien::zeilenSchreiben(pfad, woerter);
+        const double ms = messen(n >= 1000000 ? 3 : 5, nullptr, [&] { laden(p, pfad); });
+        const QString ziel = n == 100000 ? QStringLiteral("< 150 ms") : n == 1000000 ? QStringLiteral("< 2000 ms") : QString();
+        zeile(qPrintable(QStringLiteral("Liste laden, %1 Wörter").arg(n)), ms, "ms", ziel,
+              QStringLiteral("%1 µs/Wort, %2 Einträge").arg(ms * 1000.0 / n, 0, 'f', 3).arg(f.Liste1->ListCount()));
+    }
+
+    // ---- a full pass of WortZiehen
+    {
+        const QString pfad = ordner.filePath(QStringLiteral("LISTE100000.TXT"));
+        laden(p, pfad);
+        const int n = f.Liste1->ListCount();
+        const double ms = messen(3, [&] { m.Benutzt = QString(n, QLatin1Char('0')); }, [&] {
+            for (int i = 0; i < n; ++i)
+                m.WortZiehen();
+        });
+        zeile("WortZiehen, ganzer Durchgang 100000", ms, "ms", QStringLiteral("< 1000 ms"),
+              QStringLiteral("%1 µs/Zug").arg(ms * 1000.0 / n, 0, 'f', 3));
+    }
+
+    // ---- a typed letter checked and shown
+    {
+        f.Liste1->Clear();
+        f.Liste1->addItems(QStringList(50, QStringLiteral("Donaudampfschifffahrtsgesellschaft")));
+        m.Benutzt = QString(50, QLatin1Char('0'));
+        f.Befehl21_Click();
+        std::vector<double> proTaste;
+        for (int runde = 0; runde < 200; ++runde) {
+            m.Leeren();
+            m.NaechsteAufgabe();
+            const QString wort = m.Loesungswort;
+            for (int i = 0; i + 1 < wort.size(); ++i) {
+                QKeyEvent ev(QEvent::KeyPress, 0, Qt::NoModifier, QString(wort.at(i)));
+                QElapsedTimer t;
+                t.start();
+                QApplication::sendEvent(f.Bezeichnung2, &ev);
+                proTaste.push_back(t.nsecsElapsed() / 1e6);
+            }
+        }
+        std::sort(proTaste.begin(), proTaste.end());
+        zeile("Taste geprüft und gezeigt, 99. Perzentil", proTaste[proTaste.size() * 99 / 100], "ms",
+              QStringLiteral("< 1 ms"), QStringLiteral("Median %1 ms").arg(median(proTaste), 0, 'f', 4));
+    }
+
+    // ---- all 28 renderings
+    {
+        const QStringList woerter = deutscheWoerter(100000, z);
+        const QStringList kandidaten = woerter.mid(0, 20);
+        const double ms = messen(3, nullptr, [&] {
+            for (int typ = 1; typ <= 28; ++typ)
+                for (const QString &w : woerter)
+                    darstellen(typ, w, z, kandidaten);
+        });
+        zeile("28 Darstellungen über 100000 Wörter", ms, "ms", QString(),
+              QStringLiteral("%1 µs/Darstellung").arg(ms * 1000.0 / (28.0 * woerter.size()), 0, 'f', 3));
+    }
+    return 0;
+}
