@@ -1,34 +1,98 @@
 #include "renderings/Darstellung.h"
 
-// Not built yet: these types show nothing.
+#include "renderings/Schreibung.h"
+#include "ui/Zufall.h"
+
+// The letter classes. Membership is exact: a character belongs to a class
+// when it occurs in the class string.
+
+namespace {
+
+const QString kVokaleMitUmlauten = QStringLiteral("AÄEIOÖUÜaäeioöuü");
+const QString kVokale = QStringLiteral("AEIOUaeiou");
+const QString kUmlaute = QStringLiteral("ÄÖÜäöü");
+const QString kMitlaute = QStringLiteral("BCDFGHJKLMNPQRSTVWXYZbcdfghjklmnpqrsßtvwxyz");
+const QString kGrosseVokale = QStringLiteral("AEIOUÄÖÜ");
+const QString kKleineVokale = QStringLiteral("aeiouäöü");
+const QString kZiehvokale = QStringLiteral("AEIOU");
+const QString kGrosseMitlaute = QStringLiteral("BCDFGHJKLMNPQRSTVWXYZ");
+const QString kGrosserCode = QStringLiteral("ZBCDFGHJKLMNPQRSTVWXY");
+const QString kKleineMitlaute = QStringLiteral("bcdfghjklmnpqrstvwxyz");
+const QString kKleinerCode = QStringLiteral("zbcdfghjklmnpqrstvwxyz");
+
+const QString kPunkt = QStringLiteral(" . ");
+const QString kStrich = QStringLiteral("_ ");
+
+} // namespace
 
 void Darstellung::Selbstlaute()
 {
     Anzeigetext.clear();
+    for (const QChar c : Loesungswort) {
+        if (kVokaleMitUmlauten.contains(c))
+            Anzeigetext += c;
+        else
+            Anzeigetext += kPunkt;
+    }
 }
 
 void Darstellung::Mitlaute()
 {
     Anzeigetext.clear();
+    for (const QChar c : Loesungswort) {
+        if (!kVokaleMitUmlauten.contains(c))
+            Anzeigetext += c;
+        else
+            Anzeigetext += kPunkt;
+    }
 }
 
 void Darstellung::Morsewort()
 {
     Anzeigetext.clear();
+    for (const QChar c : Loesungswort)
+        Anzeigetext += kVokaleMitUmlauten.contains(c) ? kStrich : kPunkt;
 }
 
 void Darstellung::MSULaute()
 {
-    Anzeigetext.clear();
+    Anzeigetext = Loesungswort;
+    for (QChar &c : Anzeigetext) {
+        if (kVokale.contains(c))
+            c = QLatin1Char('S');
+        else if (kUmlaute.contains(c))
+            c = QLatin1Char('U');
+        else if (kMitlaute.contains(c))
+            c = QLatin1Char('M');
+    }
 }
 
 void Darstellung::Chinesen()
 {
-    Anzeigetext.clear();
+    Anzeigetext = Loesungswort;
+    // One draw per word, also when the word has no vowel at all.
+    int k = static_cast<int>(zufall.rnd() * 5);
+    if (k > 4)
+        k = 4;
+    const QChar gross = kZiehvokale.at(k);
+    const QChar klein = Schreibung::klein(gross);
+    for (QChar &c : Anzeigetext) {
+        if (kGrosseVokale.contains(c))
+            c = gross;
+        if (kKleineVokale.contains(c))
+            c = klein;
+    }
 }
 
 void Darstellung::Geheim()
 {
-    Anzeigetext.clear();
+    Anzeigetext = Loesungswort;
+    for (QChar &c : Anzeigetext) {
+        int p = kGrosseMitlaute.indexOf(c);
+        if (p >= 0)
+            c = kGrosserCode.at(p);
+        p = kKleineMitlaute.indexOf(c);
+        if (p >= 0)
+            c = kKleinerCode.at(p);
+    }
 }
-

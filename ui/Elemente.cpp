@@ -3,6 +3,7 @@
 #include "ui/Twips.h"
 
 #include <QFontDatabase>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -102,8 +103,12 @@ QColor Bezeichnung::BackColor() const
 void Bezeichnung::mouseReleaseEvent(QMouseEvent *e)
 {
     QLabel::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        // A label that handles its click keeps it from the picture box it lies on.
+        if (isSignalConnected(QMetaMethod::fromSignal(&Bezeichnung::Click)))
+            e->accept();
         Q_EMIT Click();
+    }
 }
 
 // ---------------------------------------------------------------- Knopf
