@@ -68,23 +68,23 @@ void fang::aufbauen()
     Bezeichnung1 = new Bezeichnung(this, QStringLiteral("Bezeichnung1"), QStringLiteral("schnell"));
     Bezeichnung1->setFont(klein);
     Bezeichnung1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Twips::setzen(Bezeichnung1, 240, leisteOben, 900, 300);
+    Twips::setzen(Bezeichnung1, 120, leisteOben, 960, 300);
     HBildlauf1 = new Bildlauf(this, QStringLiteral("HBildlauf1"));
     HBildlauf1->setMinimum(1);
     HBildlauf1->setMaximum(15);
     HBildlauf1->setSingleStep(1);
     HBildlauf1->setPageStep(5);
     HBildlauf1->setValue(10);
-    Twips::setzen(HBildlauf1, 1200, leisteOben, 2400, 300);
+    Twips::setzen(HBildlauf1, 1140, leisteOben, 2400, 300);
     Bezeichnung2 = new Bezeichnung(this, QStringLiteral("Bezeichnung2"), QStringLiteral("langsam"));
     Bezeichnung2->setFont(klein);
-    Twips::setzen(Bezeichnung2, 3660, leisteOben, 900, 300);
+    Twips::setzen(Bezeichnung2, 3600, leisteOben, 1080, 300);
     Bezeichnung9 = new Bezeichnung(this, QStringLiteral("Bezeichnung9"), QStringLiteral("10"));
     Bezeichnung9->setFont(klein);
     Bezeichnung9->setAlignment(Qt::AlignCenter);
     Bezeichnung9->setFarben(Qt::black, Qt::white);
     Bezeichnung9->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Twips::setzen(Bezeichnung9, 4560, leisteOben, 420, 300);
+    Twips::setzen(Bezeichnung9, 4740, leisteOben, 420, 300);
 
     Bezeichnung6 = new Bezeichnung(this, QStringLiteral("Bezeichnung6"), QStringLiteral("0"));
     Bezeichnung6->setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 12, true));

@@ -19,7 +19,7 @@ const QString kDatei = QStringLiteral("BESTHANG.LST");
 } // namespace
 
 galgen::galgen(Programm &programm)
-    : Fenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9000, 6480)
+    : Fenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9600, 6480)
 {
     aufbauen();
     connect(Liste1, &Liste::Click, this, &galgen::Liste1_Click);
@@ -41,7 +41,7 @@ void galgen::aufbauen()
     Liste1->setFontSize(13.5);
     Liste1->setFontBold(true);
     Liste1->setFarben(Qt::black, kSilber);
-    Liste1->setTwips(240, 240, 8520, 900);
+    Liste1->setTwips(240, 240, 9120, 900);
     Liste1->setSpalten(15);
 
     // The gallows: post, beam and brace stand on the left, the rope hangs
@@ -78,25 +78,25 @@ void galgen::aufbauen()
     Bezeichnung1->setSchrift(QStringLiteral("Courier New"), 20, true);
     Bezeichnung1->setAlignment(Qt::AlignCenter);
     Bezeichnung1->setWordWrap(true);
-    Twips::setzen(Bezeichnung1, 3960, 1440, 4800, 1320);
+    Twips::setzen(Bezeichnung1, 3840, 1440, 5520, 1320);
 
     Bezeichnung2 = new Bezeichnung(this, QStringLiteral("Bezeichnung2"));
     Bezeichnung2->setSchrift(QStringLiteral("Arial"), 16, true);
     Bezeichnung2->setFarben(QColor(128, 0, 0));
     Bezeichnung2->setAlignment(Qt::AlignCenter);
-    Twips::setzen(Bezeichnung2, 3960, 2820, 4800, 480);
+    Twips::setzen(Bezeichnung2, 3840, 2820, 5520, 480);
 
     Liste2 = new Liste(this, QStringLiteral("Liste2"));
     Liste2->setFontName(QStringLiteral("Courier New"));
     Liste2->setFontSize(10);
     Liste2->setFontBold(true);
     Liste2->setFarben(Qt::black, QColor(0, 255, 255));
-    Liste2->setTwips(4320, 3360, 3120, 2640);
+    Liste2->setTwips(4560, 3360, 3120, 2640);
     Liste2->setVisible(false);
 
     Befehl1 = new Knopf(this, QStringLiteral("Befehl1"), QStringLiteral(" E N D E"));
     Befehl1->setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 9.75, true));
-    Twips::setzen(Befehl1, 7560, 5640, 1200, 480);
+    Twips::setzen(Befehl1, 8160, 5640, 1200, 480);
 
     FigurVerbergen();
 }
@@ -214,7 +214,11 @@ void galgen::SpielBeenden()
     Liste2->setVisible(false);
     Liste2->Clear();
     verbergen();
-    programm().form1().zeigen();
+    // The misses of the game are the trainer's wrong letters from now on;
+    // the counter in the main window shows them.
+    Form1 &f = programm().form1();
+    f.Bezeichnung3->setCaption(QString::number(programm().modul.Fehler));
+    f.zeigen();
     programm().modul.Leeren();
     programm().modul.NaechsteAufgabe();
 }

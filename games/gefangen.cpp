@@ -14,7 +14,7 @@ const QString kWunschboxLeer = QStringLiteral(" ? ? ?");
 } // namespace
 
 gefangen::gefangen(Programm &programm)
-    : Fenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 8040, 6000)
+    : Fenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 7800, 5880)
 {
     aufbauen();
     setKeyPreview(true);
@@ -35,36 +35,36 @@ void gefangen::aufbauen()
 
     // Frames only: the grid is drawn on the window beneath them.
     Figur1 = new Figur(this, QStringLiteral("Figur1"), Figur::Rechteck, Qt::transparent, QColor(0, 0, 128), 2);
-    Twips::setzen(Figur1, 180, 180, 5460, 5460);
+    Twips::setzen(Figur1, 150, 180, 5310, 5340);
     Figur2 = new Figur(this, QStringLiteral("Figur2"), Figur::Rechteck, Qt::transparent, QColor(0, 0, 128), 2);
-    Twips::setzen(Figur2, 5880, 180, 1980, 5460);
+    Twips::setzen(Figur2, 5640, 180, 1980, 5340);
 
     const QFont knopfSchrift = Schrift::machen(QStringLiteral("Arial"), 10, true);
     Befehl1 = new Knopf(this, QStringLiteral("Befehl1"), QStringLiteral("ENDE"));
     Befehl1->setFont(knopfSchrift);
-    Twips::setzen(Befehl1, 6120, 420, 1500, 480);
+    Twips::setzen(Befehl1, 5880, 420, 1500, 480);
     Befehl3 = new Knopf(this, QStringLiteral("Befehl3"), QStringLiteral("HILFE"));
     Befehl3->setFont(knopfSchrift);
-    Twips::setzen(Befehl3, 6120, 1020, 1500, 480);
+    Twips::setzen(Befehl3, 5880, 1020, 1500, 480);
 
     Bild1 = new Bild(this, QStringLiteral("Bild1"), QStringLiteral(":/icons/pfeil_oben.svg"));
-    Twips::setzen(Bild1, 6630, 1740, 480, 480);
+    Twips::setzen(Bild1, 6390, 1740, 480, 480);
     Bild2 = new Bild(this, QStringLiteral("Bild2"), QStringLiteral(":/icons/pfeil_links.svg"));
-    Twips::setzen(Bild2, 6150, 2220, 480, 480);
+    Twips::setzen(Bild2, 5910, 2220, 480, 480);
     Bild3 = new Bild(this, QStringLiteral("Bild3"), QStringLiteral(":/icons/pfeil_rechts.svg"));
-    Twips::setzen(Bild3, 7110, 2220, 480, 480);
+    Twips::setzen(Bild3, 6870, 2220, 480, 480);
     Bild4 = new Bild(this, QStringLiteral("Bild4"), QStringLiteral(":/icons/pfeil_unten.svg"));
-    Twips::setzen(Bild4, 6630, 2700, 480, 480);
+    Twips::setzen(Bild4, 6390, 2700, 480, 480);
     for (Bild *b : {Bild1, Bild2, Bild3, Bild4})
         b->setCursor(Qt::PointingHandCursor);
 
     Befehl2 = new Knopf(this, QStringLiteral("Befehl2"), kWunschboxLeer);
     Befehl2->setFont(Schrift::machen(QStringLiteral("Arial"), 16, true));
-    Twips::setzen(Befehl2, 6120, 3420, 1500, 600);
+    Twips::setzen(Befehl2, 5880, 3420, 1500, 600);
 
     Bild5 = new Bild(this, QStringLiteral("Bild5"), QStringLiteral(":/icons/gitter.svg"));
     Bild5->setCursor(Qt::PointingHandCursor);
-    Twips::setzen(Bild5, 6270, 4200, 1200, 1200);
+    Twips::setzen(Bild5, 6030, 4080, 1200, 1200);
 
     Liste1 = new Liste(this, QStringLiteral("Liste1"));
     Liste1->setFontName(QStringLiteral("Courier New"));

@@ -274,6 +274,8 @@ void Liste::setSpalten(int spalten)
         m_view->setResizeMode(QListView::Adjust);
         m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Short entries in narrow cells: a wide letter is shown, not "...".
+        m_view->setTextElideMode(Qt::ElideNone);
     }
     ansichtAbgleichen();
 }

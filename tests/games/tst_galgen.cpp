@@ -214,6 +214,7 @@ void TestGalgen::zehnterFehlerVerliert()
     QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Galgenspiel"));
     QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
     QCOMPARE(t.m().Fehler, 10);
+    QCOMPARE(t.f1().Bezeichnung3->Caption(), QStringLiteral("10"));
     QVERIFY(!t.gibt(QStringLiteral("BESTHANG.LST")));
     QVERIFY(t.zurueckImHauptfenster(g));
     for (QWidget *w : g.Zeichenelemente())
@@ -253,6 +254,7 @@ void TestGalgen::gewinnZaehltMarkierteBuchstaben()
     QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
     QCOMPARE(t.lesen(QStringLiteral("BESTHANG.LST")), QByteArray("0003  Ida\r\n0009  J\xF6rg\r\n0009  Max\r\n"));
     QCOMPARE(t.m().Fehler, 7);
+    QCOMPARE(t.f1().Bezeichnung3->Caption(), QStringLiteral("7"));
     QVERIFY(t.zurueckImHauptfenster(g));
     QVERIFY(!g.Liste2->isVisible());
     QCOMPARE(g.Liste2->ListCount(), 0);
