@@ -1,11 +1,71 @@
 #pragma once
 
+#include "games/Fangfeld.h"
+#include "ui/Elemente.h"
 #include "ui/Fenster.h"
+#include "ui/Liste.h"
 
-/// Not built yet.
+/// The word catch: the letters of the word lie scattered over a field and
+/// jump to new places every few seconds; the child steers the red catcher
+/// with the arrow keys and catches the letters in the order of the word. The
+/// seconds it took go into the best list BESTFANG.LST.
 class fang : public Fenster
 {
     Q_OBJECT
 public:
     explicit fang(Programm &programm);
+
+    Bild *Bild5;               ///< the field, 18 x 11 cells of 400 twips
+    Bezeichnung *Bezeichnung8; ///< the catcher
+    Bezeichnung *Bezeichnung4; ///< letters caught
+    Bezeichnung *Bezeichnung3; ///< the next letter
+    Bezeichnung *Bezeichnung5; ///< the letters after it
+    Bezeichnung *Bezeichnung6; ///< seconds
+    Bezeichnung *Bezeichnung7; ///< " Sek"
+    Bezeichnung *Bezeichnung1; ///< "schnell"
+    Bezeichnung *Bezeichnung2; ///< "langsam"
+    Bezeichnung *Bezeichnung9; ///< the jump interval
+    Bildlauf *HBildlauf1;      ///< jump interval in seconds, 1 to 15
+    Zeitgeber *Zeit1;          ///< one second
+    Knopf *Befehl1;            ///< "ENDE"
+    Knopf *Befehl2;            ///< "HILFE"
+    Liste *Liste1;             ///< best list, hidden during play
+
+    static constexpr int Zelle = 400;
+
+    const Fangfeld &feld() const { return m_feld; }
+    /// Test hook: puts remaining letter i (0-based) on a cell and redraws.
+    void buchstabeSetzen(int i, int x, int y);
+    bool gestartet() const { return m_gestartet; }
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyDown(int keyCode) override;
+    void Bild5_Click();
+    void Zeit1_Timer();
+    void HBildlauf1_Change();
+    void HBildlauf1_Scroll() { HBildlauf1_Change(); }
+    void Befehl1_Click();
+    void Befehl2_Click();
+
+    void NachOben();
+    void NachUnten();
+    void NachLinks();
+    void NachRechts();
+    void FangPruefen();
+    void BuchstabenStreuen();
+    void BuchstabenZeichnen();
+    void FeldLeeren();
+    void SpielGewonnen();
+    void SpielBeenden();
+
+protected:
+    void schliessenAngefragt() override { Befehl1_Click(); }
+
+private:
+    void aufbauen();
+    void bewegen(int dSpalte, int dZeile);
+
+    Fangfeld m_feld;
+    bool m_gestartet = false;
 };

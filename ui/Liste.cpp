@@ -274,6 +274,8 @@ void Liste::setSpalten(int spalten)
         m_view->setResizeMode(QListView::Adjust);
         m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Short entries in narrow cells: a wide letter is shown, not "...".
+        m_view->setTextElideMode(Qt::ElideNone);
     }
     ansichtAbgleichen();
 }
@@ -285,8 +287,12 @@ void Liste::ansichtAbgleichen()
     m_abgleich = true;
     if (m_spalten > 1) {
         const int zeilen = std::max(1, (ListCount() + m_spalten - 1) / m_spalten);
-        const QSize platz = m_view->viewport()->size();
-        m_view->setGridSize(QSize(std::max(1, platz.width() / m_spalten), std::max(1, platz.height() / zeilen)));
+        // The frame's inner size is known at once, also before the view is
+        // shown; the view wraps a column as soon as the next cell would reach
+        // its last pixel row, hence the one pixel less.
+        const QSize platz = m_view->contentsRect().size();
+        m_view->setGridSize(QSize(std::max(1, platz.width() / m_spalten),
+                                  std::max(1, (platz.height() - 1) / zeilen)));
     }
     if (!m_mehrfach) {
         if (m_index >= 0) {

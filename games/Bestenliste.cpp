@@ -1,0 +1,82 @@
+#include "games/Bestenliste.h"
+
+#include "lists/Dateien.h"
+#include "trainer/Programm.h"
+#include "ui/Boxen.h"
+#include "ui/Liste.h"
+
+QString BestenEintrag(qint64 score, const QString &name)
+{
+    const QString ziffern = QString::number(score < 0 ? -score : score);
+    return (QStringLiteral("0000") + ziffern).right(4) + QStringLiteral("  ") + name;
+}
+
+QStringList BestenlisteEintraege(const QString &text)
+{
+    QStringList eintraege;
+    const QStringList zeilen = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                   .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                                   .split(QLatin1Char('\n'));
+    for (const QString &zeile : zeilen) {
+        qsizetype i = 0;
+        while (i < zeile.size() && (zeile.at(i) == QLatin1Char(' ') || zeile.at(i) == QLatin1Char('\t')))
+            ++i;
+        QString wert;
+        if (i < zeile.size() && zeile.at(i) == QLatin1Char('"')) {
+            const qsizetype zu = zeile.indexOf(QLatin1Char('"'), i + 1);
+            wert = zeile.mid(i + 1, zu < 0 ? -1 : zu - i - 1);
+        } else {
+            wert = zeile.mid(i);
+        }
+        if (!wert.isEmpty())
+            eintraege << wert;
+    }
+    return eintraege;
+}
+
+void BestenlisteLaden(const QString &datei, Liste *liste)
+{
+    liste->Clear();
+    QByteArray bytes;
+    if (!Dateien::lesen(datei, bytes) && bytes.isEmpty())
+        return;
+    liste->addItems(BestenlisteEintraege(Dateien::dekodieren(bytes)));
+}
+
+static QString speicherbar(const QString &text)
+{
+    if (Dateien::kodierbar(text))
+        return text;
+    QString s;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            s += QLatin1Char('?');
+            ++i;
+            continue;
+        }
+        s += Dateien::kodierbar(QString(c)) ? c : QLatin1Char('?');
+    }
+    return s;
+}
+
+bool BestenlisteSpeichern(const QString &datei, const Liste *liste, QString *fehler)
+{
+    QStringList zeilen;
+    for (int i = 0; i < BestenlisteGroesse && i < liste->ListCount(); ++i) {
+        const QString eintrag = liste->List(i);
+        if (!eintrag.isEmpty())
+            zeilen << speicherbar(eintrag);
+    }
+    return Dateien::zeilenSchreiben(datei, zeilen, fehler);
+}
+
+void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel)
+{
+    QString fehler;
+    if (BestenlisteSpeichern(programm.datei(dateiname), liste, &fehler))
+        return;
+    programm.boxen().meldung(QStringLiteral("Die Bestenliste konnte nicht gespeichert werden.\r") + fehler +
+                                 QStringLiteral("\r"),
+                             titel, Knoepfe::OK, Symbol::Stop);
+}

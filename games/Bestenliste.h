@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Liste;
+class Programm;
+
+/// The best lists of the three games: one entry per line, "0006  Freund",
+/// best first, at most 50 lines, Windows-1252 with CR LF.
+///
+/// The list control (a sorted Liste) does the ordering: the score is
+/// zero-padded at the front, so sorting on the whole text orders by score and,
+/// for equal scores, by name.
+
+/// How many entries a best list keeps on disk.
+constexpr int BestenlisteGroesse = 50;
+
+/// The entry for a score and a name: the last four digits of the score,
+/// padded with zeros, two blanks, the name.
+QString BestenEintrag(qint64 score, const QString &name);
+
+/// The entries stored in best-list file text: one per line, blanks in front
+/// skipped, a value in double quotes taken without its quotes; empty lines
+/// are dropped. A name with a comma stays one entry.
+QStringList BestenlisteEintraege(const QString &text);
+
+/// Fills the list control from the file. A missing or unreadable file gives
+/// an empty list without a message.
+void BestenlisteLaden(const QString &datei, Liste *liste);
+
+/// Writes the first 50 non-empty entries of the list control to the file,
+/// replacing it. On failure the old file stays as it was, the function
+/// returns false and `fehler` gets a German sentence saying why. A character
+/// the file cannot hold is written as "?", so an unusual name never costs
+/// the whole list.
+bool BestenlisteSpeichern(const QString &datei, const Liste *liste, QString *fehler = nullptr);
+
+/// What the games do after a win: save the list and, when that fails, tell
+/// the child in a message box titled `titel`. The game goes on ending normally.
+void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel);

@@ -1,0 +1,71 @@
+#pragma once
+
+// What the game tests share: a program whose boxes let a test look at the
+// windows while a message is shown, and small helpers to drive the games.
+
+#include "trainer/Form1.h"
+#include "trainer/Programm.h"
+#include "ui/testing/SkriptBoxen.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+/// Scripted boxes that call `beiMeldung` before answering a message box, so
+/// a test can see what stands behind the box (the best list, the solution).
+class BeobachteteBoxen : public SkriptBoxen
+{
+public:
+    std::function<void(const QString &text)> beiMeldung;
+    Antwort meldung(const QString &text, const QString &titel, Knoepfe knoepfe, Symbol symbol,
+                    Antwort standard) override
+    {
+        if (beiMeldung)
+            beiMeldung(text);
+        return SkriptBoxen::meldung(text, titel, knoepfe, symbol, standard);
+    }
+};
+
+/// A started program with strict scripted boxes, a fixed seed and an empty
+/// temporary working folder; one per test function.
+struct Spielprogramm
+{
+    QTemporaryDir ordner;
+    BeobachteteBoxen boxen;
+    std::unique_ptr<Programm> programm;
+
+    Spielprogramm()
+    {
+        boxen.setStreng(true);
+        programm = std::make_unique<Programm>(boxen, ordner.path());
+        programm->zufall().setFesterSeed(1);
+        programm->beiEnde = [] {};
+        programm->starten(true);
+    }
+
+    Form1 &f1() { return programm->form1(); }
+    MODUL1 &m() { return programm->modul; }
+    Zufall &zufall() { return programm->zufall(); }
+    QString pfad(const QString &name) const { return programm->datei(name); }
+    bool gibt(const QString &name) const { return QFile::exists(pfad(name)); }
+    QByteArray lesen(const QString &name) const
+    {
+        QFile f(pfad(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void schreiben(const QString &name, const QByteArray &inhalt)
+    {
+        QFile f(pfad(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(inhalt);
+    }
+
+    /// Back in the main window with the next task: the game window hidden,
+    /// the main window shown, a new word drawn.
+    bool zurueckImHauptfenster(const QWidget &spiel)
+    {
+        return !spiel.isVisible() && f1().isVisible() && !m().Loesungswort.isEmpty() && m().Eingabe.isEmpty() &&
+               programm->aktivesFenster() == &f1();
+    }
+};
