@@ -75,7 +75,13 @@ void MalerDruckflaeche::zeile(const QString &text, int spalte)
         m_y = 0;
         ++m_seiten;
     }
-    const double x = (std::max(spalte, 1) - 1) * masse.averageCharWidth();
+    double x = (std::max(spalte, 1) - 1) * masse.averageCharWidth();
+    // A line that would run past the right edge moves left so that it ends
+    // there: the writing line of a worksheet must not be cut off.
+    const double breite = masse.horizontalAdvance(text);
+    const double seitenbreite = m_maler->viewport().width();
+    if (x + breite > seitenbreite)
+        x = std::max(0.0, seitenbreite - breite);
     m_maler->drawText(QPointF(x, m_y + masse.ascent()), text);
     m_y += hoehe;
 }

@@ -43,7 +43,9 @@ protected:
     QString m_fehler;
 };
 
-/// Draws on a paged device with a QPainter (printer or PDF writer).
+/// Draws on a paged device with a QPainter (printer or PDF writer). A line
+/// too long for the page at its column is moved left so that it ends at the
+/// right edge of the printable area instead of being cut off.
 class MalerDruckflaeche : public Druckflaeche
 {
 public:
