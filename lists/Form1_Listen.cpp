@@ -195,8 +195,9 @@ void Form1::Bild14_Click()
     unsetCursor();
 
     if (!gut)
-        boxen.meldung(flaeche->fehler() + QStringLiteral("\rDas Arbeitsblatt wurde nicht gedruckt."), titel,
-                      Knoepfe::OK, Symbol::Stop);
+        boxen.meldung(flaeche->fehler() + (pdf.isEmpty() ? QStringLiteral("\rDas Arbeitsblatt wurde nicht gedruckt.")
+                                                         : QStringLiteral("\rDas Arbeitsblatt wurde nicht gespeichert.")),
+                      titel, Knoepfe::OK, Symbol::Stop);
     else if (!pdf.isEmpty())
         boxen.meldung(QStringLiteral("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r")
                           .arg(QDir::toNativeSeparators(pdf)),

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void ohneDruckerAlsPdf();
     void ohneDruckerAbgelehnt();
     void druckerNichtBereit();
+    void fehlerBeimAbschliessen();
 
 private:
     static void aufzeichnen(Testprogramm &t, QList<Druckzeile> &zeilen);
@@ -242,6 +243,21 @@ void TestDrucken::druckerNichtBereit()
     QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
     QVERIFY(zeilen.isEmpty());
     QCOMPARE(t.m().Loesungswort, wort);
+}
+
+void TestDrucken::fehlerBeimAbschliessen()
+{
+    Testprogramm t;
+    const QString pfad = t.programm->datei("fehlt/blatt.pdf");
+    t.programm->druckflaeche = [pfad] { return Druckflaeche::pdfDatei(pfad); };
+    t.boxen.ja();
+    t.boxen.ok();
+    t.f1().Bild14_Click();
+    QCOMPARE(t.boxen.anzahl(), 2);
+    QVERIFY(t.boxen.letzte().text.startsWith(QStringLiteral("Die Datei \"blatt.pdf\" konnte nicht gespeichert werden.\r")));
+    QVERIFY(t.boxen.letzte().text.endsWith(QStringLiteral("\rDas Arbeitsblatt wurde nicht gedruckt.")));
+    QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+    QVERIFY(!QFile::exists(pfad));
 }
 
 QTEST_MAIN(TestDrucken)
