@@ -44,7 +44,7 @@ bool hatNichtAscii(const QByteArray &bytes)
 QString dekodieren(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF") || hatNichtAscii(bytes)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(bytes);
         if (!utf8.hasError()) {
             text.replace(QChar(0), QLatin1Char(' '));

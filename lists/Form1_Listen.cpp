@@ -1,31 +1,221 @@
 // The main window's file browser, settings, unlock, printing and script switch.
 #include "trainer/Form1.h"
 
+#include "lists/Dateien.h"
+#include "lists/Einstellungen.h"
+#include "lists/Form8.h"
+#include "renderings/AufgabeDarstellen.h"
 #include "trainer/Programm.h"
+#include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
+#include "ui/Druckflaeche.h"
+#include "ui/Twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char *const kEinstellungsdatei = "TIPPOLO.INI";
+const char *const kArbeitsblattPdf = "TIPPOLO.PDF";
+
+/// Prints the word list as a worksheet: an opening blank line, then per word
+/// a blank line, the word as the selected exercise renders it from column 5
+/// in the task font, and 30 underscores from column 50, all at 16 points.
+void arbeitsblatt(Programm &p, Druckflaeche &flaeche)
+{
+    MODUL1 &m = p.modul;
+    Form1 &f = p.form1();
+    Form8 &e = p.form8();
+    QString aufgabenschrift;
+    switch (m.Uebung) {
+    case 1: aufgabenschrift = e.AbgedecktSchrift(); break;
+    case 10: aufgabenschrift = e.WortruinenSchrift(); break;
+    case 12: aufgabenschrift = e.SpiegelSchrift(); break;
+    case 24: aufgabenschrift = e.BildwoerterSchrift(); break;
+    default: break;
+    }
+    flaeche.setSchrift(e.Anzeigeschrift(), 16);
+    flaeche.zeile(QStringLiteral(" "));
+    const QStringList woerter = f.Liste1->eintraege();
+    for (const QString &wort : woerter) {
+        m.Loesungswort = wort;
+        if (!aufgabenschrift.isEmpty())
+            flaeche.setSchrift(aufgabenschrift, 16);
+        // A type without a rendering must not print the previous word again.
+        m.Anzeigetext.clear();
+        AufgabeDarstellen(p);
+        flaeche.zeile(QStringLiteral(" "));
+        flaeche.zeile(m.Anzeigetext, 5);
+        flaeche.setSchrift(e.Anzeigeschrift(), 16);
+        flaeche.zeile(QString(30, QLatin1Char('_')), 50);
+    }
+}
+
+} // namespace
 
 void Form1::EinstellungenLesen()
 {
-    // Creates the settings window, which holds the font settings.
-    programm().form8();
+    Programm &p = programm();
+    Form8 &e = p.form8();
+    const QString pfad = p.datei(QString::fromLatin1(kEinstellungsdatei));
+    auto lesen = [&](Einstellungen &ziel) {
+        QByteArray bytes;
+        return Dateien::lesen(pfad, bytes) && ziel.lesen(Dateien::dekodieren(bytes));
+    };
+    Einstellungen gelesen;
+    if (!lesen(gelesen)) {
+        // Missing or damaged: write the defaults and read them back, once.
+        p.modul.Wortmenge = 20;
+        gelesen = Einstellungen::standard(e.Kontroll1->Value());
+        QString fehler;
+        if (!Dateien::zeilenSchreiben(pfad, gelesen.zeilen(), &fehler)) {
+            p.boxen().meldung(fehler + QStringLiteral("\rDas Programm arbeitet mit den Standardeinstellungen."),
+                              QStringLiteral("Einstellungen"), Knoepfe::OK, Symbol::Information);
+        } else {
+            Einstellungen zurueck;
+            if (lesen(zurueck))
+                gelesen = zurueck;
+        }
+    }
+    e.uebernehmen(gelesen);
 }
 
 void Form1::Bild6_Click()
 {
-    Bild8->setVisible(!Bild8->isVisible());
+    if (Bild8->isVisible()) {
+        Bild8->hide();
+        return;
+    }
+    switch (programm().form8().Kontroll1->Value()) {
+    case 0:
+        Laufwerk1->show();
+        Verzeichnis1->setVisible(true);
+        Datei1->setTwips(120, 3000, 3420, 3150);
+        break;
+    case 1:
+        Laufwerk1->hide();
+        Verzeichnis1->setVisible(false);
+        Datei1->setTwips(120, 120, 3420, 6075);
+        break;
+    default:
+        break;
+    }
+    Bild8->show();
+    Bild8->raise();
 }
 
 void Form1::Laufwerk1_Change()
 {
-    Verzeichnis1->setPath(Laufwerk1->Drive());
+    if (Verzeichnis1->setPath(Laufwerk1->aktuellerOrdner()))
+        return;
+    programm().boxen().meldung(QStringLiteral("Laufwerk ist nicht bereit!"), QStringLiteral("Laufwerkfehler"));
+    // Back to the drive the folder box shows; its folder is that drive's current one.
+    Laufwerk1->setDriveFor(Verzeichnis1->Path());
 }
 
 void Form1::Verzeichnis1_Change()
 {
+    Laufwerk1->merken(Verzeichnis1->Path());
     Datei1->setPath(Verzeichnis1->Path());
 }
 
-void Form1::Datei1_Click() {}
-void Form1::Bild5_Click() {}
-void Form1::Bild14_Click() {}
-void Form1::Bild17_Click() {}
+void Form1::Datei1_Click()
+{
+    MODUL1 &m = programm().modul;
+    Bild8->hide();
+    QStringList woerter;
+    bool gelesen = false;
+    if (Datei1->ListIndex() >= 0) {
+        QString pfad = Datei1->Path();
+        if (!pfad.endsWith(QLatin1Char('/')))
+            pfad += QLatin1Char('/');
+        pfad += Datei1->Text();
+        QByteArray bytes;
+        if (Dateien::lesen(pfad, bytes)) {
+            woerter = Dateien::felder(Dateien::dekodieren(bytes));
+            gelesen = true;
+        }
+    }
+    if (gelesen) {
+        Liste1->Clear();
+        Liste1->addItems(woerter);
+    } else {
+        Standardliste();
+    }
+    // The task cycle starts afresh: also letters typed for the old word go.
+    m.Leeren();
+    setCaption(QStringLiteral("T i p p o l o (") + zahlMitVorzeichenstelle(Liste1->ListCount()) +
+               QStringLiteral(" Wörter )"));
+    m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
+    m.Uebung = 13;
+    m.NaechsteAufgabe();
+}
+
+void Form1::Bild5_Click()
+{
+    const QString antwort = programm().boxen().eingabe(QStringLiteral("Passwort eingeben:"),
+                                                       QStringLiteral("Liste freischalten"));
+    if (antwort.isEmpty() || antwort != Bezeichnung8->Caption())
+        return;
+    verbergen();
+    programm().form8().zeigen();
+}
+
+void Form1::Bild14_Click()
+{
+    Programm &p = programm();
+    MODUL1 &m = p.modul;
+    Boxen &boxen = p.boxen();
+    const QString titel = QStringLiteral("Drucken:  ") + Bezeichnung8->Caption();
+    if (!boxen.frage(QStringLiteral("Die akutelle Wortliste ausdrucken?"), titel))
+        return;
+
+    std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
+    QString pdf;
+    if (!flaeche) {
+        pdf = p.datei(QString::fromLatin1(kArbeitsblattPdf));
+        if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                        "Soll das Arbeitsblatt stattdessen als PDF-Datei \"%1\" "
+                                        "im Arbeitsordner gespeichert werden?\r")
+                             .arg(QString::fromLatin1(kArbeitsblattPdf)),
+                         titel))
+            return;
+        flaeche = Druckflaeche::pdfDatei(pdf);
+    }
+    if (!flaeche->beginnen()) {
+        boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), titel, Knoepfe::OK,
+                      Symbol::Stop);
+        return;
+    }
+
+    setCursor(Qt::WaitCursor);
+    arbeitsblatt(p, *flaeche);
+    const bool gut = flaeche->beenden();
+    unsetCursor();
+
+    if (!gut)
+        boxen.meldung(flaeche->fehler() + (pdf.isEmpty() ? QStringLiteral("\rDas Arbeitsblatt wurde nicht gedruckt.")
+                                                         : QStringLiteral("\rDas Arbeitsblatt wurde nicht gespeichert.")),
+                      titel, Knoepfe::OK, Symbol::Stop);
+    else if (!pdf.isEmpty())
+        boxen.meldung(QStringLiteral("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r")
+                          .arg(QDir::toNativeSeparators(pdf)),
+                      titel, Knoepfe::OK, Symbol::Information);
+    else
+        boxen.meldung(QStringLiteral("Die Daten werden gedruckt ..."), titel);
+    m.Loesungswort.clear();
+    m.Eingabe.clear();
+}
+
+void Form1::Bild17_Click()
+{
+    Form8 &e = programm().form8();
+    if (Bezeichnung2->FontName() == e.Schreibschrift()) {
+        Bezeichnung2->setFontName(e.Druckschrift());
+        Bezeichnung10->setCaption(QStringLiteral("Druckschrift"));
+    } else {
+        Bezeichnung2->setFontName(e.Schreibschrift());
+        Bezeichnung10->setCaption(QStringLiteral("Schreibschrift"));
+    }
+}

@@ -1,35 +1,376 @@
 #include "lists/Form8.h"
 
+#include "info/Form7.h"
+#include "lists/Dateien.h"
+#include "lists/Einstellungen.h"
+#include "renderings/AufgabeDarstellen.h"
+#include "renderings/Schreibung.h"
+#include "trainer/Form1.h"
 #include "trainer/Programm.h"
+#include "ui/Boxen.h"
+#include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
 
-Form8::Form8(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form8"), QStringLiteral("Tippolo: Einstellungen"), 9600, 6600)
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <cmath>
+
+namespace {
+
+const QColor kHellblau(192, 224, 255);
+
+QString groesseText(int anzahl)
 {
-    auto muster = [this](const char *name, const char *schrift, int y) {
-        auto *b = new Bezeichnung(this, QString::fromLatin1(name), QStringLiteral("Beispielwort"));
-        b->setSchrift(QString::fromLatin1(schrift), 12, true);
-        Twips::setzen(b, 120, y, 2400, 375);
-        return b;
-    };
-    Bezeichnung9 = muster("Bezeichnung9", "Arial", 900);
-    Bezeichnung12 = muster("Bezeichnung12", "Comic Sans MS", 1500);
-    Bezeichnung15 = muster("Bezeichnung15", "Lateinaus", 2100);
-    Bezeichnung20 = muster("Bezeichnung20", "MS Sans Serif", 2700);
-    Bezeichnung11 = muster("Bezeichnung11", "tpohalb", 3300);
-    Bezeichnung18 = muster("Bezeichnung18", "Anlaut", 3900);
-    Bezeichnung14 = muster("Bezeichnung14", "tpospiegel", 4500);
-    Bezeichnung13 = muster("Bezeichnung13", "tpofenster", 5100);
-    Kontroll1 = new Kontrollkaestchen(this, QStringLiteral("Kontroll1"), QStringLiteral("Laufwerke und Ordner sperren"));
-    Twips::setzen(Kontroll1, 6000, 120, 3400, 300);
-    Kontroll1->setValue(0);
-    Liste2 = new Liste(this, QStringLiteral("Liste2"), true, true);
-    Liste2->setTwips(6600, 900, 2800, 5000);
+    return zahlMitVorzeichenstelle(anzahl) + QStringLiteral(" Wörter");
+}
+
+} // namespace
+
+Form8::Form8(Programm &programm)
+    : Fenster(programm, QStringLiteral("Form8"), QStringLiteral("Tippolo: Einstellungen"), 10200, 7200)
+{
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
+    aufbauen();
+    verbinden();
+    // The font list is filled a moment after creation, so start-up is not held up.
+    Zeit1->start();
 }
 
 Form8::~Form8() = default;
 
+void Form8::aufbauen()
+{
+    // Icons in a row along the top.
+    auto symbol = [this](const char *name, const char *datei, int x, const QString &tipp) {
+        auto *b = new Bild(this, QString::fromLatin1(name), QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(datei)));
+        Twips::setzen(b, x, 120, 495, 495);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setToolTip(tipp);
+        return b;
+    };
+    Bild1 = symbol("Bild1", "zurueck", 240, QStringLiteral("Zurück"));
+    Bild8 = symbol("Bild8", "sandeimer", 960, QStringLiteral("Wörter bis zur Spielrunde"));
+    Bezeichnung8 = new Bezeichnung(this, QStringLiteral("Bezeichnung8"), QStringLiteral("20"));
+    Bezeichnung8->setSchrift(QStringLiteral("MS Sans Serif"), 8, true);
+    Bezeichnung8->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Twips::setzen(Bezeichnung8, 1500, 240, 540, 255);
+    Bild2 = symbol("Bild2", "zahnraddiskette", 2160, QStringLiteral("Einstellungen speichern"));
+    Bild4 = symbol("Bild4", "stift", 2880, QStringLiteral("Neue Wörter eingeben"));
+    Bild5 = symbol("Bild5", "diskette", 3600, QStringLiteral("Liste speichern"));
+    Bild6 = symbol("Bild6", "apfel", 4320, QStringLiteral("Eintrag löschen"));
+    Bild7 = symbol("Bild7", "muelleimer", 5040, QStringLiteral("Ganze Liste löschen"));
+    Bild3 = symbol("Bild3", "hilfe", 5760, QStringLiteral("Hilfe"));
+    Kontroll1 = new Kontrollkaestchen(this, QStringLiteral("Kontroll1"), QStringLiteral("Laufwerke und Ordner sperren"));
+    Kontroll1->setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 8, true));
+    Twips::setzen(Kontroll1, 6720, 180, 3240, 375);
+    Kontroll1->setValue(0);
+
+    // Left column: the title/sample pairs.
+    struct Paar { Bezeichnung **titel; const char *titelname; const char *caption;
+                  Bezeichnung **muster; const char *mustername; const char *schrift; };
+    const Paar paare[] = {
+        {&Bezeichnung5, "Bezeichnung5", "Anzeigeschrift:", &Bezeichnung9, "Bezeichnung9", "Arial"},
+        {&Bezeichnung7, "Bezeichnung7", "Druckschrift:", &Bezeichnung12, "Bezeichnung12", "Comic Sans MS"},
+        {&Bezeichnung1, "Bezeichnung1", "Schreibschrift:", &Bezeichnung15, "Bezeichnung15", "Lateinaus"},
+        {&Bezeichnung19, "Bezeichnung19", "Wörterliste:", &Bezeichnung20, "Bezeichnung20", "MS Sans Serif"},
+        {&Bezeichnung6, "Bezeichnung6", "Abgedeckt:", &Bezeichnung11, "Bezeichnung11", "tpohalb"},
+        {&Bezeichnung17, "Bezeichnung17", "Bildwörter:", &Bezeichnung18, "Bezeichnung18", "Anlaut"},
+        {&Bezeichnung4, "Bezeichnung4", "Spiegel:", &Bezeichnung14, "Bezeichnung14", "tpospiegel"},
+        {&Bezeichnung3, "Bezeichnung3", "Wortruinen:", &Bezeichnung13, "Bezeichnung13", "tpofenster"}};
+    int y = 840;
+    for (const Paar &p : paare) {
+        auto *t = new Bezeichnung(this, QString::fromLatin1(p.titelname), QString::fromUtf8(p.caption));
+        t->setSchrift(QStringLiteral("MS Sans Serif"), 9.75, true);
+        t->setFarben(Qt::black, kHellblau);
+        t->setIndent(4);
+        t->setCursor(Qt::PointingHandCursor);
+        t->setToolTip(QStringLiteral("Klicken: die Schrift der Vorschau übernehmen"));
+        Twips::setzen(t, 240, y, 2760, 270);
+        *p.titel = t;
+        auto *m = new Bezeichnung(this, QString::fromLatin1(p.mustername), QStringLiteral("Beispielwort"));
+        m->setSchrift(QString::fromLatin1(p.schrift), 12, true);
+        m->setFarben(Qt::black, Qt::white);
+        m->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m->setIndent(4);
+        Twips::setzen(m, 240, y + 270, 2760, 420);
+        *p.muster = m;
+        y += 750;
+    }
+
+    // Middle column: the font list with the preview under it.
+    Liste1 = new Liste(this, QStringLiteral("Liste1"), false, true);
+    Liste1->setTwips(3240, 840, 3240, 5160);
+    Bezeichnung2 = new Bezeichnung(this, QStringLiteral("Bezeichnung2"), QStringLiteral("Beispielwort"));
+    Bezeichnung2->setSchrift(QStringLiteral("Arial"), 13.5);
+    Bezeichnung2->setFarben(Qt::black, Qt::white);
+    Bezeichnung2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Bezeichnung2->setAlignment(Qt::AlignCenter);
+    Twips::setzen(Bezeichnung2, 3240, 6120, 3240, 690);
+
+    // Right column: the editor list and its size.
+    Liste2 = new Liste(this, QStringLiteral("Liste2"), true, true);
+    Liste2->setTwips(6720, 840, 3240, 5400);
+    Bezeichnung16 = new Bezeichnung(this, QStringLiteral("Bezeichnung16"), groesseText(0));
+    Bezeichnung16->setSchrift(QStringLiteral("MS Sans Serif"), 9.75, true);
+    Bezeichnung16->setAlignment(Qt::AlignCenter);
+    Twips::setzen(Bezeichnung16, 6720, 6360, 3240, 330);
+
+    Zeit1 = new Zeitgeber(this, QStringLiteral("Zeit1"), 100);
+    Zeit1->setSingleShot(true);
+}
+
+void Form8::verbinden()
+{
+    connect(Zeit1, &Zeitgeber::Timer, this, &Form8::Zeit1_Timer);
+    connect(Liste1, &Liste::Click, this, &Form8::Liste1_Click);
+    connect(Bezeichnung5, &Bezeichnung::Click, this, &Form8::Bezeichnung5_Click);
+    connect(Bezeichnung7, &Bezeichnung::Click, this, &Form8::Bezeichnung7_Click);
+    connect(Bezeichnung1, &Bezeichnung::Click, this, &Form8::Bezeichnung1_Click);
+    connect(Bezeichnung19, &Bezeichnung::Click, this, &Form8::Bezeichnung19_Click);
+    connect(Bezeichnung6, &Bezeichnung::Click, this, &Form8::Bezeichnung6_Click);
+    connect(Bezeichnung17, &Bezeichnung::Click, this, &Form8::Bezeichnung17_Click);
+    connect(Bezeichnung4, &Bezeichnung::Click, this, &Form8::Bezeichnung4_Click);
+    connect(Bezeichnung3, &Bezeichnung::Click, this, &Form8::Bezeichnung3_Click);
+    connect(Bild1, &Bild::Click, this, &Form8::Bild1_Click);
+    connect(Bild2, &Bild::Click, this, &Form8::Bild2_Click);
+    connect(Bild3, &Bild::Click, this, &Form8::Bild3_Click);
+    connect(Bild4, &Bild::Click, this, &Form8::Bild4_Click);
+    connect(Bild5, &Bild::Click, this, &Form8::Bild5_Click);
+    connect(Bild6, &Bild::Click, this, &Form8::Bild6_Click);
+    connect(Bild7, &Bild::Click, this, &Form8::Bild7_Click);
+    connect(Bild8, &Bild::Click, this, &Form8::Bild8_Click);
+}
+
+QList<Bezeichnung *> Form8::Musterfolge() const
+{
+    return {Bezeichnung9, Bezeichnung11, Bezeichnung12, Bezeichnung13,
+            Bezeichnung14, Bezeichnung15, Bezeichnung18, Bezeichnung20};
+}
+
+Einstellungen Form8::einstellungen() const
+{
+    Einstellungen e;
+    e.wortmenge = programm().modul.Wortmenge;
+    e.schriften.clear();
+    for (const Bezeichnung *b : Musterfolge())
+        e.schriften << b->FontName();
+    e.sperre = Kontroll1->Value();
+    return e;
+}
+
+void Form8::uebernehmen(const Einstellungen &e)
+{
+    programm().modul.Wortmenge = e.wortmenge;
+    const QList<Bezeichnung *> muster = Musterfolge();
+    for (int i = 0; i < muster.size(); ++i)
+        muster.at(i)->setFontName(e.schriften.value(i));
+    programm().form1().Liste2->setFontName(WoerterlisteSchrift());
+    Kontroll1->setValue(e.sperre);
+}
+
+bool Form8::EinstellungenSpeichern()
+{
+    const Einstellungen e = einstellungen();
+    for (const QString &s : e.schriften) {
+        if (!Dateien::kodierbar(s)) {
+            programm().boxen().meldung(QStringLiteral("Der Schriftname \"%1\" enthält ein Zeichen, das in der "
+                                                      "Datei nicht gespeichert werden kann.\r"
+                                                      "Die Einstellungen wurden nicht gespeichert.")
+                                           .arg(s),
+                                       QStringLiteral("Einstellungen"), Knoepfe::OK, Symbol::Stop);
+            return false;
+        }
+    }
+    QString fehler;
+    if (!Dateien::zeilenSchreiben(programm().datei(QStringLiteral("TIPPOLO.INI")), e.zeilen(), &fehler)) {
+        programm().boxen().meldung(fehler + QStringLiteral("\rDie Einstellungen wurden nicht gespeichert."),
+                                   QStringLiteral("Einstellungen"), Knoepfe::OK, Symbol::Stop);
+        return false;
+    }
+    return true;
+}
+
 void Form8::Form_Load()
 {
     zentrieren();
+}
+
+void Form8::Form_Activate()
+{
+    Form1 &f = programm().form1();
+    Liste2->Clear();
+    Liste2->addItems(f.Liste1->eintraege());
+    groesseZeigen();
+    Bezeichnung8->setCaption(QString::number(programm().modul.Wortmenge));
+}
+
+void Form8::groesseZeigen()
+{
+    Bezeichnung16->setCaption(groesseText(Liste2->ListCount()));
+}
+
+void Form8::Zeit1_Timer()
+{
+    Zeit1->stop();
+    Bezeichnung *zeile = programm().form1().Bezeichnung2;
+    zeile->setCaption(QStringLiteral("Schriften werden geladen ..."));
+    if (zeile->isVisible())
+        zeile->repaint();
+    Liste1->Clear();
+    const QStringList schriften = QFontDatabase::families();
+    Liste1->addItems(schriften);
+    if (schriften.isEmpty())
+        programm().boxen().meldung(QStringLiteral("Es ist ein Fehler aufgetreten ..."), QStringLiteral("Schriften"));
+    if (Liste1->ListCount() > 0) {
+        Liste1->setListIndex(0);
+        Bezeichnung2->setFontName(Liste1->List(0));
+    }
+    zeile->setCaption(QString());
+}
+
+void Form8::Liste1_Click()
+{
+    if (Liste1->ListIndex() >= 0)
+        Bezeichnung2->setFontName(Liste1->Text());
+}
+
+void Form8::zuweisen(Bezeichnung *muster)
+{
+    muster->setFontName(Bezeichnung2->FontName());
+}
+
+void Form8::Bezeichnung5_Click()
+{
+    zuweisen(Bezeichnung9);
+    programm().form1().Bezeichnung1->setFontName(Anzeigeschrift());
+}
+
+void Form8::Bezeichnung7_Click() { zuweisen(Bezeichnung12); }
+void Form8::Bezeichnung1_Click() { zuweisen(Bezeichnung15); }
+
+void Form8::Bezeichnung19_Click()
+{
+    zuweisen(Bezeichnung20);
+    programm().form1().Liste2->setFontName(WoerterlisteSchrift());
+}
+
+void Form8::Bezeichnung6_Click() { zuweisen(Bezeichnung11); }
+void Form8::Bezeichnung17_Click() { zuweisen(Bezeichnung18); }
+void Form8::Bezeichnung4_Click() { zuweisen(Bezeichnung14); }
+void Form8::Bezeichnung3_Click() { zuweisen(Bezeichnung13); }
+
+void Form8::Bild1_Click()
+{
+    verbergen();
+    programm().form1().zeigen();
+}
+
+void Form8::Bild2_Click()
+{
+    if (EinstellungenSpeichern())
+        programm().boxen().meldung(QStringLiteral("Daten wurden gespeichert!"), QStringLiteral("Einstellungen"));
+}
+
+void Form8::Bild3_Click()
+{
+    programm().modul.Hilfethema = 2;
+    programm().form7().zeigen();
+}
+
+void Form8::Bild4_Click()
+{
+    MODUL1 &m = programm().modul;
+    Form1 &f = programm().form1();
+    m.Uebung = 0;
+    for (;;) {
+        const int n = f.Liste1->ListCount();
+        const QString wort = programm().boxen().eingabe(QStringLiteral("Neues Wort eingeben:"),
+                                                        QStringLiteral("Worteingabe") + zahlMitVorzeichenstelle(n + 1));
+        if (wort.isEmpty())
+            return;
+        if (!f.Liste1->eintraege().contains(wort)) {
+            f.Liste1->AddItem(wort);
+            Liste2->AddItem(wort);
+        }
+        groesseZeigen();
+    }
+}
+
+void Form8::Bild5_Click()
+{
+    Boxen &boxen = programm().boxen();
+    const QString titel = QStringLiteral("Liste speichern");
+    if (Liste2->ListCount() == 0) {
+        boxen.meldung(QStringLiteral("Keine Einträge vorhanden!"), titel, Knoepfe::OK, Symbol::Information);
+        return;
+    }
+    const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, QStringLiteral("TIPPOLO.TXT"));
+    if (name.isEmpty())
+        return;
+    const QString pfad = programm().datei(name);
+    Dateiliste *dateien = programm().form1().Datei1;
+    bool vorhanden = QFileInfo::exists(pfad);
+    const QString gross = Schreibung::gross(name);
+    for (int i = 0; i < dateien->ListCount() && !vorhanden; ++i)
+        vorhanden = Schreibung::gross(dateien->List(i)) == gross;
+    if (vorhanden && !boxen.frage(QStringLiteral("Vorhandene Datei ersetzen?"), name))
+        return;
+    QString fehler;
+    if (!Dateien::zeilenSchreiben(pfad, Liste2->eintraege(), &fehler)) {
+        boxen.meldung(fehler + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK, Symbol::Stop);
+        return;
+    }
+    dateien->Refresh();
+    boxen.meldung(QStringLiteral("Liste wurde gespeichert!"), name, Knoepfe::OK, Symbol::Information);
+}
+
+void Form8::Bild6_Click()
+{
+    const int i = Liste2->ListIndex();
+    if (Liste2->ListCount() == 0 || i < 0)
+        return;
+    MODUL1 &m = programm().modul;
+    const QString text = QStringLiteral("Nr.") + zahlMitVorzeichenstelle(i + 1) + QStringLiteral(" = ") +
+                         Schreibung::gross(Liste2->List(i));
+    if (!programm().boxen().frage(text, QStringLiteral("Eintrag löschen"))) {
+        AufgabeDarstellen(programm());
+        return;
+    }
+    Liste2->RemoveItem(i);
+    m.Benutzt = QString(Liste2->ListCount(), QLatin1Char('0'));
+    if (Liste2->ListCount() > 0)
+        Liste2->setListIndex(0);
+    groesseZeigen();
+}
+
+void Form8::Bild7_Click()
+{
+    if (Liste1->ListCount() == 0)
+        return;
+    MODUL1 &m = programm().modul;
+    if (!programm().boxen().frage(QStringLiteral("Die ganze Liste jetzt löschen?"), QStringLiteral("Liste löschen"))) {
+        AufgabeDarstellen(programm());
+        return;
+    }
+    Liste2->Clear();
+    m.Benutzt.clear();
+    Bezeichnung2->setCaption(QString());
+    m.Uebung = 0;
+    m.NaechsteAufgabe();
+    groesseZeigen();
+}
+
+void Form8::Bild8_Click()
+{
+    if (Liste1->ListCount() == 0)
+        return;
+    MODUL1 &m = programm().modul;
+    const QString antwort = programm().boxen().eingabe(QStringLiteral("Nach wie vielen Wörtern gibt es eine Spielrunde:"),
+                                                       QStringLiteral("Wortanzahl eingeben"), QStringLiteral("20"));
+    const double zahl = zahlAmAnfang(antwort);
+    // Whole words only: a fraction is rounded.
+    m.Wortmenge = zahl < 10 ? 10 : zahl >= 2147483647.0 ? 2147483647 : static_cast<int>(std::lround(zahl));
+    Bezeichnung8->setCaption(QString::number(m.Wortmenge));
+    programm().boxen().meldung(QStringLiteral("Sie müssen die Einstellungen noch speichern!"),
+                               QStringLiteral("Wortmenge:") + zahlMitVorzeichenstelle(m.Wortmenge));
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Boxen;
+class Druckflaeche;
 class Fenster;
 class Form1;
 class Form7;
@@ -54,6 +55,11 @@ public:
     /// What ending does besides closing the windows; the program quits the
     /// event loop with status 0, tests only note it.
     std::function<void()> beiEnde;
+
+    /// Where the worksheet is printed. Empty means the system's default
+    /// printer; a factory that returns nullptr means no printer is installed.
+    /// Tests put a recording canvas here.
+    std::function<std::unique_ptr<Druckflaeche>()> druckflaeche;
 
     Form1 &form1();
     Form8 &form8();

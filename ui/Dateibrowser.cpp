@@ -28,8 +28,14 @@ void Laufwerkliste::neuLesen()
         if (!s.isValid() || !s.isReady())
             continue;
         const QString fs = QString::fromLatin1(s.fileSystemType());
-        if (fs == QLatin1String("tmpfs") || fs == QLatin1String("devtmpfs") || fs == QLatin1String("proc") ||
-            fs == QLatin1String("sysfs") || fs == QLatin1String("overlay") || fs.startsWith(QLatin1String("cgroup")))
+        // System file systems hold no word lists.
+        const QStringList kSystem{QStringLiteral("tmpfs"), QStringLiteral("devtmpfs"), QStringLiteral("proc"),
+                                         QStringLiteral("sysfs"), QStringLiteral("overlay"), QStringLiteral("squashfs"),
+                                         QStringLiteral("devpts"), QStringLiteral("nsfs"), QStringLiteral("tracefs"),
+                                         QStringLiteral("debugfs"), QStringLiteral("securityfs"), QStringLiteral("mqueue"),
+                                         QStringLiteral("hugetlbfs"), QStringLiteral("pstore"), QStringLiteral("bpf"),
+                                         QStringLiteral("fusectl"), QStringLiteral("configfs"), QStringLiteral("autofs")};
+        if (kSystem.contains(fs) || fs.startsWith(QLatin1String("cgroup")))
             continue;
         if (!pfade.contains(s.rootPath()))
             pfade << s.rootPath();
@@ -39,7 +45,7 @@ void Laufwerkliste::neuLesen()
     m_still = false;
 }
 
-void Laufwerkliste::setDriveFor(const QString &pfad)
+int Laufwerkliste::indexVon(const QString &pfad) const
 {
     // The longest drive path that the folder lies in.
     int beste = -1, laenge = -1;
@@ -52,9 +58,34 @@ void Laufwerkliste::setDriveFor(const QString &pfad)
             laenge = static_cast<int>(d.size());
         }
     }
+    return beste;
+}
+
+QString Laufwerkliste::laufwerkVon(const QString &pfad) const
+{
+    const int i = indexVon(pfad);
+    return i < 0 ? QString() : itemData(i).toString();
+}
+
+void Laufwerkliste::setDriveFor(const QString &pfad)
+{
     m_still = true;
-    setCurrentIndex(beste);
+    setCurrentIndex(indexVon(pfad));
     m_still = false;
+}
+
+QString Laufwerkliste::aktuellerOrdner() const
+{
+    const QString d = Drive();
+    const QString ordner = m_ordner.value(d);
+    return !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : d;
+}
+
+void Laufwerkliste::merken(const QString &pfad)
+{
+    const QString d = laufwerkVon(pfad);
+    if (!d.isEmpty())
+        m_ordner.insert(d, QDir::cleanPath(pfad));
 }
 
 void Laufwerkliste::setDrive(const QString &laufwerk)

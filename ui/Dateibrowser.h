@@ -3,6 +3,7 @@
 #include "ui/Liste.h"
 
 #include <QComboBox>
+#include <QHash>
 
 /// The drive box. On this platform the "drives" are the mounted file
 /// systems: the root folder and the home folder first, then the others.
@@ -19,11 +20,21 @@ public:
     void setDrive(const QString &laufwerk);
     void neuLesen();
 
+    /// Each drive has its current folder: the last folder shown on it, at
+    /// first its root. This is the current folder of the picked drive.
+    QString aktuellerOrdner() const;
+    /// Remembers `pfad` as the current folder of the drive that holds it.
+    void merken(const QString &pfad);
+    /// The drive (a path of the box) that holds `pfad`; empty when none does.
+    QString laufwerkVon(const QString &pfad) const;
+
 Q_SIGNALS:
     void Change();
 
 private:
+    int indexVon(const QString &pfad) const;
     bool m_still = false;
+    QHash<QString, QString> m_ordner;
 };
 
 /// The folder box: the folders from the root down to the current one, then
