@@ -2,10 +2,36 @@
 
 #include "ui/Fenster.h"
 
-/// Not built yet.
+#include <QPointer>
+#include <QStringList>
+
+class Knopf;
+
+/// The help window: one of two fixed pages of text printed onto the window,
+/// page 1 for the main window, page 2 for the settings window (chosen by
+/// Hilfethema), and the button "Fertig" that hides it.
 class Form7 : public Fenster
 {
     Q_OBJECT
 public:
     explicit Form7(Programm &programm);
+
+    Knopf *Befehl1;  ///< "Fertig"
+
+    /// Draws the page of Hilfethema onto the window.
+    void Form_Activate() override;
+    void Befehl1_Click();
+
+    /// Shows the help beside the window that is active now (the one whose
+    /// icon opened it). When the help is already the active window it is
+    /// redrawn at once, so opening it again always shows the page of the
+    /// current Hilfethema.
+    void zeigen();
+
+    /// The lines of a help page (1 or 2); empty for any other number.
+    static QStringList Seite(int nummer);
+
+private:
+    void nebenFensterStellen(const QWidget *fenster);
+    QPointer<QWidget> m_neben;
 };

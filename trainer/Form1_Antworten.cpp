@@ -1,20 +1,123 @@
 // The main window's answer checking, helps and evaluation.
 #include "trainer/Form1.h"
 
+#include "renderings/Schreibung.h"
+#include "trainer/Antworten.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
+
+#include <QSignalBlocker>
 
 void Form1::Form_KeyDown(int keyCode)
 {
     if (keyCode == 27)
         Bild1_Click();
+    if (programm().beendet())
+        return;
+    if (keyCode == 13)
+        programm().modul.NaechsteAufgabe();
+    if (keyCode == 8)
+        ZeichenLoeschen();
 }
 
-void Form1::Form_KeyPress(QChar zeichen) { Q_UNUSED(zeichen); }
-void Form1::ZeichenLoeschen() {}
-void Form1::WortRichtig() {}
-void Form1::Liste2_Click() {}
-void Form1::Bild15_Click() {}
-void Form1::Bild11_Click() {}
-void Form1::Bild2_Click() {}
-void Form1::Bild3_Click() {}
+void Form1::Form_KeyPress(QChar zeichen)
+{
+    if (programm().beendet())
+        return;
+    MODUL1 &m = programm().modul;
+    m.Anzeigetext = QString(zeichen);
+    const bool buchstabe = Antworten::istBuchstabe(zeichen);
+    if (m.Uebung != 0) {
+        // The dictation: the word disappears as soon as the child starts typing.
+        if (m.Uebung == 20)
+            Bezeichnung1->setCaption(QString());
+        if (buchstabe) {
+            if (QString(zeichen) != Antworten::erwarteterBuchstabe(m.Loesungswort, m.Eingabe)) {
+                programm().boxen().meldung(QStringLiteral("Buchstabe  >") + zeichen + QStringLiteral("<  ist falsch!"),
+                                           QStringLiteral("Eingabefehler"), Knoepfe::OK, Symbol::Information);
+                m.FehlerZaehlen();
+                return;
+            }
+            m.Eingabe += zeichen;
+        }
+    } else if (buchstabe) {
+        m.Eingabe += zeichen;
+    }
+    Bezeichnung9->setCaption(QString());
+    Bezeichnung2->setCaption(m.Eingabe);
+    if (m.Eingabe == m.Loesungswort && !m.Loesungswort.isEmpty())
+        WortRichtig();
+}
+
+void Form1::ZeichenLoeschen()
+{
+    MODUL1 &m = programm().modul;
+    m.Eingabe.chop(1);
+    Bezeichnung2->setCaption(m.Eingabe);
+}
+
+void Form1::WortRichtig()
+{
+    MODUL1 &m = programm().modul;
+    const int rest = Antworten::restBisBelohnung(m.Wortmenge, m.Loesungen);
+    if (rest > 0)
+        programm().boxen().meldung(Antworten::fortschrittsText(rest), QStringLiteral("Richtig, weiter so!"));
+    m.NaechsteAufgabe();
+}
+
+void Form1::Liste2_Click()
+{
+    MODUL1 &m = programm().modul;
+    const QString wort = Liste2->Text();
+    if (m.Lesemodus == 1) {
+        // Only an open task takes an answer: while a reward is pending Eingabe
+        // holds a word drawn for the games, and the word just solved must not
+        // be counted a second time.
+        const bool aufgabeOffen = !m.Loesungswort.isEmpty() && m.Loesungswort.startsWith(m.Eingabe);
+        if (aufgabeOffen && Schreibung::gross(wort) == Schreibung::gross(m.Loesungswort)) {
+            m.Eingabe = m.Loesungswort;
+            Bezeichnung2->setCaption(m.Eingabe);
+            WortRichtig();
+        }
+        return;
+    }
+    // Writing mode: the list is only shown; the click leaves nothing selected.
+    {
+        const QSignalBlocker stumm(Liste2);
+        Liste2->setListIndex(-1);
+    }
+    Liste2->setFocus();
+}
+
+void Form1::Bild15_Click()
+{
+    if (Liste1->ListCount() == 0)
+        return;
+    const MODUL1 &m = programm().modul;
+    Bezeichnung9->setCaption(Antworten::erwarteterBuchstabe(m.Loesungswort, m.Eingabe));
+}
+
+void Form1::Bild11_Click()
+{
+    const MODUL1 &m = programm().modul;
+    if (m.Loesungswort.isEmpty())
+        return;
+    programm().boxen().meldung(Antworten::buchstabiert(m.Loesungswort), QStringLiteral("Gesuchtes Wort:"));
+    Liste1->setListIndex(m.Wortindex);
+}
+
+void Form1::Bild2_Click()
+{
+    const MODUL1 &m = programm().modul;
+    if (m.Loesungen <= 0)
+        return;
+    programm().boxen().meldung(Antworten::auswertungsText(m.Fehler, m.Loesungen), QStringLiteral("Fehler"), Knoepfe::OK,
+                               Symbol::Information);
+}
+
+void Form1::Bild3_Click()
+{
+    programm().boxen().meldung(QStringLiteral("Nach") + Antworten::zahlImText(programm().modul.Wortmenge) +
+                                   QStringLiteral(" Lösungen gibt es eine Belohnung!\r"),
+                               QStringLiteral("Belohnung"));
+}

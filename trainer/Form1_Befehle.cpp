@@ -1,14 +1,53 @@
-// The main window's small commands: mode, name, list sizes, information boxes.
+// The main window's small commands: mode, name, list sizes, information boxes,
+// help and program information.
 #include "trainer/Form1.h"
 
+#include "info/Form7.h"
+#include "info/TPOLABEL.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 
-void Form1::Bild26_Click() {}
-void Form1::Bild25_Click() {}
-void Form1::Bild23_Click() {}
-void Form1::Bezeichnung27_Click() {}
-void Form1::Bezeichnung28_Click() {}
+void Form1::Bild26_Click()
+{
+    MODUL1 &m = programm().modul;
+    m.Lesemodus = 1;
+    Bild26->hide();
+    Bild25->show();
+    Bild10->setPicture(Bild25->Picture());
+    m.Leeren();
+    m.NaechsteAufgabe();
+}
+
+void Form1::Bild25_Click()
+{
+    MODUL1 &m = programm().modul;
+    m.Lesemodus = 0;
+    Bild26->show();
+    Bild25->hide();
+    Bild10->setPicture(Bild26->Picture());
+    m.Leeren();
+    m.NaechsteAufgabe();
+}
+
+void Form1::Bild23_Click()
+{
+    const QString name =
+        programm().boxen().eingabe(QStringLiteral("Neuer Name:"), QStringLiteral("Eingabe"), QStringLiteral("Freund"));
+    if (!name.isEmpty())
+        Bezeichnung7->setCaption(name);
+}
+
+void Form1::Bezeichnung27_Click()
+{
+    Liste2->setFontSize(8.25);
+    Liste2->setHoehe(5295);
+}
+
+void Form1::Bezeichnung28_Click()
+{
+    Liste2->setFontSize(9.75);
+    Liste2->setHoehe(5310);
+}
 
 void Form1::Bezeichnung29_Click()
 {
@@ -16,8 +55,30 @@ void Form1::Bezeichnung29_Click()
     Liste2->setHoehe(5430);
 }
 
-void Form1::Bild21_Click() {}
-void Form1::Bild10_Click() {}
-void Form1::Bild13_Click() {}
-void Form1::Bild7_Click() {}
-void Form1::Bild16_Click() {}
+void Form1::Bild21_Click()
+{
+    programm().boxen().meldung(QStringLiteral("Schreibe dieses Wort ab!\r"), QStringLiteral("Befehlsfenster"));
+}
+
+void Form1::Bild10_Click()
+{
+    programm().boxen().meldung(QStringLiteral("Hier stehen deine Eingaben!\r"), QStringLiteral("Schreibfenster"));
+}
+
+void Form1::Bild13_Click()
+{
+    programm().boxen().meldung(QStringLiteral("Unter der Ampel kannst du den\raktiven Programmteil ablesen."),
+                               QStringLiteral("Programmteil"), Knoepfe::OK, Symbol::Information);
+}
+
+void Form1::Bild7_Click()
+{
+    programm().modul.Hilfethema = 1;
+    programm().form7().zeigen();
+}
+
+void Form1::Bild16_Click()
+{
+    verbergen();
+    programm().tpolabel().zeigen();
+}

@@ -83,16 +83,20 @@ Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
                 geklickt(neu.row());
             });
     connect(m_view, &QListView::pressed, this, [this](const QModelIndex &i) {
-        if (m_abgleich || !i.isValid())
+        if (m_abgleich)
             return;
         if (m_mehrfach) {
-            geklickt(i.row());
+            if (i.isValid())
+                geklickt(i.row());
             return;
         }
         // A press on the entry that is already selected still counts as a click.
-        if (i.row() == m_index && !m_view->property("soebenGewaehlt").toBool())
+        if (i.isValid() && i.row() == m_index && !m_view->property("soebenGewaehlt").toBool())
             geklickt(i.row());
         m_view->setProperty("soebenGewaehlt", false);
+        // The view selects the pressed row after the Click has run; show the
+        // selection the Click left (it may have removed it or refilled the list).
+        ansichtAbgleichen();
     });
 }
 

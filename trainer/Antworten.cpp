@@ -1,0 +1,85 @@
+#include "trainer/Antworten.h"
+
+#include <QStringView>
+
+namespace Antworten {
+
+bool istBuchstabe(QChar c)
+{
+    return QStringView(u"AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZaäbcdefghijklmnoöpqrstuüvwxyzß").contains(c);
+}
+
+QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
+{
+    if (eingabe.size() >= loesung.size())
+        return QString();
+    return loesung.mid(eingabe.size(), 1);
+}
+
+QString zahlImText(long long n)
+{
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
+int restBisBelohnung(int wortmenge, int loesungen)
+{
+    const int menge = wortmenge < 1 ? 1 : wortmenge;
+    int rest = loesungen % menge;
+    if (rest < 0)
+        rest += menge;
+    return menge - rest - 1;
+}
+
+QString fortschrittsText(int rest)
+{
+    return QStringLiteral("Noch") + zahlImText(rest) + (rest > 1 ? QStringLiteral(" Wörter") : QStringLiteral(" Wort")) +
+           QStringLiteral(" bis zur Belohnung!\r");
+}
+
+QString buchstabiert(const QString &wort)
+{
+    QString text;
+    text.reserve(wort.size() * 2);
+    for (QChar c : wort) {
+        text += c;
+        text += QLatin1Char(' ');
+    }
+    return text;
+}
+
+long long fehlerProzent(int fehler, int loesungen)
+{
+    if (loesungen <= 0)
+        return 0;
+    return static_cast<long long>(fehler) * 100 / loesungen;
+}
+
+QString urteil(int fehler, int loesungen)
+{
+    // Compare fehler * 100 / loesungen with each limit without dividing.
+    const long long hundertfach = static_cast<long long>(fehler) * 100;
+    auto mindestens = [&](long long grenze) { return hundertfach >= grenze * loesungen; };
+    if (mindestens(60))
+        return QStringLiteral("Du musst viel mehr üben!");
+    if (mindestens(50))
+        return QStringLiteral("Du musst noch etwas üben!");
+    if (mindestens(40))
+        return QStringLiteral("Das geht gerade noch so!");
+    if (mindestens(30))
+        return QStringLiteral("Schon recht ordentlich!");
+    if (mindestens(20))
+        return QStringLiteral("Das klappt schon fast gut!");
+    if (mindestens(10))
+        return QStringLiteral("Das hast du gut gemacht!");
+    if (mindestens(5))
+        return QStringLiteral("Das hast du prima gemacht!");
+    return QStringLiteral("Das ist einfach Spitze!");
+}
+
+QString auswertungsText(int fehler, int loesungen)
+{
+    return QStringLiteral("Du hast") + zahlImText(fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
+           QStringLiteral("\n\r\n\r") + urteil(fehler, loesungen);
+}
+
+} // namespace Antworten
