@@ -147,6 +147,10 @@ int main(int argc, char **argv)
                 QApplication::sendEvent(f.Bezeichnung2, &ev);
                 proTaste.push_back(t.nsecsElapsed() / 1e6);
             }
+            if (m.Eingabe != wort.left(wort.size() - 1)) {
+                std::printf("Tasten kamen nicht an: \"%s\"\n", qPrintable(m.Eingabe));
+                return 1;
+            }
         }
         std::sort(proTaste.begin(), proTaste.end());
         zeile("Taste geprüft und gezeigt, 99. Perzentil", proTaste[proTaste.size() * 99 / 100], "ms",

@@ -31,32 +31,68 @@ bool byteFuer(char16_t u, char &b)
     return false;
 }
 
-bool hatNichtAscii(const QByteArray &bytes)
+/// Whether the bytes are valid UTF-8 and hold non-ASCII characters (or begin
+/// with a UTF-8 byte-order mark). Stops at the first byte that cannot be UTF-8.
+bool istUtf8MitUmlauten(const QByteArray &bytes)
 {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *e = p + bytes.size();
+    bool umlaut = false;
+    while (p < e) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int folge;
+        char32_t cp;
+        if (b >= 0xC2 && b <= 0xDF) { folge = 1; cp = b & 0x1F; }
+        else if (b >= 0xE0 && b <= 0xEF) { folge = 2; cp = b & 0x0F; }
+        else if (b >= 0xF0 && b <= 0xF4) { folge = 3; cp = b & 0x07; }
+        else return false;
+        if (e - p <= folge)
+            return false;
+        for (int i = 1; i <= folge; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+        if ((folge == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (folge == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        umlaut = true;
+        p += folge + 1;
+    }
+    return umlaut;
 }
 
 } // namespace
 
 QString dekodieren(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF") || hatNichtAscii(bytes)) {
+    QString text;
+    if (istUtf8MitUmlauten(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = utf8.decode(bytes);
-        if (!utf8.hasError()) {
-            text.replace(QChar(0), QLatin1Char(' '));
-            return text;
+        text = utf8.decode(bytes);
+        text.replace(QChar(0), QLatin1Char(' '));
+    } else {
+        text = QString(bytes.size(), Qt::Uninitialized);
+        QChar *ziel = text.data();
+        for (char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            *ziel++ = b == 0 ? QChar(u' ') : b >= 0x80 && b < 0xA0 ? QChar(kObereHaelfte[b - 0x80]) : QChar(b);
         }
     }
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *ziel = text.data();
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *ziel++ = b == 0 ? QChar(u' ') : b >= 0x80 && b < 0xA0 ? QChar(kObereHaelfte[b - 0x80]) : QChar(b);
-    }
+    // Umlauts stored as a base letter and a combining mark become one
+    // character, as the keyboard types them.
+    return zusammensetzen(text);
+}
+
+QString zusammensetzen(const QString &text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x0300 && c.unicode() <= 0x036F)
+            return text.normalized(QString::NormalizationForm_C);
     return text;
 }
 

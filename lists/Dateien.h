@@ -15,6 +15,10 @@ namespace Dateien {
 /// Windows-1252. A NUL byte reads as a blank.
 QString dekodieren(const QByteArray &bytes);
 
+/// Brings text to the composed form (NFC): an "a" followed by a combining
+/// diaeresis becomes "ä". Text without combining marks comes back as it is.
+QString zusammensetzen(const QString &text);
+
 /// Encodes text in Windows-1252. Returns false when a character has no byte
 /// there; `nichtKodierbar` then gets the first such character.
 bool kodieren(const QString &text, QByteArray &bytes, QChar *nichtKodierbar = nullptr);

@@ -59,29 +59,26 @@ void MODUL1::WortZiehen()
     Benutzt[Wortindex] = QLatin1Char('1');
     Loesungswort = f.Liste1->List(Wortindex);
 
-    f.Liste2->Clear();
     if (n < 20) {
-        f.Liste2->addItems(f.Liste1->eintraege());
+        f.Liste2->setEintraege(f.Liste1->eintraege());
         return;
     }
     QStringList kandidaten{Loesungswort};
-    QSet<QString> drin{Loesungswort};
+    auto drin = [&kandidaten](const QString &w) { return kandidaten.contains(w); };
     // Random draws as long as they find new words quickly; a list with few
     // distinct words is then finished from the words not drawn yet, and
     // stops when there are none.
     int fehlversuche = 0;
     while (kandidaten.size() < 20 && fehlversuche < 400) {
         const QString w = f.Liste1->List(z.index(n));
-        if (drin.contains(w)) {
+        if (drin(w))
             ++fehlversuche;
-            continue;
-        }
-        drin.insert(w);
-        kandidaten << w;
+        else
+            kandidaten << w;
     }
     if (kandidaten.size() < 20) {
         QStringList rest;
-        QSet<QString> gesehen = drin;
+        QSet<QString> gesehen(kandidaten.begin(), kandidaten.end());
         for (int i = 0; i < n; ++i) {
             const QString w = f.Liste1->List(i);
             if (!gesehen.contains(w)) {
@@ -92,7 +89,7 @@ void MODUL1::WortZiehen()
         while (kandidaten.size() < 20 && !rest.isEmpty())
             kandidaten << rest.takeAt(z.index(static_cast<int>(rest.size())));
     }
-    f.Liste2->addItems(kandidaten);
+    f.Liste2->setEintraege(kandidaten);
 }
 
 void MODUL1::LoesungZaehlen()

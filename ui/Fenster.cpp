@@ -131,13 +131,15 @@ bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
         auto *k = static_cast<QKeyEvent *>(ev);
         const int code = keyCode(k->key());
         Form_KeyDown(code);
-        for (QChar c : k->text())
+        // A letter that arrives decomposed (base letter and combining mark)
+        // is handed on as the one character the keyboard would type.
+        for (QChar c : k->text().normalized(QString::NormalizationForm_C))
             Form_KeyPress(c);
         return !tasteDurchlassen(code);
     }
     if (ev->type() == QEvent::InputMethod) {
         auto *im = static_cast<QInputMethodEvent *>(ev);
-        for (QChar c : im->commitString())
+        for (QChar c : im->commitString().normalized(QString::NormalizationForm_C))
             Form_KeyPress(c);
         return true;
     }

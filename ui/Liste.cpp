@@ -9,20 +9,81 @@
 
 namespace Sortierung {
 
+namespace {
+
+/// Reads the key units of a text one by one.
+class Einheiten
+{
+public:
+    explicit Einheiten(const QString &t) : m_p(t.constData()), m_e(t.constData() + t.size()) {}
+
+    bool naechste(char16_t &u)
+    {
+        if (m_wartend) {
+            u = m_wartend;
+            m_wartend = 0;
+            return true;
+        }
+        if (m_p == m_e)
+            return false;
+        const char16_t c = (m_p++)->unicode();
+        if (c < 0x80) {
+            u = (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+            return true;
+        }
+        switch (c) {
+        case 0x00C4: case 0x00E4: u = u'a'; break; // Ä ä
+        case 0x00D6: case 0x00F6: u = u'o'; break; // Ö ö
+        case 0x00DC: case 0x00FC: u = u'u'; break; // Ü ü
+        case 0x00DF: u = u's'; m_wartend = u's'; break; // ß
+        default: u = QChar(c).toLower().unicode(); break;
+        }
+        return true;
+    }
+
+private:
+    const QChar *m_p;
+    const QChar *m_e;
+    char16_t m_wartend = 0;
+};
+
+} // namespace
+
 QString schluessel(const QString &text)
 {
     QString k;
     k.reserve(text.size() + 2);
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case 0x00C4: case 0x00E4: k += QLatin1Char('a'); break; // Ä ä
-        case 0x00D6: case 0x00F6: k += QLatin1Char('o'); break; // Ö ö
-        case 0x00DC: case 0x00FC: k += QLatin1Char('u'); break; // Ü ü
-        case 0x00DF: k += QLatin1String("ss"); break;           // ß
-        default: k += c.toLower(); break;
-        }
-    }
+    Einheiten e(text);
+    char16_t u;
+    while (e.naechste(u))
+        k += QChar(u);
     return k;
+}
+
+int vergleichen(const QString &a, const QString &b)
+{
+    Einheiten ea(a), eb(b);
+    char16_t ua, ub;
+    for (;;) {
+        const bool ha = ea.naechste(ua);
+        const bool hb = eb.naechste(ub);
+        if (!ha || !hb)
+            return ha ? 1 : hb ? -1 : 0;
+        if (ua != ub)
+            return ua < ub ? -1 : 1;
+    }
+}
+
+Praefix praefix(const QString &text)
+{
+    Einheiten e(text);
+    Praefix p;
+    char16_t u;
+    for (int i = 0; i < 4; ++i)
+        p.vorne = (p.vorne << 16) | (e.naechste(u) ? u : 0);
+    for (int i = 0; i < 4; ++i)
+        p.hinten = (p.hinten << 16) | (e.naechste(u) ? u : 0);
+    return p;
 }
 
 } // namespace Sortierung
@@ -102,19 +163,20 @@ Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
 
 Liste::~Liste() = default;
 
-int Liste::einfuegePosition(const QString &schluessel) const
+bool Liste::kleiner(const Eintrag &a, const Eintrag &b)
 {
-    if (!m_sortiert)
-        return ListCount();
-    auto it = std::upper_bound(m_eintraege.begin(), m_eintraege.end(), schluessel,
-                               [](const QString &k, const Eintrag &e) { return k < e.schluessel; });
-    return static_cast<int>(it - m_eintraege.begin());
+    if (!(a.praefix == b.praefix))
+        return a.praefix < b.praefix;
+    return Sortierung::vergleichen(a.text, b.text) < 0;
 }
 
 void Liste::AddItem(const QString &text)
 {
-    Eintrag e{text, m_sortiert ? Sortierung::schluessel(text) : QString(), false};
-    const int pos = einfuegePosition(e.schluessel);
+    Eintrag e{text, m_sortiert ? Sortierung::praefix(text) : Sortierung::Praefix(), false};
+    int pos = ListCount();
+    if (m_sortiert)
+        pos = static_cast<int>(std::upper_bound(m_eintraege.begin(), m_eintraege.end(), e, kleiner) -
+                               m_eintraege.begin());
     if (m_modell)
         m_modell->beginInsertRows(QModelIndex(), pos, pos);
     m_eintraege.insert(m_eintraege.begin() + pos, std::move(e));
@@ -127,20 +189,36 @@ void Liste::AddItem(const QString &text)
 
 void Liste::addItems(const QStringList &texte)
 {
-    if (texte.isEmpty())
-        return;
+    if (!texte.isEmpty())
+        hinzufuegen(texte, false);
+}
+
+void Liste::setEintraege(const QStringList &texte)
+{
+    hinzufuegen(texte, true);
+}
+
+void Liste::hinzufuegen(const QStringList &texte, bool vorherLeeren)
+{
     if (m_modell)
         m_modell->beginResetModel();
+    if (vorherLeeren) {
+        m_eintraege.clear();
+        m_index = -1;
+    }
+    // The new entries are sorted among themselves (stable), then merged
+    // behind equal old ones: the order adding them one by one would give.
+    const auto alt = static_cast<std::ptrdiff_t>(m_eintraege.size());
+    const bool hatAuswahl = m_sortiert && m_index >= 0 && !m_mehrfach;
+    if (hatAuswahl)
+        m_eintraege[static_cast<size_t>(m_index)].gewaehlt = true;
     m_eintraege.reserve(m_eintraege.size() + static_cast<size_t>(texte.size()));
     for (const QString &t : texte)
-        m_eintraege.push_back(Eintrag{t, m_sortiert ? Sortierung::schluessel(t) : QString(), false});
+        m_eintraege.push_back(Eintrag{t, m_sortiert ? Sortierung::praefix(t) : Sortierung::Praefix(), false});
     if (m_sortiert) {
-        // The selected entry is carried through the sort by its flag.
-        const bool hatAuswahl = m_index >= 0 && !m_mehrfach;
-        if (hatAuswahl)
-            m_eintraege[static_cast<size_t>(m_index)].gewaehlt = true;
-        std::stable_sort(m_eintraege.begin(), m_eintraege.end(),
-                         [](const Eintrag &a, const Eintrag &b) { return a.schluessel < b.schluessel; });
+        std::stable_sort(m_eintraege.begin() + alt, m_eintraege.end(), kleiner);
+        if (alt > 0)
+            std::inplace_merge(m_eintraege.begin(), m_eintraege.begin() + alt, m_eintraege.end(), kleiner);
         if (hatAuswahl) {
             for (size_t i = 0; i < m_eintraege.size(); ++i)
                 if (m_eintraege[i].gewaehlt) {

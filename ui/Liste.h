@@ -16,8 +16,21 @@ class Liste;
 /// their base letters, "ß" as "ss". Entries with equal keys keep the order in
 /// which they came.
 namespace Sortierung {
+/// The text the order compares: small letters, umlauts as base letters, "ß" as "ss".
 QString schluessel(const QString &text);
-}
+/// Compares two texts by their keys without building them: < 0, 0 or > 0.
+int vergleichen(const QString &a, const QString &b);
+/// The first eight key units packed into two numbers that order like the
+/// keys (ties are decided by vergleichen()).
+struct Praefix
+{
+    quint64 vorne = 0;
+    quint64 hinten = 0;
+    bool operator==(const Praefix &o) const { return vorne == o.vorne && hinten == o.hinten; }
+    bool operator<(const Praefix &o) const { return vorne != o.vorne ? vorne < o.vorne : hinten < o.hinten; }
+};
+Praefix praefix(const QString &text);
+} // namespace Sortierung
 
 /// Shows the entries of a Liste in a list view.
 class ListenModell : public QAbstractListModel
@@ -52,6 +65,8 @@ public:
 
     void AddItem(const QString &text);
     void addItems(const QStringList &texte);
+    /// Replaces every entry at once (Clear and addItems in one step).
+    void setEintraege(const QStringList &texte);
     void RemoveItem(int index);
     void Clear();
     int ListCount() const { return static_cast<int>(m_eintraege.size()); }
@@ -95,7 +110,7 @@ Q_SIGNALS:
     void Click();
 
 private:
-    int einfuegePosition(const QString &schluessel) const;
+    void hinzufuegen(const QStringList &texte, bool vorherLeeren);
     void ansichtAbgleichen();
     void schriftSetzen();
     void geklickt(int zeile);
@@ -104,9 +119,10 @@ private:
     struct Eintrag
     {
         QString text;
-        QString schluessel;
+        Sortierung::Praefix praefix;
         bool gewaehlt = false;
     };
+    static bool kleiner(const Eintrag &a, const Eintrag &b);
     std::vector<Eintrag> m_eintraege;
     bool m_sortiert;
     bool m_mehrfach = false;

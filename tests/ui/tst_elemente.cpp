@@ -37,6 +37,11 @@ void TestElemente::sortierung_data()
         << QStringList{"Affe", "Apfel", "Äpfel", "Ofen", "Öl", "Zebra"};
     QTest::newRow("ß wie ss") << QStringList{"Strauß", "Straße", "Strasse", "Stras"}
                               << QStringList{"Stras", "Straße", "Strasse", "Strauß"};
+    QTest::newRow("lange gleiche Anfänge")
+        << QStringList{"Donaudampfschiff", "donaudampfer", "Donaudampfschifffahrt", "Donaudampf", "Donaudämpfe"}
+        << QStringList{"Donaudampf", "Donaudämpfe", "donaudampfer", "Donaudampfschiff", "Donaudampfschifffahrt"};
+    QTest::newRow("ß an der Grenze") << QStringList{"abcß", "abcsa", "abcs", "abcst", "abcßa"}
+                                     << QStringList{"abcs", "abcsa", "abcß", "abcßa", "abcst"};
     QTest::newRow("Bestenliste") << QStringList{"0012  Anna", "0003  Zoe", "0003  anton", "0100  Bea"}
                                  << QStringList{"0003  anton", "0003  Zoe", "0012  Anna", "0100  Bea"};
 }
