@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "games/Bestenformat.h"
+
 class Liste;
 class Programm;
 
@@ -12,18 +14,6 @@ class Programm;
 /// The list control (a sorted Liste) does the ordering: the score is
 /// zero-padded at the front, so sorting on the whole text orders by score and,
 /// for equal scores, by name.
-
-/// How many entries a best list keeps on disk.
-constexpr int BestenlisteGroesse = 50;
-
-/// The entry for a score and a name: the last four digits of the score,
-/// padded with zeros, two blanks, the name.
-QString BestenEintrag(qint64 score, const QString &name);
-
-/// The entries stored in best-list file text: one per line, blanks in front
-/// skipped, a value in double quotes taken without its quotes; empty lines
-/// are dropped. A name with a comma stays one entry.
-QStringList BestenlisteEintraege(const QString &text);
 
 /// Fills the list control from the file. A missing or unreadable file gives
 /// an empty list without a message.
