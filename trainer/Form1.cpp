@@ -88,6 +88,7 @@ void Form1::aufbauen()
     Bezeichnung1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Bezeichnung1->setIndent(8);
     Twips::setzen(Bezeichnung1, 1800, 120, 6075, 735);
+    Bezeichnung1->setEinpassen(true);
     Bild10 = new Bild(this, QStringLiteral("Bild10"), QStringLiteral(":/icons/schreibblock.svg"));
     Twips::setzen(Bild10, 1200, 1065, 495, 495);
     Bezeichnung2 = new Bezeichnung(this, QStringLiteral("Bezeichnung2"), QStringLiteral("fragen"));
@@ -97,6 +98,7 @@ void Form1::aufbauen()
     Bezeichnung2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Bezeichnung2->setIndent(8);
     Twips::setzen(Bezeichnung2, 1800, 945, 6075, 735);
+    Bezeichnung2->setEinpassen(true);
 
     // The 28 exercise buttons, four columns of seven.
     for (int n = 1; n <= 28; ++n) {

@@ -111,6 +111,27 @@ void Bezeichnung::mouseReleaseEvent(QMouseEvent *e)
     }
 }
 
+void Bezeichnung::paintEvent(QPaintEvent *e)
+{
+    if (!m_einpassen || text().isEmpty()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    const QRect platz = contentsRect().adjusted(indent() > 0 ? indent() : 0, 0, indent() > 0 ? -indent() : 0, 0);
+    const int breite = fontMetrics().horizontalAdvance(text());
+    if (breite <= platz.width()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QFrame::paintEvent(e);
+    QPainter p(this);
+    QFont klein = font();
+    klein.setPointSizeF(font().pointSizeF() * platz.width() / breite);
+    p.setFont(klein);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(platz, static_cast<int>(alignment()), text());
+}
+
 // ---------------------------------------------------------------- Knopf
 
 Knopf::Knopf(QWidget *parent, const QString &name, const QString &caption)

@@ -45,11 +45,18 @@ public:
 Q_SIGNALS:
     void Click();
 
+public:
+    /// A caption too wide for the label is drawn smaller so that it fits
+    /// (its font size stays as set).
+    void setEinpassen(bool an) { m_einpassen = an; update(); }
+
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
 private:
     QString m_fontName;
+    bool m_einpassen = false;
 };
 
 /// A command button that never takes the keyboard focus, so a key typed
