@@ -50,7 +50,10 @@ public:
     /// What closing the window by its frame does (default: hide it).
     virtual void schliessenAngefragt() { verbergen(); }
 
-    /// Translates a Qt key into the key codes above.
+    /// Translates a Qt key into the key codes above. Letters, digits and the
+    /// blank keep their codes; a punctuation key has no code of its own here
+    /// and gives 0, so a typed "&" or "(" is never taken for an arrow key,
+    /// nor "." for Delete.
     static int keyCode(int qtKey);
 
 protected:

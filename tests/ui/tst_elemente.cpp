@@ -1,10 +1,12 @@
 #include "support/Testprogramm.h"
 
+#include "games/gefangen.h"
 #include "lists/Form8.h"
 #include "ui/Liste.h"
 #include "ui/Twips.h"
 #include "ui/Zufall.h"
 
+#include <QKeyEvent>
 #include <QListView>
 #include <QTest>
 
@@ -25,6 +27,9 @@ private Q_SLOTS:
     void zufallVorgaben();
     void twipsGenau();
     void aktivierungKehrtZurueck();
+    void tastencodes_data();
+    void tastencodes();
+    void satzzeichenSindKeinePfeil();
 };
 
 void TestElemente::sortierung_data()
@@ -213,6 +218,69 @@ void TestElemente::aktivierungKehrtZurueck()
     QCOMPARE(t.programm->aktivesFenster(), static_cast<Fenster *>(&t.programm->form8()));
     t.programm->form8().verbergen();
     QCOMPARE(t.programm->aktivesFenster(), &t.f1());
+}
+
+void TestElemente::tastencodes_data()
+{
+    QTest::addColumn<int>("qtTaste");
+    QTest::addColumn<int>("code");
+    QTest::newRow("links") << int(Qt::Key_Left) << 37;
+    QTest::newRow("hoch") << int(Qt::Key_Up) << 38;
+    QTest::newRow("rechts") << int(Qt::Key_Right) << 39;
+    QTest::newRow("runter") << int(Qt::Key_Down) << 40;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 13;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 13;
+    QTest::newRow("Rücktaste") << int(Qt::Key_Backspace) << 8;
+    QTest::newRow("Entf") << int(Qt::Key_Delete) << 46;
+    QTest::newRow("Leertaste") << int(Qt::Key_Space) << 32;
+    QTest::newRow("A") << int(Qt::Key_A) << 65;
+    QTest::newRow("Z") << int(Qt::Key_Z) << 90;
+    QTest::newRow("7") << int(Qt::Key_7) << 55;
+    QTest::newRow("Ä") << int(Qt::Key_Adiaeresis) << 0xC4;
+    QTest::newRow("ß") << int(Qt::Key_ssharp) << 0xDF;
+    QTest::newRow("%") << int(Qt::Key_Percent) << 0;
+    QTest::newRow("&") << int(Qt::Key_Ampersand) << 0;
+    QTest::newRow("'") << int(Qt::Key_Apostrophe) << 0;
+    QTest::newRow("(") << int(Qt::Key_ParenLeft) << 0;
+    QTest::newRow(".") << int(Qt::Key_Period) << 0;
+    QTest::newRow("-") << int(Qt::Key_Minus) << 0;
+    QTest::newRow("?") << int(Qt::Key_Question) << 0;
+    QTest::newRow("[") << int(Qt::Key_BracketLeft) << 0;
+    QTest::newRow("~") << int(Qt::Key_AsciiTilde) << 0;
+}
+
+void TestElemente::tastencodes()
+{
+    QFETCH(int, qtTaste);
+    QFETCH(int, code);
+    QCOMPARE(Fenster::keyCode(qtTaste), code);
+}
+
+void TestElemente::satzzeichenSindKeinePfeil()
+{
+    // "&", "'", "(" and "%" typed in the word prison only ask for a wish;
+    // the marker stays where it is. The arrow key itself still moves it.
+    Testprogramm t;
+    t.f1().Bezeichnung25_Click();
+    gefangen &g = t.programm->gefangenFenster();
+    QVERIFY(g.isVisible());
+    const QList<QPair<int, QString>> tasten{{Qt::Key_Ampersand, QStringLiteral("&")},
+                                            {Qt::Key_Apostrophe, QStringLiteral("'")},
+                                            {Qt::Key_ParenLeft, QStringLiteral("(")},
+                                            {Qt::Key_Percent, QStringLiteral("%")}};
+    for (const auto &[taste, text] : tasten) {
+        t.boxen.nein();
+        QKeyEvent druck(QEvent::KeyPress, taste, Qt::ShiftModifier, text);
+        QApplication::sendEvent(&g, &druck);
+        QCOMPARE(t.boxen.offeneAntworten(), 0);
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wunschbox"));
+        QCOMPARE(g.gitter().spalte(), 9);
+        QCOMPARE(g.gitter().zeile(), 9);
+    }
+    QKeyEvent hoch(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(&g, &hoch);
+    QCOMPARE(g.gitter().zeile(), 8);
 }
 
 QTEST_MAIN(TestElemente)

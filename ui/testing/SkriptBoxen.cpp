@@ -21,6 +21,8 @@ Antwort SkriptBoxen::meldung(const QString &text, const QString &titel, Knoepfe 
     m_protokoll.append(e);
     if (!m_antworten.isEmpty())
         return m_antworten.takeFirst();
+    if (m_autoAntwort)
+        return m_autoAntwort(e);
     if (knoepfe == Knoepfe::OK && !m_streng)
         return Antwort::OK;
     scheitern(QStringLiteral("message \"%1\" / \"%2\"").arg(titel, text));
@@ -37,6 +39,8 @@ QString SkriptBoxen::eingabe(const QString &prompt, const QString &titel, const 
     m_protokoll.append(e);
     if (!m_texte.isEmpty())
         return m_texte.takeFirst();
+    if (m_autoText)
+        return m_autoText(e);
     scheitern(QStringLiteral("input \"%1\" / \"%2\"").arg(titel, prompt));
     return QString();
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 /// One box as the program showed it.
 struct BoxEintrag
@@ -20,7 +21,9 @@ struct BoxEintrag
 /// Test double of the boxes: records every box and answers from a queue.
 /// Any box without a queued answer fails the running test at once and
 /// answers OK / No / cancel, so no test ever hangs. A test that is not about
-/// the OK boxes can let them pass with setStreng(false).
+/// the OK boxes can let them pass with setStreng(false). A test that cannot
+/// know the boxes in advance (a long random run) answers them all through
+/// setAutomatik instead.
 class SkriptBoxen : public Boxen
 {
 public:
@@ -41,6 +44,17 @@ public:
     /// boxes with only an OK button are answered OK by themselves.
     void setStreng(bool streng) { m_streng = streng; }
 
+    /// Answer sources asked when the queue holds no answer for a box: `antwort`
+    /// for message boxes, `text` for input boxes (each gets the box as it is
+    /// recorded). Queued answers still come first; an empty function leaves
+    /// that kind of box to the rules above.
+    void setAutomatik(std::function<Antwort(const BoxEintrag &)> antwort,
+                      std::function<QString(const BoxEintrag &)> text)
+    {
+        m_autoAntwort = std::move(antwort);
+        m_autoText = std::move(text);
+    }
+
     const QList<BoxEintrag> &protokoll() const { return m_protokoll; }
     int anzahl() const { return static_cast<int>(m_protokoll.size()); }
     const BoxEintrag &letzte() const { return m_protokoll.last(); }
@@ -52,4 +66,6 @@ private:
     QList<Antwort> m_antworten;
     QStringList m_texte;
     bool m_streng = true;
+    std::function<Antwort(const BoxEintrag &)> m_autoAntwort;
+    std::function<QString(const BoxEintrag &)> m_autoText;
 };
