@@ -51,6 +51,7 @@ void fang::aufbauen()
     Bezeichnung4->setFont(wortSchrift);
     Bezeichnung4->setFarben(QColor(0, 128, 0));
     Bezeichnung4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Bezeichnung4->setEinpassen(true);
     Twips::setzen(Bezeichnung4, 240, wortOben, 3360, 450);
     Bezeichnung3 = new Bezeichnung(this, QStringLiteral("Bezeichnung3"));
     Bezeichnung3->setFont(wortSchrift);
@@ -61,6 +62,7 @@ void fang::aufbauen()
     Bezeichnung5 = new Bezeichnung(this, QStringLiteral("Bezeichnung5"));
     Bezeichnung5->setFont(wortSchrift);
     Bezeichnung5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Bezeichnung5->setEinpassen(true);
     Twips::setzen(Bezeichnung5, 4140, wortOben, 3300, 450);
 
     const int leisteOben = wortOben + 600;
