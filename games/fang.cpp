@@ -6,6 +6,8 @@
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
 
+#include <QFrame>
+
 namespace {
 const QColor kHellcyan(192, 255, 255);
 const QString kTitel = QStringLiteral("Wortfange");
@@ -31,12 +33,18 @@ void fang::aufbauen()
 
     Bild5 = new Bild(this, QStringLiteral("Bild5"));
     Bild5->setHintergrund(Qt::white);
-    Bild5->setRahmen(true);
     Bild5->setFontName(QStringLiteral("MS Sans Serif"));
     Bild5->setFontSize(18);
     Bild5->setFontBold(true);
     Bild5->setCursor(Qt::PointingHandCursor);
     Twips::setzen(Bild5, 240, 240, Fangfeld::Spalten * Zelle, Fangfeld::Zeilen * Zelle);
+    // The frame lies around the field, not on it: a letter or the catcher in
+    // the first column or row is not cut by the frame line.
+    auto *rahmen = new QFrame(this);
+    rahmen->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rahmen->setForegroundRole(QPalette::Dark);
+    rahmen->setGeometry(Bild5->geometry().adjusted(-1, -1, 1, 1));
+    rahmen->lower();
 
     Bezeichnung8 = new Bezeichnung(Bild5, QStringLiteral("Bezeichnung8"), QStringLiteral("+"));
     Bezeichnung8->setSchrift(QStringLiteral("MS Sans Serif"), 12, true);
