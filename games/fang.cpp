@@ -6,6 +6,8 @@
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
 
+#include <QFrame>
+
 namespace {
 const QColor kHellcyan(192, 255, 255);
 const QString kTitel = QStringLiteral("Wortfange");
@@ -31,12 +33,18 @@ void fang::aufbauen()
 
     Bild5 = new Bild(this, QStringLiteral("Bild5"));
     Bild5->setHintergrund(Qt::white);
-    Bild5->setRahmen(true);
     Bild5->setFontName(QStringLiteral("MS Sans Serif"));
     Bild5->setFontSize(18);
     Bild5->setFontBold(true);
     Bild5->setCursor(Qt::PointingHandCursor);
     Twips::setzen(Bild5, 240, 240, Fangfeld::Spalten * Zelle, Fangfeld::Zeilen * Zelle);
+    // The frame lies around the field, not on it: a letter or the catcher in
+    // the first column or row is not cut by the frame line.
+    auto *rahmen = new QFrame(this);
+    rahmen->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rahmen->setForegroundRole(QPalette::Dark);
+    rahmen->setGeometry(Bild5->geometry().adjusted(-1, -1, 1, 1));
+    rahmen->lower();
 
     Bezeichnung8 = new Bezeichnung(Bild5, QStringLiteral("Bezeichnung8"), QStringLiteral("+"));
     Bezeichnung8->setSchrift(QStringLiteral("MS Sans Serif"), 12, true);
@@ -51,6 +59,7 @@ void fang::aufbauen()
     Bezeichnung4->setFont(wortSchrift);
     Bezeichnung4->setFarben(QColor(0, 128, 0));
     Bezeichnung4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Bezeichnung4->setEinpassen(true);
     Twips::setzen(Bezeichnung4, 240, wortOben, 3360, 450);
     Bezeichnung3 = new Bezeichnung(this, QStringLiteral("Bezeichnung3"));
     Bezeichnung3->setFont(wortSchrift);
@@ -61,6 +70,7 @@ void fang::aufbauen()
     Bezeichnung5 = new Bezeichnung(this, QStringLiteral("Bezeichnung5"));
     Bezeichnung5->setFont(wortSchrift);
     Bezeichnung5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Bezeichnung5->setEinpassen(true);
     Twips::setzen(Bezeichnung5, 4140, wortOben, 3300, 450);
 
     const int leisteOben = wortOben + 600;

@@ -77,13 +77,15 @@ void galgen::aufbauen()
     Bezeichnung1 = new Bezeichnung(this, QStringLiteral("Bezeichnung1"));
     Bezeichnung1->setSchrift(QStringLiteral("Courier New"), 20, true);
     Bezeichnung1->setAlignment(Qt::AlignCenter);
-    Bezeichnung1->setWordWrap(true);
+    // The pattern stays on one line, in smaller type for a long word.
+    Bezeichnung1->setEinpassen(true);
     Twips::setzen(Bezeichnung1, 3840, 1440, 5520, 1320);
 
     Bezeichnung2 = new Bezeichnung(this, QStringLiteral("Bezeichnung2"));
     Bezeichnung2->setSchrift(QStringLiteral("Arial"), 16, true);
     Bezeichnung2->setFarben(QColor(128, 0, 0));
     Bezeichnung2->setAlignment(Qt::AlignCenter);
+    Bezeichnung2->setEinpassen(true);
     Twips::setzen(Bezeichnung2, 3840, 2820, 5520, 480);
 
     Liste2 = new Liste(this, QStringLiteral("Liste2"));

@@ -116,6 +116,7 @@ void Form1::aufbauen()
     Bezeichnung7->setAlignment(Qt::AlignCenter);
     Bezeichnung7->setFarben(Qt::white, QColor(0, 128, 128));
     Twips::setzen(Bezeichnung7, 8040, 120, 2145, 375);
+    Bezeichnung7->setEinpassen(true);
     Liste1 = new Liste(this, QStringLiteral("Liste1"), true, false);
     Liste2 = new Liste(this, QStringLiteral("Liste2"), true, true);
     Liste2->setFontName(QStringLiteral("MS Sans Serif"));

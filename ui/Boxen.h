@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 /// Buttons of a message box.
@@ -48,4 +50,13 @@ public:
     /// Turns the program's line breaks (CR, LF, CR LF, LF CR) into what a Qt
     /// label shows as line breaks.
     static QString anzeigeText(const QString &text);
+
+    /// Sets a message box up as meldung() shows it: title, text, the
+    /// program's own sharp symbol, "OK" or "Ja"/"Nein" with the default and
+    /// the Escape button. Tests look at the box without showing it.
+    static void meldungEinrichten(QMessageBox &box, const QString &text, const QString &titel, Knoepfe knoepfe,
+                                  Symbol symbol, Antwort standard);
+    /// Sets an input box up as eingabe() shows it: "OK" and "Abbrechen".
+    static void eingabeEinrichten(QInputDialog &dlg, const QString &prompt, const QString &titel,
+                                  const QString &vorgabe);
 };

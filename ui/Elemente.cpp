@@ -127,6 +127,11 @@ void Bezeichnung::paintEvent(QPaintEvent *e)
     QPainter p(this);
     QFont klein = font();
     klein.setPointSizeF(font().pointSizeF() * platz.width() / breite);
+    // Hinted type does not shrink quite in proportion: step down until it fits.
+    for (int i = 0; i < 20 && klein.pointSizeF() > 1.0 &&
+                    QFontMetrics(klein).horizontalAdvance(text()) > platz.width();
+         ++i)
+        klein.setPointSizeF(klein.pointSizeF() * 0.95);
     p.setFont(klein);
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(platz, static_cast<int>(alignment()), text());

@@ -49,6 +49,7 @@ public:
     /// A caption too wide for the label is drawn smaller so that it fits
     /// (its font size stays as set).
     void setEinpassen(bool an) { m_einpassen = an; update(); }
+    bool einpassen() const { return m_einpassen; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
