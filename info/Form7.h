@@ -26,7 +26,7 @@ public:
     /// icon opened it). When the help is already the active window it is
     /// redrawn at once, so opening it again always shows the page of the
     /// current Hilfethema.
-    void zeigen();
+    void zeigen() override;
 
     /// The lines of a help page (1 or 2); empty for any other number.
     static QStringList Seite(int nummer);

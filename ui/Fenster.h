@@ -33,7 +33,7 @@ public:
     void setCaption(const QString &c) { setWindowTitle(c); }
 
     /// Shows the window (modeless) and makes it the active window.
-    void zeigen();
+    virtual void zeigen();
     /// Hides the window; the window shown before it becomes active again.
     void verbergen();
 
