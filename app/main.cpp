@@ -1,8 +1,10 @@
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
+#include "ui/Elemente.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -14,6 +16,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tippolo"));
     QApplication::setDesktopFileName(QStringLiteral("de.tippolo.Tippolo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
+    // The boxes and lists without a font of their own use the program's
+    // window font rather than whatever the desktop offers.
+    Schrift::ersatzEinrichten();
+    QFont fensterSchrift(QStringLiteral("MS Sans Serif"));
+    fensterSchrift.setPointSizeF(9.75);
+    QApplication::setFont(fensterSchrift);
 
     // Qt's own dialogs (print dialog, standard buttons) speak German too.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
