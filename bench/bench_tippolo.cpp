@@ -5,6 +5,7 @@
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
+#include "ui/Druckflaeche.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -168,6 +169,17 @@ int main(int argc, char **argv)
         });
         zeile("28 Darstellungen über 100000 Wörter", ms, "ms", QString(),
               QStringLiteral("%1 µs/Darstellung").arg(ms * 1000.0 / (28.0 * woerter.size()), 0, 'f', 3));
+    }
+    // ---- printing 1000 words to a PDF file, as the print command does
+    {
+        f.Liste1->setEintraege(deutscheWoerter(1000, z));
+        m.Benutzt = QString(1000, QLatin1Char('0'));
+        f.Befehl13_Click();
+        const QString pdf = ordner.filePath(QStringLiteral("BLATT.PDF"));
+        p.druckflaeche = [&pdf] { return Druckflaeche::pdfDatei(pdf); };
+        const double ms = messen(3, nullptr, [&] { f.Bild14_Click(); });
+        zeile("1000 Wörter als PDF gedruckt", ms, "ms", QStringLiteral("< 2000 ms"),
+              QStringLiteral("%1 kB").arg(QFileInfo(pdf).size() / 1024));
     }
     return 0;
 }
