@@ -7,144 +7,125 @@
 
 /// The bytes of the word-list files: the field reader, Windows-1252 and
 /// UTF-8, the safe writer, and files that are no word lists at all.
+
 class TestDateien : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void felder_data();
-    void felder();
-    void jedesByteUeberlebt();
-    void utf8WirdErkannt_data();
-    void utf8WirdErkannt();
-    void schreibenInWindows1252();
-    void nichtKodierbaresWortWirdAbgelehnt();
-    void schreibenInFehlendenOrdner();
-    void keineWortliste_data();
-    void keineWortliste();
+    void felder_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("eine Zeile je Wort") << "Haus\r\nMaus\r\n" << QStringList{"Haus", "Maus"};
+        QTest::newRow("Komma und Leerzeichen") << "Haus, Maus\r\n" << QStringList{"Haus", "Maus"};
+        QTest::newRow("nur LF") << "Haus\nMaus" << QStringList{"Haus", "Maus"};
+        QTest::newRow("nur CR") << "Haus\rMaus\r" << QStringList{"Haus", "Maus"};
+        QTest::newRow("leere Zeilen") << "\r\n\r\nHaus\r\n\r\n\r\nMaus\r\n\r\n" << QStringList{"Haus", "Maus"};
+        QTest::newRow("nur leere Zeilen") << "\r\n\r\n\r\n" << QStringList{};
+        QTest::newRow("zwei Kommas") << "Haus,,Maus" << QStringList{"Haus", "Maus"};
+        QTest::newRow("Leerzeichen davor") << "   Haus\r\n\tMaus" << QStringList{"Haus", "Maus"};
+        QTest::newRow("doppelt") << "Haus\r\nHaus\r\n" << QStringList{"Haus", "Haus"};
+        QTest::newRow("Anführungszeichen mit Komma") << "\"Haus, Maus\",Baum" << QStringList{"Haus, Maus", "Baum"};
+        QTest::newRow("leere Anführungszeichen") << "\"\"\r\nBaum" << QStringList{"Baum"};
+        QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"};
+        QTest::newRow("Anführungszeichen im Wort") << "Ha\"us" << QStringList{"Ha\"us"};
+        QTest::newRow("ohne letztes Zeilenende") << "Haus" << QStringList{"Haus"};
+        QTest::newRow("Umlaute") << QString::fromUtf8("Ötzi\r\ngroß") << QStringList{QString::fromUtf8("Ötzi"), QString::fromUtf8("groß")};
+        QTest::newRow("leer") << QString() << QStringList{};
+    }
+    void felder()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, erwartet);
+        QCOMPARE(Dateien::felder(text), erwartet);
+    }
+    void jedesByteUeberlebt()
+    {
+        // Without NUL (read as a blank) and without a valid UTF-8 sequence, every
+        // byte comes back as it went in.
+        QByteArray alle;
+        for (int b = 1; b < 256; ++b)
+            alle.append(static_cast<char>(b));
+        const QString text = Dateien::dekodieren(alle);
+        QCOMPARE(text.size(), 255);
+        QCOMPARE(text.at(0xE4 - 1), QChar(u'ä'));
+        QCOMPARE(text.at(0x80 - 1), QChar(u'€'));
+        QCOMPARE(text.at(0x9F - 1), QChar(u'Ÿ'));
+        QByteArray zurueck;
+        QVERIFY(Dateien::kodieren(text, zurueck));
+        QCOMPARE(zurueck, alle);
+        QCOMPARE(Dateien::dekodieren(QByteArray("a\0b", 3)), QStringLiteral("a b"));
+    }
+    void utf8WirdErkannt_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("UTF-8") << QByteArray("\xC3\x96tzi\r\ngro\xC3\x9F\r\n") << QStringList{"Ötzi", "groß"};
+        QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBFHaus\r\n") << QStringList{"Haus"};
+        QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << QStringList{"Ötzi", "groß"};
+        QTest::newRow("gemischt ist 1252") << QByteArray("\xC3\x96tzi\r\n\xE4") << QStringList{"Ã–tzi", "ä"};
+    }
+    void utf8WirdErkannt()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, erwartet);
+        QCOMPARE(Dateien::felder(Dateien::dekodieren(bytes)), erwartet);
+    }
+    void schreibenInWindows1252()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("LISTE.TXT");
+        QString fehler;
+        QVERIFY(Dateien::zeilenSchreiben(pfad, {"Ötzi", "groß", "€uro"}, &fehler));
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("\xD6tzi\r\ngro\xDF\r\n\x80uro\r\n"));
+    }
+    void nichtKodierbaresWortWirdAbgelehnt()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("LISTE.TXT");
+        QVERIFY(Dateien::zeilenSchreiben(pfad, {"alt"}));
+        QString fehler;
+        QVERIFY(!Dateien::zeilenSchreiben(pfad, {"Haus", "Łódź"}, &fehler));
+        QCOMPARE(fehler, QStringLiteral("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann."));
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("alt\r\n"));
+    }
+    void schreibenInFehlendenOrdner()
+    {
+        QTemporaryDir ordner;
+        QString fehler;
+        QVERIFY(!Dateien::zeilenSchreiben(ordner.filePath("fehlt/LISTE.TXT"), {"Haus"}, &fehler));
+        QVERIFY(fehler.startsWith(QStringLiteral("Die Datei \"LISTE.TXT\" konnte nicht gespeichert werden.\r")));
+    }
+    void keineWortliste_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("woerter");
+        QByteArray binaer;
+        for (int i = 0; i < 200000; ++i)
+            binaer.append(static_cast<char>((i * 7919 + 13) % 256));
+        const int felderBinaer = static_cast<int>(Dateien::felder(Dateien::dekodieren(binaer)).size());
+        QTest::newRow("binär") << binaer << felderBinaer;
+        QTest::newRow("eine Zeile von 3 MB") << QByteArray(3 * 1024 * 1024, 'x') << 1;
+        QTest::newRow("nur NUL") << QByteArray(100000, '\0') << 0;
+        QTest::newRow("NUL im Wort") << QByteArray("Ha\0us\r\n", 7) << 1;
+        QTest::newRow("eine Million Kommas") << QByteArray(1000000, ',') << 0;
+    }
+    void keineWortliste()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, woerter);
+        Testprogramm t(1, false);
+        t.datei("A.TXT", bytes);
+        t.start();
+        QCOMPARE(t.f1().Liste1->ListCount(), woerter);
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( %1 Wörter )").arg(woerter));
+        QCOMPARE(t.m().Uebung, 13);
+    }
 };
-
-void TestDateien::felder_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("eine Zeile je Wort") << "Haus\r\nMaus\r\n" << QStringList{"Haus", "Maus"};
-    QTest::newRow("Komma und Leerzeichen") << "Haus, Maus\r\n" << QStringList{"Haus", "Maus"};
-    QTest::newRow("nur LF") << "Haus\nMaus" << QStringList{"Haus", "Maus"};
-    QTest::newRow("nur CR") << "Haus\rMaus\r" << QStringList{"Haus", "Maus"};
-    QTest::newRow("leere Zeilen") << "\r\n\r\nHaus\r\n\r\n\r\nMaus\r\n\r\n" << QStringList{"Haus", "Maus"};
-    QTest::newRow("nur leere Zeilen") << "\r\n\r\n\r\n" << QStringList{};
-    QTest::newRow("zwei Kommas") << "Haus,,Maus" << QStringList{"Haus", "Maus"};
-    QTest::newRow("Leerzeichen davor") << "   Haus\r\n\tMaus" << QStringList{"Haus", "Maus"};
-    QTest::newRow("doppelt") << "Haus\r\nHaus\r\n" << QStringList{"Haus", "Haus"};
-    QTest::newRow("Anführungszeichen mit Komma") << "\"Haus, Maus\",Baum" << QStringList{"Haus, Maus", "Baum"};
-    QTest::newRow("leere Anführungszeichen") << "\"\"\r\nBaum" << QStringList{"Baum"};
-    QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"};
-    QTest::newRow("Anführungszeichen im Wort") << "Ha\"us" << QStringList{"Ha\"us"};
-    QTest::newRow("ohne letztes Zeilenende") << "Haus" << QStringList{"Haus"};
-    QTest::newRow("Umlaute") << QString::fromUtf8("Ötzi\r\ngroß") << QStringList{QString::fromUtf8("Ötzi"), QString::fromUtf8("groß")};
-    QTest::newRow("leer") << QString() << QStringList{};
-}
-
-void TestDateien::felder()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, erwartet);
-    QCOMPARE(Dateien::felder(text), erwartet);
-}
-
-void TestDateien::jedesByteUeberlebt()
-{
-    // Without NUL (read as a blank) and without a valid UTF-8 sequence, every
-    // byte comes back as it went in.
-    QByteArray alle;
-    for (int b = 1; b < 256; ++b)
-        alle.append(static_cast<char>(b));
-    const QString text = Dateien::dekodieren(alle);
-    QCOMPARE(text.size(), 255);
-    QCOMPARE(text.at(0xE4 - 1), QChar(u'ä'));
-    QCOMPARE(text.at(0x80 - 1), QChar(u'€'));
-    QCOMPARE(text.at(0x9F - 1), QChar(u'Ÿ'));
-    QByteArray zurueck;
-    QVERIFY(Dateien::kodieren(text, zurueck));
-    QCOMPARE(zurueck, alle);
-    QCOMPARE(Dateien::dekodieren(QByteArray("a\0b", 3)), QStringLiteral("a b"));
-}
-
-void TestDateien::utf8WirdErkannt_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("UTF-8") << QByteArray("\xC3\x96tzi\r\ngro\xC3\x9F\r\n") << QStringList{"Ötzi", "groß"};
-    QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBFHaus\r\n") << QStringList{"Haus"};
-    QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << QStringList{"Ötzi", "groß"};
-    QTest::newRow("gemischt ist 1252") << QByteArray("\xC3\x96tzi\r\n\xE4") << QStringList{"Ã–tzi", "ä"};
-}
-
-void TestDateien::utf8WirdErkannt()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, erwartet);
-    QCOMPARE(Dateien::felder(Dateien::dekodieren(bytes)), erwartet);
-}
-
-void TestDateien::schreibenInWindows1252()
-{
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath("LISTE.TXT");
-    QString fehler;
-    QVERIFY(Dateien::zeilenSchreiben(pfad, {"Ötzi", "groß", "€uro"}, &fehler));
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("\xD6tzi\r\ngro\xDF\r\n\x80uro\r\n"));
-}
-
-void TestDateien::nichtKodierbaresWortWirdAbgelehnt()
-{
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath("LISTE.TXT");
-    QVERIFY(Dateien::zeilenSchreiben(pfad, {"alt"}));
-    QString fehler;
-    QVERIFY(!Dateien::zeilenSchreiben(pfad, {"Haus", "Łódź"}, &fehler));
-    QCOMPARE(fehler, QStringLiteral("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann."));
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("alt\r\n"));
-}
-
-void TestDateien::schreibenInFehlendenOrdner()
-{
-    QTemporaryDir ordner;
-    QString fehler;
-    QVERIFY(!Dateien::zeilenSchreiben(ordner.filePath("fehlt/LISTE.TXT"), {"Haus"}, &fehler));
-    QVERIFY(fehler.startsWith(QStringLiteral("Die Datei \"LISTE.TXT\" konnte nicht gespeichert werden.\r")));
-}
-
-void TestDateien::keineWortliste_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("woerter");
-    QByteArray binaer;
-    for (int i = 0; i < 200000; ++i)
-        binaer.append(static_cast<char>((i * 7919 + 13) % 256));
-    const int felderBinaer = static_cast<int>(Dateien::felder(Dateien::dekodieren(binaer)).size());
-    QTest::newRow("binär") << binaer << felderBinaer;
-    QTest::newRow("eine Zeile von 3 MB") << QByteArray(3 * 1024 * 1024, 'x') << 1;
-    QTest::newRow("nur NUL") << QByteArray(100000, '\0') << 0;
-    QTest::newRow("NUL im Wort") << QByteArray("Ha\0us\r\n", 7) << 1;
-    QTest::newRow("eine Million Kommas") << QByteArray(1000000, ',') << 0;
-}
-
-void TestDateien::keineWortliste()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, woerter);
-    Testprogramm t(1, false);
-    t.datei("A.TXT", bytes);
-    t.start();
-    QCOMPARE(t.f1().Liste1->ListCount(), woerter);
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( %1 Wörter )").arg(woerter));
-    QCOMPARE(t.m().Uebung, 13);
-}
 
 QTEST_MAIN(TestDateien)
 #include "tst_dateien.moc"

@@ -7,396 +7,356 @@
 
 /// The settings window: unlock, font list, font assignment, reward
 /// interval, word entry, deleting, back and help, and the script switch.
-class TestForm8 : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void elemente();
-    void freischalten_data();
-    void freischalten();
-    void freischaltenNachUebungswechsel();
-    void aktivierungFuelltEditorliste();
-    void schriftlisteFuellen();
-    void schriftZuweisen();
-    void wortmenge_data();
-    void wortmenge();
-    void wortmengeVorSchriftliste();
-    void woerterEingeben();
-    void einenEintragLoeschen();
-    void einzigenEintragLoeschen();
-    void loeschenAbgelehnt();
-    void loeschenDannHilfe();
-    void ganzeListeLoeschen();
-    void zurueck();
-    void schriftWechsel();
-    void schriftWechselGleicheSchrift();
 
-private:
-    static void oeffnen(Testprogramm &t);
-};
-
-void TestForm8::oeffnen(Testprogramm &t)
+static void oeffnen(Testprogramm &t)
 {
     t.boxen.tippe(t.f1().Bezeichnung8->Caption());
     t.f1().Bild5_Click();
 }
 
-void TestForm8::elemente()
+class TestForm8 : public QObject
 {
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    QCOMPARE(e.windowTitle(), QStringLiteral("Tippolo: Einstellungen"));
-    QVERIFY(!e.isVisible());
-    QVERIFY(e.Zeit1->isActive());
-    QCOMPARE(e.Zeit1->interval(), 100);
-    const char *const icons[][2] = {{"Bild1", ":/icons/zurueck.svg"}, {"Bild8", ":/icons/sandeimer.svg"},
-                                    {"Bild2", ":/icons/zahnraddiskette.svg"}, {"Bild4", ":/icons/stift.svg"},
-                                    {"Bild5", ":/icons/diskette.svg"}, {"Bild6", ":/icons/apfel.svg"},
-                                    {"Bild7", ":/icons/muelleimer.svg"}, {"Bild3", ":/icons/hilfe.svg"}};
-    int x = -1;
-    for (const auto &i : icons) {
-        auto *b = e.findChild<Bild *>(QString::fromLatin1(i[0]));
-        QVERIFY2(b, i[0]);
-        QCOMPARE(b->Picture(), QString::fromLatin1(i[1]));
-        QVERIFY(b->x() > x);
-        x = b->x();
+    Q_OBJECT
+private Q_SLOTS:
+    void elemente()
+    {
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        QCOMPARE(e.windowTitle(), QStringLiteral("Tippolo: Einstellungen"));
+        QVERIFY(!e.isVisible());
+        QVERIFY(e.Zeit1->isActive());
+        QCOMPARE(e.Zeit1->interval(), 100);
+        const char *const icons[][2] = {{"Bild1", ":/icons/zurueck.svg"}, {"Bild8", ":/icons/sandeimer.svg"},
+                                        {"Bild2", ":/icons/zahnraddiskette.svg"}, {"Bild4", ":/icons/stift.svg"},
+                                        {"Bild5", ":/icons/diskette.svg"}, {"Bild6", ":/icons/apfel.svg"},
+                                        {"Bild7", ":/icons/muelleimer.svg"}, {"Bild3", ":/icons/hilfe.svg"}};
+        int x = -1;
+        for (const auto &i : icons) {
+            auto *b = e.findChild<Bild *>(QString::fromLatin1(i[0]));
+            QVERIFY2(b, i[0]);
+            QCOMPARE(b->Picture(), QString::fromLatin1(i[1]));
+            QVERIFY(b->x() > x);
+            x = b->x();
+        }
+        QCOMPARE(e.Kontroll1->text(), QStringLiteral("Laufwerke und Ordner sperren"));
+        const char *const titel[][2] = {{"Bezeichnung5", "Anzeigeschrift:"}, {"Bezeichnung7", "Druckschrift:"},
+                                        {"Bezeichnung1", "Schreibschrift:"}, {"Bezeichnung19", "Wörterliste:"},
+                                        {"Bezeichnung6", "Abgedeckt:"},      {"Bezeichnung17", "Bildwörter:"},
+                                        {"Bezeichnung4", "Spiegel:"},        {"Bezeichnung3", "Wortruinen:"}};
+        int y = -1;
+        for (const auto &i : titel) {
+            auto *b = e.findChild<Bezeichnung *>(QString::fromLatin1(i[0]));
+            QVERIFY2(b, i[0]);
+            QCOMPARE(b->Caption(), QString::fromUtf8(i[1]));
+            QVERIFY(b->y() > y);
+            y = b->y();
+        }
+        QCOMPARE(e.Bezeichnung2->Caption(), QStringLiteral("Beispielwort"));
+        QCOMPARE(e.Bezeichnung9->Caption(), QStringLiteral("Beispielwort"));
+        QCOMPARE(e.Bezeichnung9->FontSize(), 12.0);
+        QVERIFY(e.Bezeichnung9->FontBold());
     }
-    QCOMPARE(e.Kontroll1->text(), QStringLiteral("Laufwerke und Ordner sperren"));
-    const char *const titel[][2] = {{"Bezeichnung5", "Anzeigeschrift:"}, {"Bezeichnung7", "Druckschrift:"},
-                                    {"Bezeichnung1", "Schreibschrift:"}, {"Bezeichnung19", "Wörterliste:"},
-                                    {"Bezeichnung6", "Abgedeckt:"},      {"Bezeichnung17", "Bildwörter:"},
-                                    {"Bezeichnung4", "Spiegel:"},        {"Bezeichnung3", "Wortruinen:"}};
-    int y = -1;
-    for (const auto &i : titel) {
-        auto *b = e.findChild<Bezeichnung *>(QString::fromLatin1(i[0]));
-        QVERIFY2(b, i[0]);
-        QCOMPARE(b->Caption(), QString::fromUtf8(i[1]));
-        QVERIFY(b->y() > y);
-        y = b->y();
+    void freischalten_data()
+    {
+        QTest::addColumn<QString>("antwort");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("genau") << "Großschrift" << true;
+        QTest::newRow("klein") << "großschrift" << false;
+        QTest::newRow("leer") << "" << false;
+        QTest::newRow("mit Leerzeichen") << "Großschrift " << false;
     }
-    QCOMPARE(e.Bezeichnung2->Caption(), QStringLiteral("Beispielwort"));
-    QCOMPARE(e.Bezeichnung9->Caption(), QStringLiteral("Beispielwort"));
-    QCOMPARE(e.Bezeichnung9->FontSize(), 12.0);
-    QVERIFY(e.Bezeichnung9->FontBold());
-}
-
-void TestForm8::freischalten_data()
-{
-    QTest::addColumn<QString>("antwort");
-    QTest::addColumn<bool>("offen");
-    QTest::newRow("genau") << "Großschrift" << true;
-    QTest::newRow("klein") << "großschrift" << false;
-    QTest::newRow("leer") << "" << false;
-    QTest::newRow("mit Leerzeichen") << "Großschrift " << false;
-}
-
-void TestForm8::freischalten()
-{
-    QFETCH(QString, antwort);
-    QFETCH(bool, offen);
-    Testprogramm t;
-    t.boxen.tippe(antwort);
-    t.f1().Bild5_Click();
-    QCOMPARE(t.boxen.anzahl(), 1);
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Passwort eingeben:"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste freischalten"));
-    QCOMPARE(t.boxen.letzte().vorgabe, QString());
-    QCOMPARE(t.programm->form8().isVisible(), offen);
-    QCOMPARE(t.f1().isVisible(), !offen);
-}
-
-void TestForm8::freischaltenNachUebungswechsel()
-{
-    Testprogramm t;
-    t.f1().Befehl2_Click();
-    t.boxen.tippe("Großschrift");
-    t.f1().Bild5_Click();
-    QVERIFY(!t.programm->form8().isVisible());
-    t.boxen.tippe("Umkehrwort");
-    t.f1().Bild5_Click();
-    QVERIFY(t.programm->form8().isVisible());
-}
-
-void TestForm8::aktivierungFuelltEditorliste()
-{
-    Testprogramm t;
-    t.m().Wortmenge = 33;
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    QCOMPARE(e.Liste2->eintraege(), t.f1().Liste1->eintraege());
-    QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 20 Wörter"));
-    QCOMPARE(e.Bezeichnung8->Caption(), QStringLiteral("33"));
-    QCOMPARE(t.programm->aktivesFenster(), &e);
-}
-
-void TestForm8::schriftlisteFuellen()
-{
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    const QStringList schriften = QFontDatabase::families();
-    if (schriften.isEmpty()) {
-        t.boxen.ok();
+    void freischalten()
+    {
+        QFETCH(QString, antwort);
+        QFETCH(bool, offen);
+        Testprogramm t;
+        t.boxen.tippe(antwort);
+        t.f1().Bild5_Click();
+        QCOMPARE(t.boxen.anzahl(), 1);
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Passwort eingeben:"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste freischalten"));
+        QCOMPARE(t.boxen.letzte().vorgabe, QString());
+        QCOMPARE(t.programm->form8().isVisible(), offen);
+        QCOMPARE(t.f1().isVisible(), !offen);
+    }
+    void freischaltenNachUebungswechsel()
+    {
+        Testprogramm t;
+        t.f1().Befehl2_Click();
+        t.boxen.tippe("Großschrift");
+        t.f1().Bild5_Click();
+        QVERIFY(!t.programm->form8().isVisible());
+        t.boxen.tippe("Umkehrwort");
+        t.f1().Bild5_Click();
+        QVERIFY(t.programm->form8().isVisible());
+    }
+    void aktivierungFuelltEditorliste()
+    {
+        Testprogramm t;
+        t.m().Wortmenge = 33;
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        QCOMPARE(e.Liste2->eintraege(), t.f1().Liste1->eintraege());
+        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 20 Wörter"));
+        QCOMPARE(e.Bezeichnung8->Caption(), QStringLiteral("33"));
+        QCOMPARE(t.programm->aktivesFenster(), &e);
+    }
+    void schriftlisteFuellen()
+    {
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        const QStringList schriften = QFontDatabase::families();
+        if (schriften.isEmpty()) {
+            t.boxen.ok();
+            e.Zeit1_Timer();
+            QCOMPARE(t.boxen.letzte().text, QStringLiteral("Es ist ein Fehler aufgetreten ..."));
+            QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Schriften"));
+            QSKIP("No fonts installed.");
+        }
+        QCOMPARE(e.Liste1->ListCount(), 0);
         e.Zeit1_Timer();
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Es ist ein Fehler aufgetreten ..."));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Schriften"));
-        QSKIP("No fonts installed.");
+        QVERIFY(!e.Zeit1->isActive());
+        QCOMPARE(e.Liste1->eintraege(), schriften);
+        QCOMPARE(e.Liste1->ListIndex(), 0);
+        QCOMPARE(e.Bezeichnung2->FontName(), schriften.first());
+        QCOMPARE(t.f1().Bezeichnung2->Caption(), QString());
+        QCOMPARE(t.boxen.anzahl(), 0);
+        if (schriften.size() > 1) {
+            e.Liste1->setListIndex(1);
+            QCOMPARE(e.Bezeichnung2->FontName(), schriften.at(1));
+        }
     }
-    QCOMPARE(e.Liste1->ListCount(), 0);
-    e.Zeit1_Timer();
-    QVERIFY(!e.Zeit1->isActive());
-    QCOMPARE(e.Liste1->eintraege(), schriften);
-    QCOMPARE(e.Liste1->ListIndex(), 0);
-    QCOMPARE(e.Bezeichnung2->FontName(), schriften.first());
-    QCOMPARE(t.f1().Bezeichnung2->Caption(), QString());
-    QCOMPARE(t.boxen.anzahl(), 0);
-    if (schriften.size() > 1) {
-        e.Liste1->setListIndex(1);
-        QCOMPARE(e.Bezeichnung2->FontName(), schriften.at(1));
-    }
-}
-
-void TestForm8::schriftZuweisen()
-{
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    struct Fall { void (Form8::*klick)(); Bezeichnung *muster; };
-    const Fall faelle[] = {{&Form8::Bezeichnung5_Click, e.Bezeichnung9},   {&Form8::Bezeichnung7_Click, e.Bezeichnung12},
-                           {&Form8::Bezeichnung1_Click, e.Bezeichnung15},  {&Form8::Bezeichnung19_Click, e.Bezeichnung20},
-                           {&Form8::Bezeichnung6_Click, e.Bezeichnung11},  {&Form8::Bezeichnung17_Click, e.Bezeichnung18},
-                           {&Form8::Bezeichnung4_Click, e.Bezeichnung14},  {&Form8::Bezeichnung3_Click, e.Bezeichnung13}};
-    int n = 0;
-    for (const Fall &f : faelle) {
-        const QString name = QStringLiteral("Schrift%1").arg(++n);
-        e.Bezeichnung2->setFontName(name);
-        (e.*f.klick)();
-        QCOMPARE(f.muster->FontName(), name);
-    }
-    QCOMPARE(e.Anzeigeschrift(), QStringLiteral("Schrift1"));
-    QCOMPARE(e.WoerterlisteSchrift(), QStringLiteral("Schrift4"));
-    QCOMPARE(e.SpiegelSchrift(), QStringLiteral("Schrift7"));
-    // Only the display and the word list change at once.
-    QCOMPARE(t.f1().Bezeichnung1->FontName(), QStringLiteral("Schrift1"));
-    QCOMPARE(t.f1().Liste2->FontName(), QStringLiteral("Schrift4"));
-    QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Arial"));
-    // Nothing is saved.
-    QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 8);
-    // The mirror font shows with the next word of type 12.
-    t.f1().Befehl12_Click();
-    QCOMPARE(t.f1().Bezeichnung1->FontName(), QStringLiteral("Schrift7"));
-}
-
-void TestForm8::wortmenge_data()
-{
-    QTest::addColumn<QString>("antwort");
-    QTest::addColumn<int>("menge");
-    QTest::newRow("5") << "5" << 10;
-    QTest::newRow("abc") << "abc" << 10;
-    QTest::newRow("abgebrochen") << "" << 10;
-    QTest::newRow("25") << "25" << 25;
-    QTest::newRow("25 Wörter") << "25 Wörter" << 25;
-    QTest::newRow("12.6") << "12.6" << 13;
-    QTest::newRow("riesig") << "99999999999" << 2147483647;
-}
-
-void TestForm8::wortmenge()
-{
-    QFETCH(QString, antwort);
-    QFETCH(int, menge);
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    e.Liste1->AddItem(QStringLiteral("Arial"));
-    t.boxen.tippe(antwort);
-    t.boxen.ok();
-    e.Bild8_Click();
-    QCOMPARE(t.boxen.anzahl(), 2);
-    const BoxEintrag frage = t.boxen.protokoll().at(0);
-    QCOMPARE(frage.text, QStringLiteral("Nach wie vielen Wörtern gibt es eine Spielrunde:"));
-    QCOMPARE(frage.titel, QStringLiteral("Wortanzahl eingeben"));
-    QCOMPARE(frage.vorgabe, QStringLiteral("20"));
-    QCOMPARE(t.m().Wortmenge, menge);
-    QCOMPARE(e.Bezeichnung8->Caption(), QString::number(menge));
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Sie müssen die Einstellungen noch speichern!"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wortmenge: %1").arg(menge));
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
-    QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
-    // Not saved until asked for.
-    QVERIFY(t.lesen("TIPPOLO.INI").startsWith(" 20 \r\n"));
-}
-
-void TestForm8::wortmengeVorSchriftliste()
-{
-    Testprogramm t;
-    t.programm->form8().Bild8_Click();
-    t.programm->form8().Bild7_Click();
-    QCOMPARE(t.boxen.anzahl(), 0);
-    QCOMPARE(t.m().Wortmenge, 20);
-}
-
-void TestForm8::woerterEingeben()
-{
-    Testprogramm t;
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    t.boxen.tippe("Zebra");
-    t.boxen.tippe("Autobahn");
-    t.boxen.tippe("autobahn");
-    t.boxen.tippe(QString());
-    e.Bild4_Click();
-    QCOMPARE(t.m().Uebung, 0);
-    const QList<BoxEintrag> &p = t.boxen.protokoll();
-    QCOMPARE(p.size(), 5);
-    QCOMPARE(p.at(1).text, QStringLiteral("Neues Wort eingeben:"));
-    QCOMPARE(p.at(1).titel, QStringLiteral("Worteingabe 21"));
-    QCOMPARE(p.at(2).titel, QStringLiteral("Worteingabe 22"));
-    QCOMPARE(p.at(3).titel, QStringLiteral("Worteingabe 22"));
-    QCOMPARE(p.at(4).titel, QStringLiteral("Worteingabe 23"));
-    QCOMPARE(t.f1().Liste1->ListCount(), 22);
-    QCOMPARE(e.Liste2->ListCount(), 22);
-    QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
-    QVERIFY(t.f1().Liste1->eintraege().contains("autobahn"));
-    QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 22 Wörter"));
-    QCOMPARE(t.m().Benutzt.size(), 20);
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o"));
-}
-
-void TestForm8::einenEintragLoeschen()
-{
-    Testprogramm t;
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    e.Liste2->setListIndex(2);
-    const QString wort = e.Liste2->List(2);
-    QCOMPARE(wort, QStringLiteral("Delfin"));
-    t.boxen.ja();
-    e.Bild6_Click();
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Nr. 3 = DELFIN"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Eintrag löschen"));
-    QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::JaNein);
-    QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Frage);
-    QVERIFY(!e.Liste2->eintraege().contains(wort));
-    QCOMPARE(t.f1().Liste1->ListCount(), 20);
-    QCOMPARE(t.m().Benutzt, QString(19, QLatin1Char('0')));
-    QCOMPARE(e.Liste2->ListIndex(), 0);
-    QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 19 Wörter"));
-}
-
-void TestForm8::einzigenEintragLoeschen()
-{
-    Testprogramm t(1, false);
-    t.datei("EIN.TXT", "Haus\r\n");
-    t.start();
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    e.Liste2->setListIndex(0);
-    t.boxen.ja();
-    e.Bild6_Click();
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Nr. 1 = HAUS"));
-    QCOMPARE(e.Liste2->ListCount(), 0);
-    QCOMPARE(e.Liste2->ListIndex(), -1);
-    QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
-    QCOMPARE(t.m().Benutzt, QString());
-    // Nothing selected: nothing more to ask.
-    e.Bild6_Click();
-    QCOMPARE(t.boxen.offeneAntworten(), 0);
-}
-
-void TestForm8::loeschenAbgelehnt()
-{
-    Testprogramm t;
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    e.Liste2->setListIndex(0);
-    const QString benutzt = t.m().Benutzt;
-    t.boxen.nein();
-    e.Bild6_Click();
-    QCOMPARE(e.Liste2->ListCount(), 20);
-    QCOMPARE(t.m().Benutzt, benutzt);
-    QCOMPARE(t.m().Anzeigetext, t.f1().Bezeichnung1->Caption());
-    QVERIFY(!t.m().Anzeigetext.isEmpty());
-}
-
-void TestForm8::loeschenDannHilfe()
-{
-    Testprogramm t;
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    e.Liste2->setListIndex(0);
-    t.boxen.ja();
-    e.Bild6_Click();
-    QCOMPARE(e.Liste2->ListCount(), 19);
-    e.Bild3_Click();
-    QCOMPARE(t.m().Hilfethema, 2);
-    QVERIFY(t.programm->form7().isVisible());
-    QCOMPARE(e.Liste2->ListCount(), 19);
-    t.programm->form7().verbergen();
-    QCOMPARE(t.programm->aktivesFenster(), &e);
-    QCOMPARE(e.Liste2->ListCount(), 20);
-    QCOMPARE(e.Liste2->List(0), QStringLiteral("Autobahn"));
-    QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 20 Wörter"));
-}
-
-void TestForm8::ganzeListeLoeschen()
-{
-    Testprogramm t;
-    oeffnen(t);
-    Form8 &e = t.programm->form8();
-    e.Liste1->AddItem(QStringLiteral("Arial"));
-    t.boxen.nein();
-    e.Bild7_Click();
-    QCOMPARE(e.Liste2->ListCount(), 20);
-    QCOMPARE(t.m().Uebung, 13);
-    t.boxen.ja();
-    e.Bild7_Click();
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Die ganze Liste jetzt löschen?"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste löschen"));
-    QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Frage);
-    QCOMPARE(e.Liste2->ListCount(), 0);
-    QCOMPARE(t.f1().Liste1->ListCount(), 20);
-    QCOMPARE(t.m().Benutzt, QString());
-    QCOMPARE(e.Bezeichnung2->Caption(), QString());
-    QCOMPARE(t.m().Uebung, 0);
-    QCOMPARE(t.f1().Bezeichnung1->Caption(), QStringLiteral("Wort 21 eingeben:"));
-    QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
-}
-
-void TestForm8::zurueck()
-{
-    Testprogramm t;
-    oeffnen(t);
-    const QString wort = t.m().Loesungswort;
-    t.programm->form8().Bild1_Click();
-    QVERIFY(!t.programm->form8().isVisible());
-    QVERIFY(t.f1().isVisible());
-    QCOMPARE(t.m().Loesungswort, wort);
-    QCOMPARE(t.boxen.anzahl(), 1);
-}
-
-void TestForm8::schriftWechsel()
-{
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    e.Bezeichnung12->setFontName(QStringLiteral("Comic Sans MS"));
-    e.Bezeichnung15->setFontName(QStringLiteral("Lateinaus"));
-    QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
-    t.f1().Bild17_Click();
-    QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Lateinaus"));
-    QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Schreibschrift"));
-    t.f1().Bild17_Click();
-    QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Comic Sans MS"));
-    QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
-}
-
-void TestForm8::schriftWechselGleicheSchrift()
-{
-    Testprogramm t;
-    for (int i = 0; i < 3; ++i) {
-        t.f1().Bild17_Click();
+    void schriftZuweisen()
+    {
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        struct Fall { void (Form8::*klick)(); Bezeichnung *muster; };
+        const Fall faelle[] = {{&Form8::Bezeichnung5_Click, e.Bezeichnung9},   {&Form8::Bezeichnung7_Click, e.Bezeichnung12},
+                               {&Form8::Bezeichnung1_Click, e.Bezeichnung15},  {&Form8::Bezeichnung19_Click, e.Bezeichnung20},
+                               {&Form8::Bezeichnung6_Click, e.Bezeichnung11},  {&Form8::Bezeichnung17_Click, e.Bezeichnung18},
+                               {&Form8::Bezeichnung4_Click, e.Bezeichnung14},  {&Form8::Bezeichnung3_Click, e.Bezeichnung13}};
+        int n = 0;
+        for (const Fall &f : faelle) {
+            const QString name = QStringLiteral("Schrift%1").arg(++n);
+            e.Bezeichnung2->setFontName(name);
+            (e.*f.klick)();
+            QCOMPARE(f.muster->FontName(), name);
+        }
+        QCOMPARE(e.Anzeigeschrift(), QStringLiteral("Schrift1"));
+        QCOMPARE(e.WoerterlisteSchrift(), QStringLiteral("Schrift4"));
+        QCOMPARE(e.SpiegelSchrift(), QStringLiteral("Schrift7"));
+        // Only the display and the word list change at once.
+        QCOMPARE(t.f1().Bezeichnung1->FontName(), QStringLiteral("Schrift1"));
+        QCOMPARE(t.f1().Liste2->FontName(), QStringLiteral("Schrift4"));
         QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Arial"));
+        // Nothing is saved.
+        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 8);
+        // The mirror font shows with the next word of type 12.
+        t.f1().Befehl12_Click();
+        QCOMPARE(t.f1().Bezeichnung1->FontName(), QStringLiteral("Schrift7"));
+    }
+    void wortmenge_data()
+    {
+        QTest::addColumn<QString>("antwort");
+        QTest::addColumn<int>("menge");
+        QTest::newRow("5") << "5" << 10;
+        QTest::newRow("abc") << "abc" << 10;
+        QTest::newRow("abgebrochen") << "" << 10;
+        QTest::newRow("25") << "25" << 25;
+        QTest::newRow("25 Wörter") << "25 Wörter" << 25;
+        QTest::newRow("12.6") << "12.6" << 13;
+        QTest::newRow("riesig") << "99999999999" << 2147483647;
+    }
+    void wortmenge()
+    {
+        QFETCH(QString, antwort);
+        QFETCH(int, menge);
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        e.Liste1->AddItem(QStringLiteral("Arial"));
+        t.boxen.tippe(antwort);
+        t.boxen.ok();
+        e.Bild8_Click();
+        QCOMPARE(t.boxen.anzahl(), 2);
+        const BoxEintrag frage = t.boxen.protokoll().at(0);
+        QCOMPARE(frage.text, QStringLiteral("Nach wie vielen Wörtern gibt es eine Spielrunde:"));
+        QCOMPARE(frage.titel, QStringLiteral("Wortanzahl eingeben"));
+        QCOMPARE(frage.vorgabe, QStringLiteral("20"));
+        QCOMPARE(t.m().Wortmenge, menge);
+        QCOMPARE(e.Bezeichnung8->Caption(), QString::number(menge));
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Sie müssen die Einstellungen noch speichern!"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wortmenge: %1").arg(menge));
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
+        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
+        // Not saved until asked for.
+        QVERIFY(t.lesen("TIPPOLO.INI").startsWith(" 20 \r\n"));
+    }
+    void wortmengeVorSchriftliste()
+    {
+        Testprogramm t;
+        t.programm->form8().Bild8_Click();
+        t.programm->form8().Bild7_Click();
+        QCOMPARE(t.boxen.anzahl(), 0);
+        QCOMPARE(t.m().Wortmenge, 20);
+    }
+    void woerterEingeben()
+    {
+        Testprogramm t;
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        t.boxen.tippe("Zebra");
+        t.boxen.tippe("Autobahn");
+        t.boxen.tippe("autobahn");
+        t.boxen.tippe(QString());
+        e.Bild4_Click();
+        QCOMPARE(t.m().Uebung, 0);
+        const QList<BoxEintrag> &p = t.boxen.protokoll();
+        QCOMPARE(p.size(), 5);
+        QCOMPARE(p.at(1).text, QStringLiteral("Neues Wort eingeben:"));
+        QCOMPARE(p.at(1).titel, QStringLiteral("Worteingabe 21"));
+        QCOMPARE(p.at(2).titel, QStringLiteral("Worteingabe 22"));
+        QCOMPARE(p.at(3).titel, QStringLiteral("Worteingabe 22"));
+        QCOMPARE(p.at(4).titel, QStringLiteral("Worteingabe 23"));
+        QCOMPARE(t.f1().Liste1->ListCount(), 22);
+        QCOMPARE(e.Liste2->ListCount(), 22);
+        QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
+        QVERIFY(t.f1().Liste1->eintraege().contains("autobahn"));
+        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 22 Wörter"));
+        QCOMPARE(t.m().Benutzt.size(), 20);
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o"));
+    }
+    void einenEintragLoeschen()
+    {
+        Testprogramm t;
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        e.Liste2->setListIndex(2);
+        const QString wort = e.Liste2->List(2);
+        QCOMPARE(wort, QStringLiteral("Delfin"));
+        t.boxen.ja();
+        e.Bild6_Click();
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Nr. 3 = DELFIN"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Eintrag löschen"));
+        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::JaNein);
+        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Frage);
+        QVERIFY(!e.Liste2->eintraege().contains(wort));
+        QCOMPARE(t.f1().Liste1->ListCount(), 20);
+        QCOMPARE(t.m().Benutzt, QString(19, QLatin1Char('0')));
+        QCOMPARE(e.Liste2->ListIndex(), 0);
+        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 19 Wörter"));
+    }
+    void einzigenEintragLoeschen()
+    {
+        Testprogramm t(1, false);
+        t.datei("EIN.TXT", "Haus\r\n");
+        t.start();
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        e.Liste2->setListIndex(0);
+        t.boxen.ja();
+        e.Bild6_Click();
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Nr. 1 = HAUS"));
+        QCOMPARE(e.Liste2->ListCount(), 0);
+        QCOMPARE(e.Liste2->ListIndex(), -1);
+        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
+        QCOMPARE(t.m().Benutzt, QString());
+        // Nothing selected: nothing more to ask.
+        e.Bild6_Click();
+        QCOMPARE(t.boxen.offeneAntworten(), 0);
+    }
+    void loeschenAbgelehnt()
+    {
+        Testprogramm t;
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        e.Liste2->setListIndex(0);
+        const QString benutzt = t.m().Benutzt;
+        t.boxen.nein();
+        e.Bild6_Click();
+        QCOMPARE(e.Liste2->ListCount(), 20);
+        QCOMPARE(t.m().Benutzt, benutzt);
+        QCOMPARE(t.m().Anzeigetext, t.f1().Bezeichnung1->Caption());
+        QVERIFY(!t.m().Anzeigetext.isEmpty());
+    }
+    void loeschenDannHilfe()
+    {
+        Testprogramm t;
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        e.Liste2->setListIndex(0);
+        t.boxen.ja();
+        e.Bild6_Click();
+        QCOMPARE(e.Liste2->ListCount(), 19);
+        e.Bild3_Click();
+        QCOMPARE(t.m().Hilfethema, 2);
+        QVERIFY(t.programm->form7().isVisible());
+        QCOMPARE(e.Liste2->ListCount(), 19);
+        t.programm->form7().verbergen();
+        QCOMPARE(t.programm->aktivesFenster(), &e);
+        QCOMPARE(e.Liste2->ListCount(), 20);
+        QCOMPARE(e.Liste2->List(0), QStringLiteral("Autobahn"));
+        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 20 Wörter"));
+    }
+    void ganzeListeLoeschen()
+    {
+        Testprogramm t;
+        oeffnen(t);
+        Form8 &e = t.programm->form8();
+        e.Liste1->AddItem(QStringLiteral("Arial"));
+        t.boxen.nein();
+        e.Bild7_Click();
+        QCOMPARE(e.Liste2->ListCount(), 20);
+        QCOMPARE(t.m().Uebung, 13);
+        t.boxen.ja();
+        e.Bild7_Click();
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Die ganze Liste jetzt löschen?"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste löschen"));
+        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Frage);
+        QCOMPARE(e.Liste2->ListCount(), 0);
+        QCOMPARE(t.f1().Liste1->ListCount(), 20);
+        QCOMPARE(t.m().Benutzt, QString());
+        QCOMPARE(e.Bezeichnung2->Caption(), QString());
+        QCOMPARE(t.m().Uebung, 0);
+        QCOMPARE(t.f1().Bezeichnung1->Caption(), QStringLiteral("Wort 21 eingeben:"));
+        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
+    }
+    void zurueck()
+    {
+        Testprogramm t;
+        oeffnen(t);
+        const QString wort = t.m().Loesungswort;
+        t.programm->form8().Bild1_Click();
+        QVERIFY(!t.programm->form8().isVisible());
+        QVERIFY(t.f1().isVisible());
+        QCOMPARE(t.m().Loesungswort, wort);
+        QCOMPARE(t.boxen.anzahl(), 1);
+    }
+    void schriftWechsel()
+    {
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        e.Bezeichnung12->setFontName(QStringLiteral("Comic Sans MS"));
+        e.Bezeichnung15->setFontName(QStringLiteral("Lateinaus"));
+        QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
+        t.f1().Bild17_Click();
+        QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Lateinaus"));
+        QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Schreibschrift"));
+        t.f1().Bild17_Click();
+        QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Comic Sans MS"));
         QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
     }
-}
+    void schriftWechselGleicheSchrift()
+    {
+        Testprogramm t;
+        for (int i = 0; i < 3; ++i) {
+            t.f1().Bild17_Click();
+            QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Arial"));
+            QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
+        }
+    }
+};
 
 QTEST_MAIN(TestForm8)
 #include "tst_form8.moc"

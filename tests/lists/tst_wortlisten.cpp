@@ -7,275 +7,245 @@
 #include <QTest>
 
 /// Loading word lists into the trainer and saving the editor list.
-class TestWortlisten : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void laden_data();
-    void laden();
-    void startLaedtErsteDatei();
-    void ladenVerwirftHalbGetipptesWort();
-    void geloeschteDateiGibtStandardliste();
-    void ohneAuswahlStandardliste();
-    void speichernUndWiederLaden();
-    void speichernOhneEintraege();
-    void speichernAbgebrochen();
-    void ersetzenFragtOhneRuecksichtAufGrossschreibung_data();
-    void ersetzenFragtOhneRuecksichtAufGrossschreibung();
-    void speichernOhneEndungZeigtDateiNicht();
-    void speichernVerweigertNichtKodierbaresWort();
-    void speichernInSchreibgeschuetztenOrdner();
 
-private:
-    static void editorOeffnen(Testprogramm &t);
-};
-
-void TestWortlisten::laden_data()
-{
-    QTest::addColumn<QByteArray>("inhalt");
-    QTest::addColumn<QStringList>("woerter");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Komma und Leerzeichen") << QByteArray("Haus, Maus\r\n") << QStringList{"Haus", "Maus"}
-                                           << "T i p p o l o ( 2 Wörter )";
-    QTest::newRow("nur leere Zeilen") << QByteArray("\r\n\r\n\r\n") << QStringList{} << "T i p p o l o ( 0 Wörter )";
-    QTest::newRow("doppelt") << QByteArray("Maus\r\nHaus\r\nMaus\r\n") << QStringList{"Haus", "Maus", "Maus"}
-                             << "T i p p o l o ( 3 Wörter )";
-    QTest::newRow("Anführungszeichen") << QByteArray("\"Haus, Maus\"\r\n\"\"\r\nBaum\r\n")
-                                       << QStringList{"Baum", "Haus, Maus"} << "T i p p o l o ( 2 Wörter )";
-    QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << QStringList{"groß", "Ötzi"}
-                                  << "T i p p o l o ( 2 Wörter )";
-    QTest::newRow("UTF-8") << QByteArray("\xC3\x96tzi\r\ngro\xC3\x9F\r\n") << QStringList{"groß", "Ötzi"}
-                           << "T i p p o l o ( 2 Wörter )";
-}
-
-void TestWortlisten::laden()
-{
-    QFETCH(QByteArray, inhalt);
-    QFETCH(QStringList, woerter);
-    QFETCH(QString, caption);
-    Testprogramm t;
-    t.datei("LISTE.TXT", inhalt);
-    t.f1().Datei1->Refresh();
-    t.m().Uebung = 5;
-    t.f1().Bild8->show();
-    t.f1().Datei1->setListIndex(0);
-    QCOMPARE(t.f1().Liste1->eintraege(), woerter);
-    QCOMPARE(t.f1().Caption(), caption);
-    QCOMPARE(t.m().Uebung, 13);
-    QVERIFY(!t.f1().Bild8->isVisible());
-    QCOMPARE(t.m().Benutzt.size(), woerter.size());
-    QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), woerter.isEmpty() ? 0 : 1);
-    QCOMPARE(t.m().Loesungswort.isEmpty(), woerter.isEmpty());
-    QCOMPARE(t.boxen.anzahl(), 0);
-}
-
-void TestWortlisten::startLaedtErsteDatei()
-{
-    Testprogramm t(3, false);
-    QStringList zeilen;
-    for (int i = 0; i < 1500; ++i)
-        zeilen << QStringLiteral("Wort%1").arg(i);
-    t.datei("b.txt", "Eins\r\nZwei\r\n");
-    t.datei("A.TXT", zeilen.join("\r\n").toLatin1() + "\r\n");
-    t.datei("C.DOC", "Nein\r\n");
-    t.start();
-    QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"A.TXT", "b.txt"}));
-    QCOMPARE(t.f1().Liste1->ListCount(), 1500);
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 1500 Wörter )"));
-    QCOMPARE(t.m().Uebung, 13);
-    QCOMPARE(t.f1().Bezeichnung8->Caption(), QStringLiteral("Großschrift"));
-    // Loaded once at step 8 and drawn again at step 9.
-    QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), 2);
-    QVERIFY(t.m().Loesungswort.startsWith(QLatin1String("Wort")));
-}
-
-void TestWortlisten::ladenVerwirftHalbGetipptesWort()
-{
-    Testprogramm t;
-    t.datei("LISTE.TXT", "Haus\r\n");
-    t.f1().Datei1->Refresh();
-    t.m().Eingabe = t.m().Loesungswort.left(2);
-    t.f1().Datei1->setListIndex(0);
-    QCOMPARE(t.m().Loesungswort, QStringLiteral("Haus"));
-    QCOMPARE(t.m().Eingabe, QString());
-    QCOMPARE(t.f1().Bezeichnung1->Caption(), QStringLiteral("HAUS"));
-}
-
-void TestWortlisten::geloeschteDateiGibtStandardliste()
-{
-    Testprogramm t(1, false);
-    t.datei("LISTE.TXT", "Haus\r\nMaus\r\n");
-    t.start();
-    QCOMPARE(t.f1().Liste1->ListCount(), 2);
-    QVERIFY(QFile::remove(t.programm->datei("LISTE.TXT")));
-    t.f1().Datei1->setListIndex(0);
-    QCOMPARE(t.f1().Liste1->ListCount(), 20);
-    QCOMPARE(t.f1().Liste1->List(0), QStringLiteral("Autobahn"));
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
-    QCOMPARE(t.m().Benutzt.size(), 20);
-    QCOMPARE(t.boxen.anzahl(), 0);
-}
-
-void TestWortlisten::ohneAuswahlStandardliste()
-{
-    Testprogramm t(1, false);
-    t.datei("LISTE.TXT", "Haus\r\n");
-    t.start();
-    t.f1().Datei1->setListIndex(-1);
-    t.f1().Datei1_Click();
-    QCOMPARE(t.f1().Liste1->ListCount(), 20);
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
-}
-
-void TestWortlisten::editorOeffnen(Testprogramm &t)
+static void editorOeffnen(Testprogramm &t)
 {
     t.boxen.tippe(t.f1().Bezeichnung8->Caption());
     t.f1().Bild5_Click();
     QVERIFY(t.programm->form8().isVisible());
 }
 
-void TestWortlisten::speichernUndWiederLaden()
+class TestWortlisten : public QObject
 {
-    Testprogramm t;
-    editorOeffnen(t);
-    Form8 &e = t.programm->form8();
-    t.boxen.tippe("TIPPOLO.TXT");
-    t.boxen.ok();
-    e.Bild5_Click();
-    const BoxEintrag eingabe = t.boxen.protokoll().at(1);
-    QVERIFY(eingabe.eingabe);
-    QCOMPARE(eingabe.text, QStringLiteral("Name der Datei:"));
-    QCOMPARE(eingabe.titel, QStringLiteral("Liste speichern"));
-    QCOMPARE(eingabe.vorgabe, QStringLiteral("TIPPOLO.TXT"));
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Liste wurde gespeichert!"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("TIPPOLO.TXT"));
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
-    QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
-    const QByteArray bytes = t.lesen("TIPPOLO.TXT");
-    QVERIFY(bytes.startsWith("Autobahn\r\nComputer\r\nDelfin\r\ndurchlesen\r\n"));
-    QVERIFY(bytes.contains("\r\ngro\xDF\r\n"));
-    QVERIFY(bytes.endsWith("\r\n"));
-    QCOMPARE(bytes.count("\r\n"), 20);
-    // The file list shows it, the running list is untouched.
-    QCOMPARE(t.f1().Datei1->eintraege(), QStringList{"TIPPOLO.TXT"});
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o"));
-    const QStringList vorher = t.f1().Liste1->eintraege();
-    t.f1().Datei1->setListIndex(0);
-    QCOMPARE(t.f1().Liste1->eintraege(), vorher);
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
-}
-
-void TestWortlisten::speichernOhneEintraege()
-{
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    e.Liste2->Clear();
-    t.boxen.ok();
-    e.Bild5_Click();
-    QCOMPARE(t.boxen.anzahl(), 1);
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Keine Einträge vorhanden!"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste speichern"));
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
-}
-
-void TestWortlisten::speichernAbgebrochen()
-{
-    Testprogramm t;
-    editorOeffnen(t);
-    t.boxen.tippe(QString());
-    t.programm->form8().Bild5_Click();
-    QCOMPARE(QDir(t.programm->arbeitsordner()).entryList({"*.TXT"}, QDir::Files), QStringList{});
-    QCOMPARE(t.boxen.offeneAntworten(), 0);
-}
-
-void TestWortlisten::ersetzenFragtOhneRuecksichtAufGrossschreibung_data()
-{
-    QTest::addColumn<bool>("ja");
-    QTest::newRow("Ja ersetzt") << true;
-    QTest::newRow("Nein behält") << false;
-}
-
-void TestWortlisten::ersetzenFragtOhneRuecksichtAufGrossschreibung()
-{
-    QFETCH(bool, ja);
-    Testprogramm t(1, false);
-    t.datei("Tiere.txt", "Hund\r\n");
-    t.start();
-    editorOeffnen(t);
-    t.boxen.tippe("TIERE.TXT");
-    if (ja) {
+    Q_OBJECT
+private Q_SLOTS:
+    void laden_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QStringList>("woerter");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Komma und Leerzeichen") << QByteArray("Haus, Maus\r\n") << QStringList{"Haus", "Maus"}
+                                               << "T i p p o l o ( 2 Wörter )";
+        QTest::newRow("nur leere Zeilen") << QByteArray("\r\n\r\n\r\n") << QStringList{} << "T i p p o l o ( 0 Wörter )";
+        QTest::newRow("doppelt") << QByteArray("Maus\r\nHaus\r\nMaus\r\n") << QStringList{"Haus", "Maus", "Maus"}
+                                 << "T i p p o l o ( 3 Wörter )";
+        QTest::newRow("Anführungszeichen") << QByteArray("\"Haus, Maus\"\r\n\"\"\r\nBaum\r\n")
+                                           << QStringList{"Baum", "Haus, Maus"} << "T i p p o l o ( 2 Wörter )";
+        QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << QStringList{"groß", "Ötzi"}
+                                      << "T i p p o l o ( 2 Wörter )";
+        QTest::newRow("UTF-8") << QByteArray("\xC3\x96tzi\r\ngro\xC3\x9F\r\n") << QStringList{"groß", "Ötzi"}
+                               << "T i p p o l o ( 2 Wörter )";
+    }
+    void laden()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QStringList, woerter);
+        QFETCH(QString, caption);
+        Testprogramm t;
+        t.datei("LISTE.TXT", inhalt);
+        t.f1().Datei1->Refresh();
+        t.m().Uebung = 5;
+        t.f1().Bild8->show();
+        t.f1().Datei1->setListIndex(0);
+        QCOMPARE(t.f1().Liste1->eintraege(), woerter);
+        QCOMPARE(t.f1().Caption(), caption);
+        QCOMPARE(t.m().Uebung, 13);
+        QVERIFY(!t.f1().Bild8->isVisible());
+        QCOMPARE(t.m().Benutzt.size(), woerter.size());
+        QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), woerter.isEmpty() ? 0 : 1);
+        QCOMPARE(t.m().Loesungswort.isEmpty(), woerter.isEmpty());
+        QCOMPARE(t.boxen.anzahl(), 0);
+    }
+    void startLaedtErsteDatei()
+    {
+        Testprogramm t(3, false);
+        QStringList zeilen;
+        for (int i = 0; i < 1500; ++i)
+            zeilen << QStringLiteral("Wort%1").arg(i);
+        t.datei("b.txt", "Eins\r\nZwei\r\n");
+        t.datei("A.TXT", zeilen.join("\r\n").toLatin1() + "\r\n");
+        t.datei("C.DOC", "Nein\r\n");
+        t.start();
+        QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"A.TXT", "b.txt"}));
+        QCOMPARE(t.f1().Liste1->ListCount(), 1500);
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 1500 Wörter )"));
+        QCOMPARE(t.m().Uebung, 13);
+        QCOMPARE(t.f1().Bezeichnung8->Caption(), QStringLiteral("Großschrift"));
+        // Loaded once at step 8 and drawn again at step 9.
+        QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), 2);
+        QVERIFY(t.m().Loesungswort.startsWith(QLatin1String("Wort")));
+    }
+    void ladenVerwirftHalbGetipptesWort()
+    {
+        Testprogramm t;
+        t.datei("LISTE.TXT", "Haus\r\n");
+        t.f1().Datei1->Refresh();
+        t.m().Eingabe = t.m().Loesungswort.left(2);
+        t.f1().Datei1->setListIndex(0);
+        QCOMPARE(t.m().Loesungswort, QStringLiteral("Haus"));
+        QCOMPARE(t.m().Eingabe, QString());
+        QCOMPARE(t.f1().Bezeichnung1->Caption(), QStringLiteral("HAUS"));
+    }
+    void geloeschteDateiGibtStandardliste()
+    {
+        Testprogramm t(1, false);
+        t.datei("LISTE.TXT", "Haus\r\nMaus\r\n");
+        t.start();
+        QCOMPARE(t.f1().Liste1->ListCount(), 2);
+        QVERIFY(QFile::remove(t.programm->datei("LISTE.TXT")));
+        t.f1().Datei1->setListIndex(0);
+        QCOMPARE(t.f1().Liste1->ListCount(), 20);
+        QCOMPARE(t.f1().Liste1->List(0), QStringLiteral("Autobahn"));
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
+        QCOMPARE(t.m().Benutzt.size(), 20);
+        QCOMPARE(t.boxen.anzahl(), 0);
+    }
+    void ohneAuswahlStandardliste()
+    {
+        Testprogramm t(1, false);
+        t.datei("LISTE.TXT", "Haus\r\n");
+        t.start();
+        t.f1().Datei1->setListIndex(-1);
+        t.f1().Datei1_Click();
+        QCOMPARE(t.f1().Liste1->ListCount(), 20);
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
+    }
+    void speichernUndWiederLaden()
+    {
+        Testprogramm t;
+        editorOeffnen(t);
+        Form8 &e = t.programm->form8();
+        t.boxen.tippe("TIPPOLO.TXT");
+        t.boxen.ok();
+        e.Bild5_Click();
+        const BoxEintrag eingabe = t.boxen.protokoll().at(1);
+        QVERIFY(eingabe.eingabe);
+        QCOMPARE(eingabe.text, QStringLiteral("Name der Datei:"));
+        QCOMPARE(eingabe.titel, QStringLiteral("Liste speichern"));
+        QCOMPARE(eingabe.vorgabe, QStringLiteral("TIPPOLO.TXT"));
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Liste wurde gespeichert!"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("TIPPOLO.TXT"));
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
+        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
+        const QByteArray bytes = t.lesen("TIPPOLO.TXT");
+        QVERIFY(bytes.startsWith("Autobahn\r\nComputer\r\nDelfin\r\ndurchlesen\r\n"));
+        QVERIFY(bytes.contains("\r\ngro\xDF\r\n"));
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 20);
+        // The file list shows it, the running list is untouched.
+        QCOMPARE(t.f1().Datei1->eintraege(), QStringList{"TIPPOLO.TXT"});
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o"));
+        const QStringList vorher = t.f1().Liste1->eintraege();
+        t.f1().Datei1->setListIndex(0);
+        QCOMPARE(t.f1().Liste1->eintraege(), vorher);
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
+    }
+    void speichernOhneEintraege()
+    {
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        e.Liste2->Clear();
+        t.boxen.ok();
+        e.Bild5_Click();
+        QCOMPARE(t.boxen.anzahl(), 1);
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Keine Einträge vorhanden!"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste speichern"));
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
+    }
+    void speichernAbgebrochen()
+    {
+        Testprogramm t;
+        editorOeffnen(t);
+        t.boxen.tippe(QString());
+        t.programm->form8().Bild5_Click();
+        QCOMPARE(QDir(t.programm->arbeitsordner()).entryList({"*.TXT"}, QDir::Files), QStringList{});
+        QCOMPARE(t.boxen.offeneAntworten(), 0);
+    }
+    void ersetzenFragtOhneRuecksichtAufGrossschreibung_data()
+    {
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("Ja ersetzt") << true;
+        QTest::newRow("Nein behält") << false;
+    }
+    void ersetzenFragtOhneRuecksichtAufGrossschreibung()
+    {
+        QFETCH(bool, ja);
+        Testprogramm t(1, false);
+        t.datei("Tiere.txt", "Hund\r\n");
+        t.start();
+        editorOeffnen(t);
+        t.boxen.tippe("TIERE.TXT");
+        if (ja) {
+            t.boxen.ja();
+            t.boxen.ok();
+        } else {
+            t.boxen.nein();
+        }
+        t.programm->form8().Bild5_Click();
+        const BoxEintrag frage = t.boxen.protokoll().at(2);
+        QCOMPARE(frage.text, QStringLiteral("Vorhandene Datei ersetzen?"));
+        QCOMPARE(frage.titel, QStringLiteral("TIERE.TXT"));
+        QCOMPARE(frage.knoepfe, Knoepfe::JaNein);
+        QCOMPARE(frage.standard, Antwort::Nein);
+        QCOMPARE(frage.symbol, Symbol::Frage);
+        QCOMPARE(t.boxen.offeneAntworten(), 0);
+        // Linux file names are case-sensitive: the typed name is a file of its own.
+        QCOMPARE(QFile::exists(t.programm->datei("TIERE.TXT")), ja);
+        QCOMPARE(t.lesen("Tiere.txt"), QByteArray("Hund\r\n"));
+    }
+    void speichernOhneEndungZeigtDateiNicht()
+    {
+        Testprogramm t;
+        editorOeffnen(t);
+        t.boxen.tippe("meine");
+        t.boxen.ok();
+        t.programm->form8().Bild5_Click();
+        QCOMPARE(t.lesen("meine").count("\r\n"), 20);
+        QCOMPARE(t.f1().Datei1->ListCount(), 0);
+    }
+    void speichernVerweigertNichtKodierbaresWort()
+    {
+        Testprogramm t(1, false);
+        t.datei("TIPPOLO.TXT", "alt\r\n");
+        t.start();
+        editorOeffnen(t);
+        Form8 &e = t.programm->form8();
+        e.Liste2->AddItem(QStringLiteral("Łódź"));
+        t.boxen.tippe("TIPPOLO.TXT");
         t.boxen.ja();
         t.boxen.ok();
-    } else {
-        t.boxen.nein();
+        e.Bild5_Click();
+        QCOMPARE(t.boxen.letzte().text,
+                 QStringLiteral("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann.\r"
+                                "Die Liste wurde nicht gespeichert."));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste speichern"));
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+        QCOMPARE(t.lesen("TIPPOLO.TXT"), QByteArray("alt\r\n"));
+        QCOMPARE(e.Liste2->ListCount(), 2);
     }
-    t.programm->form8().Bild5_Click();
-    const BoxEintrag frage = t.boxen.protokoll().at(2);
-    QCOMPARE(frage.text, QStringLiteral("Vorhandene Datei ersetzen?"));
-    QCOMPARE(frage.titel, QStringLiteral("TIERE.TXT"));
-    QCOMPARE(frage.knoepfe, Knoepfe::JaNein);
-    QCOMPARE(frage.standard, Antwort::Nein);
-    QCOMPARE(frage.symbol, Symbol::Frage);
-    QCOMPARE(t.boxen.offeneAntworten(), 0);
-    // Linux file names are case-sensitive: the typed name is a file of its own.
-    QCOMPARE(QFile::exists(t.programm->datei("TIERE.TXT")), ja);
-    QCOMPARE(t.lesen("Tiere.txt"), QByteArray("Hund\r\n"));
-}
-
-void TestWortlisten::speichernOhneEndungZeigtDateiNicht()
-{
-    Testprogramm t;
-    editorOeffnen(t);
-    t.boxen.tippe("meine");
-    t.boxen.ok();
-    t.programm->form8().Bild5_Click();
-    QCOMPARE(t.lesen("meine").count("\r\n"), 20);
-    QCOMPARE(t.f1().Datei1->ListCount(), 0);
-}
-
-void TestWortlisten::speichernVerweigertNichtKodierbaresWort()
-{
-    Testprogramm t(1, false);
-    t.datei("TIPPOLO.TXT", "alt\r\n");
-    t.start();
-    editorOeffnen(t);
-    Form8 &e = t.programm->form8();
-    e.Liste2->AddItem(QStringLiteral("Łódź"));
-    t.boxen.tippe("TIPPOLO.TXT");
-    t.boxen.ja();
-    t.boxen.ok();
-    e.Bild5_Click();
-    QCOMPARE(t.boxen.letzte().text,
-             QStringLiteral("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann.\r"
-                            "Die Liste wurde nicht gespeichert."));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste speichern"));
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
-    QCOMPARE(t.lesen("TIPPOLO.TXT"), QByteArray("alt\r\n"));
-    QCOMPARE(e.Liste2->ListCount(), 2);
-}
-
-void TestWortlisten::speichernInSchreibgeschuetztenOrdner()
-{
-    Testprogramm t;
-    editorOeffnen(t);
-    QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(t.programm->datei("probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
+    void speichernInSchreibgeschuetztenOrdner()
+    {
+        Testprogramm t;
+        editorOeffnen(t);
+        QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(t.programm->datei("probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("The folder stays writable (running as root).");
+        }
+        t.boxen.tippe("NEU.TXT");
+        t.boxen.ok();
+        t.programm->form8().Bild5_Click();
         QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QSKIP("The folder stays writable (running as root).");
+        QVERIFY(t.boxen.letzte().text.startsWith(QStringLiteral("Die Datei \"NEU.TXT\" konnte nicht gespeichert werden.\r")));
+        QVERIFY(t.boxen.letzte().text.endsWith(QStringLiteral("\rDie Liste wurde nicht gespeichert.")));
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+        QVERIFY(!QFile::exists(t.programm->datei("NEU.TXT")));
+        QCOMPARE(t.f1().Datei1->ListCount(), 0);
     }
-    t.boxen.tippe("NEU.TXT");
-    t.boxen.ok();
-    t.programm->form8().Bild5_Click();
-    QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(t.boxen.letzte().text.startsWith(QStringLiteral("Die Datei \"NEU.TXT\" konnte nicht gespeichert werden.\r")));
-    QVERIFY(t.boxen.letzte().text.endsWith(QStringLiteral("\rDie Liste wurde nicht gespeichert.")));
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
-    QVERIFY(!QFile::exists(t.programm->datei("NEU.TXT")));
-    QCOMPARE(t.f1().Datei1->ListCount(), 0);
-}
+};
 
 QTEST_MAIN(TestWortlisten)
 #include "tst_wortlisten.moc"

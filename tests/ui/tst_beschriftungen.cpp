@@ -80,177 +80,158 @@ QStringList ueberlappend(QWidget *fenster, const QStringList &ausser = {})
 
 } // namespace
 
+
 class TestBeschriftungen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void hauptfenster_data();
-    void hauptfenster();
-    void einstellungen();
-    void hilfeseiten_data();
-    void hilfeseiten();
-    void programminfo();
-    void galgenMusterEinzeilig_data();
-    void galgenMusterEinzeilig();
-    void gefaengnis();
-    void wortfangeLangesWort();
+    void hauptfenster_data()
+    {
+        QTest::addColumn<int>("uebung");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("wort");
+        QTest::newRow("Start") << 13 << "Freund" << "Autobahn";
+        QTest::newRow("langer Name") << 13 << "Maximilian-Alexander" << "Autobahn";
+        QTest::newRow("langes Wort") << 19 << "Freund" << "Donaudampfschifffahrtsgesellschaft";
+        for (int n = 1; n <= 28; ++n)
+            QTest::addRow("Übung %d", n) << n << "Freund" << "Geburtstagsfeier";
+    }
+    void hauptfenster()
+    {
+        QFETCH(int, uebung);
+        QFETCH(QString, name);
+        QFETCH(QString, wort);
+        Testprogramm t;
+        t.boxen.setStreng(false);
+        t.f1().Liste1->Clear();
+        t.f1().Liste1->AddItem(wort);
+        t.m().Benutzt = QStringLiteral("0");
+        t.f1().Bezeichnung7->setCaption(name);
+        t.f1().Befehl_Click(uebung);
+        t.f1().Bezeichnung2->setCaption(wort);
+        t.f1().Bezeichnung3->setCaption(QStringLiteral("1024"));
+        t.f1().Bezeichnung4->setCaption(QStringLiteral("137"));
+        const QStringList fehler = abgeschnitten(&t.f1());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
+    void einstellungen()
+    {
+        Testprogramm t;
+        Form8 &e = t.programm->form8();
+        e.Zeit1_Timer();
+        t.boxen.tippe(t.f1().Bezeichnung8->Caption());
+        t.f1().Bild5_Click();
+        QVERIFY(e.isVisible());
+        QStringList fehler = abgeschnitten(&e);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        fehler = ueberlappend(&e);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
+    void hilfeseiten_data()
+    {
+        QTest::addColumn<int>("seite");
+        QTest::newRow("Seite 1") << 1;
+        QTest::newRow("Seite 2") << 2;
+    }
+    void hilfeseiten()
+    {
+        QFETCH(int, seite);
+        Testprogramm t;
+        t.m().Hilfethema = short(seite);
+        Form7 &h = t.programm->form7();
+        h.zeigen();
+        const Zeichnung &z = h.zeichnung();
+        const QStringList zeilen = Form7::Seite(seite);
+        QCOMPARE(z.texte().size(), std::count_if(zeilen.begin(), zeilen.end(), [](const QString &s) { return !s.isEmpty(); }));
+        for (const Schriftzug &s : z.inhalt()) {
+            const QFontMetrics fm(s.schrift);
+            const QRect r(Twips::zuPixel(s.x), Twips::zuPixel(s.y), fm.horizontalAdvance(s.text), fm.height());
+            QVERIFY2(r.right() < h.width(), qPrintable(s.text));
+            // Every line stands above the button "Fertig".
+            QVERIFY2(r.bottom() < h.Befehl1->y(), qPrintable(s.text));
+        }
+        const QStringList fehler = abgeschnitten(&h);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
+    void programminfo()
+    {
+        Testprogramm t;
+        t.f1().Bild16_Click();
+        TPOLABEL &i = t.programm->tpolabel();
+        QVERIFY(i.isVisible());
+        QStringList fehler = abgeschnitten(&i);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        fehler = ueberlappend(&i);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
+    void galgenMusterEinzeilig_data()
+    {
+        QTest::addColumn<QString>("wort");
+        QTest::newRow("kurz") << "Maus";
+        QTest::newRow("13 Buchstaben") << "Schmetterling";
+        QTest::newRow("16 Buchstaben") << "Geburtstagsfeier";
+        QTest::newRow("34 Buchstaben") << "Donaudampfschifffahrtsgesellschaft";
+    }
+    void galgenMusterEinzeilig()
+    {
+        QFETCH(QString, wort);
+        Testprogramm t;
+        t.boxen.setStreng(false);
+        t.f1().Liste2->Clear();
+        t.f1().Liste2->AddItem(wort);
+        t.f1().Bezeichnung26_Click();
+        galgen &g = t.programm->galgenFenster();
+        QVERIFY(g.isVisible());
+        // The pattern is one row of gaps: a row broken in the middle of the word
+        // would read as two words.
+        QVERIFY(!g.Bezeichnung1->wordWrap());
+        QVERIFY(!g.Bezeichnung1->Caption().contains(QLatin1Char('\n')));
+        QStringList fehler = abgeschnitten(&g);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        // After a loss the solution is shown under the pattern.
+        g.Bezeichnung2->setCaption(wort);
+        fehler = abgeschnitten(&g);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        fehler = ueberlappend(&g, {"Figur2", "Figur3", "Figur5", "Figur7", "Linie1", "Linie2", "Linie3", "Linie4",
+                                   "Linie5", "Linie6", "Linie7", "Linie8", "Linie9", "Linie10", "Bild1", "Bild2"});
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
+    void gefaengnis()
+    {
+        Testprogramm t;
+        t.m().Loesungswort = QStringLiteral("Schmetterling");
+        t.f1().Bezeichnung25_Click();
+        gefangen &g = t.programm->gefangenFenster();
+        QVERIFY(g.isVisible());
+        g.Befehl2->setCaption(QStringLiteral(" S c h"));
+        QStringList fehler = abgeschnitten(&g);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        fehler = ueberlappend(&g, {"Figur1", "Figur2"});
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
+    void wortfangeLangesWort()
+    {
+        Testprogramm t;
+        t.m().Loesungswort = QStringLiteral("Donaudampfschifffahrtsgesellschaft");
+        t.f1().Bezeichnung24_Click();
+        fang &f = t.programm->fangFenster();
+        QVERIFY(f.isVisible());
+        f.Bild5_Click();
+        QStringList fehler = abgeschnitten(&f);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        // Halfway: the caught letters at the left, the rest at the right.
+        for (int i = 0; i < 17; ++i) {
+            f.buchstabeSetzen(0, f.feld().spalte(), f.feld().zeile() - 1);
+            f.NachOben();
+            f.NachUnten();
+        }
+        QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("Donaudampfschifff"));
+        fehler = abgeschnitten(&f);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        fehler = ueberlappend(&f);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+    }
 };
-
-void TestBeschriftungen::hauptfenster_data()
-{
-    QTest::addColumn<int>("uebung");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("wort");
-    QTest::newRow("Start") << 13 << "Freund" << "Autobahn";
-    QTest::newRow("langer Name") << 13 << "Maximilian-Alexander" << "Autobahn";
-    QTest::newRow("langes Wort") << 19 << "Freund" << "Donaudampfschifffahrtsgesellschaft";
-    for (int n = 1; n <= 28; ++n)
-        QTest::addRow("Übung %d", n) << n << "Freund" << "Geburtstagsfeier";
-}
-
-void TestBeschriftungen::hauptfenster()
-{
-    QFETCH(int, uebung);
-    QFETCH(QString, name);
-    QFETCH(QString, wort);
-    Testprogramm t;
-    t.boxen.setStreng(false);
-    t.f1().Liste1->Clear();
-    t.f1().Liste1->AddItem(wort);
-    t.m().Benutzt = QStringLiteral("0");
-    t.f1().Bezeichnung7->setCaption(name);
-    t.f1().Befehl_Click(uebung);
-    t.f1().Bezeichnung2->setCaption(wort);
-    t.f1().Bezeichnung3->setCaption(QStringLiteral("1024"));
-    t.f1().Bezeichnung4->setCaption(QStringLiteral("137"));
-    const QStringList fehler = abgeschnitten(&t.f1());
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
-
-void TestBeschriftungen::einstellungen()
-{
-    Testprogramm t;
-    Form8 &e = t.programm->form8();
-    e.Zeit1_Timer();
-    t.boxen.tippe(t.f1().Bezeichnung8->Caption());
-    t.f1().Bild5_Click();
-    QVERIFY(e.isVisible());
-    QStringList fehler = abgeschnitten(&e);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    fehler = ueberlappend(&e);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
-
-void TestBeschriftungen::hilfeseiten_data()
-{
-    QTest::addColumn<int>("seite");
-    QTest::newRow("Seite 1") << 1;
-    QTest::newRow("Seite 2") << 2;
-}
-
-void TestBeschriftungen::hilfeseiten()
-{
-    QFETCH(int, seite);
-    Testprogramm t;
-    t.m().Hilfethema = short(seite);
-    Form7 &h = t.programm->form7();
-    h.zeigen();
-    const Zeichnung &z = h.zeichnung();
-    const QStringList zeilen = Form7::Seite(seite);
-    QCOMPARE(z.texte().size(), std::count_if(zeilen.begin(), zeilen.end(), [](const QString &s) { return !s.isEmpty(); }));
-    for (const Schriftzug &s : z.inhalt()) {
-        const QFontMetrics fm(s.schrift);
-        const QRect r(Twips::zuPixel(s.x), Twips::zuPixel(s.y), fm.horizontalAdvance(s.text), fm.height());
-        QVERIFY2(r.right() < h.width(), qPrintable(s.text));
-        // Every line stands above the button "Fertig".
-        QVERIFY2(r.bottom() < h.Befehl1->y(), qPrintable(s.text));
-    }
-    const QStringList fehler = abgeschnitten(&h);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
-
-void TestBeschriftungen::programminfo()
-{
-    Testprogramm t;
-    t.f1().Bild16_Click();
-    TPOLABEL &i = t.programm->tpolabel();
-    QVERIFY(i.isVisible());
-    QStringList fehler = abgeschnitten(&i);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    fehler = ueberlappend(&i);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
-
-void TestBeschriftungen::galgenMusterEinzeilig_data()
-{
-    QTest::addColumn<QString>("wort");
-    QTest::newRow("kurz") << "Maus";
-    QTest::newRow("13 Buchstaben") << "Schmetterling";
-    QTest::newRow("16 Buchstaben") << "Geburtstagsfeier";
-    QTest::newRow("34 Buchstaben") << "Donaudampfschifffahrtsgesellschaft";
-}
-
-void TestBeschriftungen::galgenMusterEinzeilig()
-{
-    QFETCH(QString, wort);
-    Testprogramm t;
-    t.boxen.setStreng(false);
-    t.f1().Liste2->Clear();
-    t.f1().Liste2->AddItem(wort);
-    t.f1().Bezeichnung26_Click();
-    galgen &g = t.programm->galgenFenster();
-    QVERIFY(g.isVisible());
-    // The pattern is one row of gaps: a row broken in the middle of the word
-    // would read as two words.
-    QVERIFY(!g.Bezeichnung1->wordWrap());
-    QVERIFY(!g.Bezeichnung1->Caption().contains(QLatin1Char('\n')));
-    QStringList fehler = abgeschnitten(&g);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    // After a loss the solution is shown under the pattern.
-    g.Bezeichnung2->setCaption(wort);
-    fehler = abgeschnitten(&g);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    fehler = ueberlappend(&g, {"Figur2", "Figur3", "Figur5", "Figur7", "Linie1", "Linie2", "Linie3", "Linie4",
-                               "Linie5", "Linie6", "Linie7", "Linie8", "Linie9", "Linie10", "Bild1", "Bild2"});
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
-
-void TestBeschriftungen::gefaengnis()
-{
-    Testprogramm t;
-    t.m().Loesungswort = QStringLiteral("Schmetterling");
-    t.f1().Bezeichnung25_Click();
-    gefangen &g = t.programm->gefangenFenster();
-    QVERIFY(g.isVisible());
-    g.Befehl2->setCaption(QStringLiteral(" S c h"));
-    QStringList fehler = abgeschnitten(&g);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    fehler = ueberlappend(&g, {"Figur1", "Figur2"});
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
-
-void TestBeschriftungen::wortfangeLangesWort()
-{
-    Testprogramm t;
-    t.m().Loesungswort = QStringLiteral("Donaudampfschifffahrtsgesellschaft");
-    t.f1().Bezeichnung24_Click();
-    fang &f = t.programm->fangFenster();
-    QVERIFY(f.isVisible());
-    f.Bild5_Click();
-    QStringList fehler = abgeschnitten(&f);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    // Halfway: the caught letters at the left, the rest at the right.
-    for (int i = 0; i < 17; ++i) {
-        f.buchstabeSetzen(0, f.feld().spalte(), f.feld().zeile() - 1);
-        f.NachOben();
-        f.NachUnten();
-    }
-    QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("Donaudampfschifff"));
-    fehler = abgeschnitten(&f);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-    fehler = ueberlappend(&f);
-    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-}
 
 QTEST_MAIN(TestBeschriftungen)
 #include "tst_beschriftungen.moc"

@@ -9,133 +9,120 @@
 
 /// The file browser of the main window: opening with the lock, the boxes,
 /// the drive error.
+
 class TestDateibrowser : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void oeffnenUndSchliessen_data();
-    void oeffnenUndSchliessen();
-    void laufwerkeWurzelUndHomeZuerst();
-    void dateilisteMusterUndSortierung();
-    void ordnerWechsel();
-    void laufwerkNichtBereit();
-    void laufwerkWechselBehaeltOrdner();
+    void oeffnenUndSchliessen_data()
+    {
+        QTest::addColumn<int>("sperre");
+        QTest::addColumn<bool>("boxen");
+        QTest::addColumn<int>("oben");
+        QTest::addColumn<int>("hoehe");
+        QTest::newRow("offen") << 0 << true << 3000 << 3150;
+        QTest::newRow("gesperrt") << 1 << false << 120 << 6075;
+    }
+    void oeffnenUndSchliessen()
+    {
+        QFETCH(int, sperre);
+        QFETCH(bool, boxen);
+        QFETCH(int, oben);
+        QFETCH(int, hoehe);
+        Testprogramm t;
+        Form1 &f = t.f1();
+        QVERIFY(!f.Bild8->isVisible());
+        t.programm->form8().Kontroll1->setValue(sperre);
+        f.Bild6_Click();
+        QVERIFY(f.Bild8->isVisible());
+        QCOMPARE(f.Laufwerk1->isVisible(), boxen);
+        QCOMPARE(f.Verzeichnis1->isVisible(), boxen);
+        QCOMPARE(Twips::oben(f.Datei1->view()), oben);
+        QCOMPARE(Twips::hoehe(f.Datei1->view()), hoehe);
+        f.Bild6_Click();
+        QVERIFY(!f.Bild8->isVisible());
+
+        // The grey state leaves the boxes as the last opening left them.
+        t.programm->form8().Kontroll1->setValue(2);
+        f.Bild6_Click();
+        QCOMPARE(f.Laufwerk1->isVisible(), boxen);
+        QCOMPARE(Twips::hoehe(f.Datei1->view()), hoehe);
+        QCOMPARE(t.boxen.anzahl(), 0);
+    }
+    void laufwerkeWurzelUndHomeZuerst()
+    {
+        Testprogramm t;
+        Laufwerkliste *l = t.f1().Laufwerk1;
+        QVERIFY(l->count() >= 2);
+        QCOMPARE(l->itemData(0).toString(), QDir::rootPath());
+        QCOMPARE(l->itemData(1).toString(), QDir::homePath());
+        // The drive of the working folder is picked.
+        QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(l->Drive()));
+    }
+    void dateilisteMusterUndSortierung()
+    {
+        Testprogramm t(1, false);
+        for (const char *name : {"zoo.TXT", "Affe.txt", "baum.Txt", "notiz.doc", "TXT", "x.txt.bak"})
+            t.datei(QString::fromLatin1(name), "Wort\r\n");
+        QDir(t.programm->arbeitsordner()).mkdir("ordner.txt");
+        t.start();
+        QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"Affe.txt", "baum.Txt", "zoo.TXT"}));
+        QCOMPARE(t.f1().Datei1->Path(), t.programm->arbeitsordner());
+        QCOMPARE(t.f1().Datei1->ListIndex(), 0);
+        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 1 Wörter )"));
+    }
+    void ordnerWechsel()
+    {
+        Testprogramm t;
+        QDir d(t.programm->arbeitsordner());
+        QVERIFY(d.mkdir("Listen"));
+        t.datei("Listen/TIERE.TXT", "Hund\r\nKatze\r\n");
+        Form1 &f = t.f1();
+        f.Verzeichnis1->setPath(d.filePath("Listen"));
+        QCOMPARE(f.Datei1->eintraege(), QStringList{"TIERE.TXT"});
+        f.Datei1->setListIndex(0);
+        QCOMPARE(f.Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
+        QCOMPARE(f.Caption(), QStringLiteral("T i p p o l o ( 2 Wörter )"));
+        // Saving goes to the working folder, whatever folder the browser shows.
+        t.programm->form8().Form_Activate();
+        t.boxen.tippe("NEU.TXT");
+        t.boxen.ok();
+        t.programm->form8().Bild5_Click();
+        QCOMPARE(t.lesen("NEU.TXT"), QByteArray("Hund\r\nKatze\r\n"));
+    }
+    void laufwerkNichtBereit()
+    {
+        Testprogramm t;
+        Form1 &f = t.f1();
+        const QString ordner = f.Verzeichnis1->Path();
+        const QString laufwerk = f.Laufwerk1->Drive();
+        t.boxen.ok();
+        f.Laufwerk1->setDrive(QDir(t.programm->arbeitsordner()).filePath("kein_medium"));
+        QCOMPARE(t.boxen.anzahl(), 1);
+        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Laufwerk ist nicht bereit!"));
+        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Laufwerkfehler"));
+        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
+        QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
+        QCOMPARE(f.Laufwerk1->Drive(), laufwerk);
+        QCOMPARE(f.Verzeichnis1->Path(), ordner);
+    }
+    void laufwerkWechselBehaeltOrdner()
+    {
+        Testprogramm t;
+        Form1 &f = t.f1();
+        const QString ordner = f.Verzeichnis1->Path();
+        const QString laufwerk = f.Laufwerk1->Drive();
+        const int anderes = f.Laufwerk1->findData(laufwerk == QDir::rootPath() ? QDir::homePath() : QDir::rootPath());
+        if (anderes < 0 || laufwerk == QDir::homePath())
+            QSKIP("No second drive to switch to.");
+        f.Laufwerk1->setCurrentIndex(anderes);
+        QCOMPARE(f.Verzeichnis1->Path(), QDir::cleanPath(f.Laufwerk1->Drive()));
+        // Back on the first drive: its current folder is where the browser was.
+        f.Laufwerk1->setCurrentIndex(f.Laufwerk1->findData(laufwerk));
+        QCOMPARE(f.Verzeichnis1->Path(), ordner);
+        QCOMPARE(t.boxen.anzahl(), 0);
+    }
 };
-
-void TestDateibrowser::oeffnenUndSchliessen_data()
-{
-    QTest::addColumn<int>("sperre");
-    QTest::addColumn<bool>("boxen");
-    QTest::addColumn<int>("oben");
-    QTest::addColumn<int>("hoehe");
-    QTest::newRow("offen") << 0 << true << 3000 << 3150;
-    QTest::newRow("gesperrt") << 1 << false << 120 << 6075;
-}
-
-void TestDateibrowser::oeffnenUndSchliessen()
-{
-    QFETCH(int, sperre);
-    QFETCH(bool, boxen);
-    QFETCH(int, oben);
-    QFETCH(int, hoehe);
-    Testprogramm t;
-    Form1 &f = t.f1();
-    QVERIFY(!f.Bild8->isVisible());
-    t.programm->form8().Kontroll1->setValue(sperre);
-    f.Bild6_Click();
-    QVERIFY(f.Bild8->isVisible());
-    QCOMPARE(f.Laufwerk1->isVisible(), boxen);
-    QCOMPARE(f.Verzeichnis1->isVisible(), boxen);
-    QCOMPARE(Twips::oben(f.Datei1->view()), oben);
-    QCOMPARE(Twips::hoehe(f.Datei1->view()), hoehe);
-    f.Bild6_Click();
-    QVERIFY(!f.Bild8->isVisible());
-
-    // The grey state leaves the boxes as the last opening left them.
-    t.programm->form8().Kontroll1->setValue(2);
-    f.Bild6_Click();
-    QCOMPARE(f.Laufwerk1->isVisible(), boxen);
-    QCOMPARE(Twips::hoehe(f.Datei1->view()), hoehe);
-    QCOMPARE(t.boxen.anzahl(), 0);
-}
-
-void TestDateibrowser::laufwerkeWurzelUndHomeZuerst()
-{
-    Testprogramm t;
-    Laufwerkliste *l = t.f1().Laufwerk1;
-    QVERIFY(l->count() >= 2);
-    QCOMPARE(l->itemData(0).toString(), QDir::rootPath());
-    QCOMPARE(l->itemData(1).toString(), QDir::homePath());
-    // The drive of the working folder is picked.
-    QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(l->Drive()));
-}
-
-void TestDateibrowser::dateilisteMusterUndSortierung()
-{
-    Testprogramm t(1, false);
-    for (const char *name : {"zoo.TXT", "Affe.txt", "baum.Txt", "notiz.doc", "TXT", "x.txt.bak"})
-        t.datei(QString::fromLatin1(name), "Wort\r\n");
-    QDir(t.programm->arbeitsordner()).mkdir("ordner.txt");
-    t.start();
-    QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"Affe.txt", "baum.Txt", "zoo.TXT"}));
-    QCOMPARE(t.f1().Datei1->Path(), t.programm->arbeitsordner());
-    QCOMPARE(t.f1().Datei1->ListIndex(), 0);
-    QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 1 Wörter )"));
-}
-
-void TestDateibrowser::ordnerWechsel()
-{
-    Testprogramm t;
-    QDir d(t.programm->arbeitsordner());
-    QVERIFY(d.mkdir("Listen"));
-    t.datei("Listen/TIERE.TXT", "Hund\r\nKatze\r\n");
-    Form1 &f = t.f1();
-    f.Verzeichnis1->setPath(d.filePath("Listen"));
-    QCOMPARE(f.Datei1->eintraege(), QStringList{"TIERE.TXT"});
-    f.Datei1->setListIndex(0);
-    QCOMPARE(f.Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
-    QCOMPARE(f.Caption(), QStringLiteral("T i p p o l o ( 2 Wörter )"));
-    // Saving goes to the working folder, whatever folder the browser shows.
-    t.programm->form8().Form_Activate();
-    t.boxen.tippe("NEU.TXT");
-    t.boxen.ok();
-    t.programm->form8().Bild5_Click();
-    QCOMPARE(t.lesen("NEU.TXT"), QByteArray("Hund\r\nKatze\r\n"));
-}
-
-void TestDateibrowser::laufwerkNichtBereit()
-{
-    Testprogramm t;
-    Form1 &f = t.f1();
-    const QString ordner = f.Verzeichnis1->Path();
-    const QString laufwerk = f.Laufwerk1->Drive();
-    t.boxen.ok();
-    f.Laufwerk1->setDrive(QDir(t.programm->arbeitsordner()).filePath("kein_medium"));
-    QCOMPARE(t.boxen.anzahl(), 1);
-    QCOMPARE(t.boxen.letzte().text, QStringLiteral("Laufwerk ist nicht bereit!"));
-    QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Laufwerkfehler"));
-    QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
-    QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
-    QCOMPARE(f.Laufwerk1->Drive(), laufwerk);
-    QCOMPARE(f.Verzeichnis1->Path(), ordner);
-}
-
-void TestDateibrowser::laufwerkWechselBehaeltOrdner()
-{
-    Testprogramm t;
-    Form1 &f = t.f1();
-    const QString ordner = f.Verzeichnis1->Path();
-    const QString laufwerk = f.Laufwerk1->Drive();
-    const int anderes = f.Laufwerk1->findData(laufwerk == QDir::rootPath() ? QDir::homePath() : QDir::rootPath());
-    if (anderes < 0 || laufwerk == QDir::homePath())
-        QSKIP("No second drive to switch to.");
-    f.Laufwerk1->setCurrentIndex(anderes);
-    QCOMPARE(f.Verzeichnis1->Path(), QDir::cleanPath(f.Laufwerk1->Drive()));
-    // Back on the first drive: its current folder is where the browser was.
-    f.Laufwerk1->setCurrentIndex(f.Laufwerk1->findData(laufwerk));
-    QCOMPARE(f.Verzeichnis1->Path(), ordner);
-    QCOMPARE(t.boxen.anzahl(), 0);
-}
 
 QTEST_MAIN(TestDateibrowser)
 #include "tst_dateibrowser.moc"

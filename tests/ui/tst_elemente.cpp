@@ -10,278 +10,247 @@
 #include <QListView>
 #include <QTest>
 
+
 class TestElemente : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void sortierung_data();
-    void sortierung();
-    void gleicheSchluesselBehaltenReihenfolge();
-    void einzelnGleichGesammelt();
-    void auswahlWandertBeimEinfuegen();
-    void setListIndexMeldetKlick();
-    void unsortierteListe();
-    void mehrfachauswahl();
-    void versteckteListeOhneWidget();
-    void zufallBereich();
-    void zufallVorgaben();
-    void twipsGenau();
-    void aktivierungKehrtZurueck();
-    void tastencodes_data();
-    void tastencodes();
-    void satzzeichenSindKeinePfeil();
+    void sortierung_data()
+    {
+        QTest::addColumn<QStringList>("eingabe");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("Groß und klein") << QStringList{"b", "A", "a", "B"} << QStringList{"A", "a", "b", "B"};
+        QTest::newRow("Umlaute beim Grundbuchstaben")
+            << QStringList{"Zebra", "Öl", "Ofen", "Apfel", "Äpfel", "Affe"}
+            << QStringList{"Affe", "Apfel", "Äpfel", "Ofen", "Öl", "Zebra"};
+        QTest::newRow("ß wie ss") << QStringList{"Strauß", "Straße", "Strasse", "Stras"}
+                                  << QStringList{"Stras", "Straße", "Strasse", "Strauß"};
+        QTest::newRow("lange gleiche Anfänge")
+            << QStringList{"Donaudampfschiff", "donaudampfer", "Donaudampfschifffahrt", "Donaudampf", "Donaudämpfe"}
+            << QStringList{"Donaudampf", "Donaudämpfe", "donaudampfer", "Donaudampfschiff", "Donaudampfschifffahrt"};
+        QTest::newRow("ß an der Grenze") << QStringList{"abcß", "abcsa", "abcs", "abcst", "abcßa"}
+                                         << QStringList{"abcs", "abcsa", "abcß", "abcßa", "abcst"};
+        QTest::newRow("Bestenliste") << QStringList{"0012  Anna", "0003  Zoe", "0003  anton", "0100  Bea"}
+                                     << QStringList{"0003  anton", "0003  Zoe", "0012  Anna", "0100  Bea"};
+    }
+    void sortierung()
+    {
+        QFETCH(QStringList, eingabe);
+        QFETCH(QStringList, erwartet);
+        Liste l(nullptr, QStringLiteral("L"), true, false);
+        for (const QString &e : eingabe)
+            l.AddItem(e);
+        QCOMPARE(l.eintraege(), erwartet);
+    }
+    void gleicheSchluesselBehaltenReihenfolge()
+    {
+        Liste l(nullptr, QStringLiteral("L"), true, false);
+        l.AddItem(QStringLiteral("haus"));
+        l.AddItem(QStringLiteral("Haus"));
+        l.AddItem(QStringLiteral("HAUS"));
+        QCOMPARE(l.eintraege(), QStringList({"haus", "Haus", "HAUS"}));
+    }
+    void einzelnGleichGesammelt()
+    {
+        QStringList woerter;
+        Zufall z;
+        z.seed(7);
+        const QString zeichen = QStringLiteral("aAbBäÄoOöÖsSßuüUÜ");
+        for (int i = 0; i < 500; ++i) {
+            QString w;
+            for (int k = 0; k < 1 + z.index(4); ++k)
+                w += zeichen.at(z.index(static_cast<int>(zeichen.size())));
+            woerter << w;
+        }
+        Liste einzeln(nullptr, QStringLiteral("A"), true, false);
+        Liste gesammelt(nullptr, QStringLiteral("B"), true, false);
+        for (const QString &w : woerter)
+            einzeln.AddItem(w);
+        gesammelt.addItems(woerter.mid(0, 200));
+        gesammelt.addItems(woerter.mid(200));
+        QCOMPARE(gesammelt.eintraege(), einzeln.eintraege());
+    }
+    void auswahlWandertBeimEinfuegen()
+    {
+        Liste l(nullptr, QStringLiteral("L"), true, false);
+        l.addItems({"Hund", "Katze"});
+        l.setListIndex(1);
+        l.AddItem(QStringLiteral("Affe"));
+        QCOMPARE(l.Text(), QStringLiteral("Katze"));
+        l.addItems({"Bär", "Zebra"});
+        QCOMPARE(l.Text(), QStringLiteral("Katze"));
+        l.RemoveItem(0);
+        QCOMPARE(l.Text(), QStringLiteral("Katze"));
+        l.RemoveItem(l.ListIndex());
+        QCOMPARE(l.ListIndex(), -1);
+    }
+    void setListIndexMeldetKlick()
+    {
+        QWidget w;
+        Liste l(&w, QStringLiteral("L"));
+        l.addItems({"a", "b", "c"});
+        int klicks = 0;
+        connect(&l, &Liste::Click, [&] { ++klicks; });
+        l.setListIndex(2);
+        QCOMPARE(klicks, 1);
+        QCOMPARE(l.view()->currentIndex().row(), 2);
+        l.setListIndex(-1);
+        QCOMPARE(klicks, 1);
+        QVERIFY(l.view()->selectionModel()->selectedIndexes().isEmpty());
+        // A click on an entry of the view counts like a click in the program.
+        w.show();
+        const QRect r = l.view()->visualRect(l.view()->model()->index(1, 0));
+        QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(l.ListIndex(), 1);
+        QCOMPARE(klicks, 2);
+        QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(klicks, 3);
+    }
+    void unsortierteListe()
+    {
+        Liste l(nullptr, QStringLiteral("L"), false, false);
+        l.addItems({"c", "a"});
+        l.AddItem(QStringLiteral("b"));
+        QCOMPARE(l.eintraege(), QStringList({"c", "a", "b"}));
+    }
+    void mehrfachauswahl()
+    {
+        QWidget w;
+        Liste l(&w, QStringLiteral("L"), false, true);
+        l.setMehrfachauswahl(true);
+        l.setSpalten(3);
+        l.addItems({"A", "B", "C", "D", "E", "F"});
+        l.setSelected(1, true);
+        l.setSelected(4, true);
+        QCOMPARE(l.SelCount(), 2);
+        QVERIFY(l.Selected(4));
+        w.show();
+        const QRect r = l.view()->visualRect(l.view()->model()->index(4, 0));
+        QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(l.ListIndex(), 4);
+        QVERIFY(!l.Selected(4));
+        QCOMPARE(l.SelCount(), 1);
+        l.Clear();
+        QCOMPARE(l.SelCount(), 0);
+    }
+    void versteckteListeOhneWidget()
+    {
+        QWidget w;
+        Liste l(&w, QStringLiteral("L"), true, false);
+        QVERIFY(!l.view());
+        QVERIFY(w.findChildren<QListView *>().isEmpty());
+        QCOMPARE(w.findChild<Liste *>(QStringLiteral("L")), &l);
+    }
+    void zufallBereich()
+    {
+        Zufall z;
+        z.seed(3);
+        QVector<int> zaehler(7, 0);
+        for (int i = 0; i < 7000; ++i) {
+            const double r = z.rnd();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            ++zaehler[z.index(7)];
+        }
+        for (int c : zaehler)
+            QVERIFY(c > 700 && c < 1300);
+        QCOMPARE(z.index(0), 0);
+    }
+    void zufallVorgaben()
+    {
+        Zufall a, b;
+        a.setFesterSeed(42);
+        b.setFesterSeed(42);
+        a.seedFromClock();
+        b.seedFromClock();
+        QCOMPARE(a.rnd(), b.rnd());
+        a.vorgeben({0.5, 0.99});
+        QCOMPARE(a.rnd(), 0.5);
+        QCOMPARE(a.index(4), 3);
+        QCOMPARE(a.vorgegebenUebrig(), 0);
+    }
+    void twipsGenau()
+    {
+        QWidget eltern;
+        QWidget kind(&eltern);
+        Twips::setzen(&kind, 10440, 2400, 2895, 2175);
+        QCOMPARE(Twips::links(&kind), 10440);
+        QCOMPARE(Twips::breite(&kind), 2895);
+        Twips::setzeLinks(&kind, 3000);
+        QCOMPARE(Twips::links(&kind), 3000);
+        QCOMPARE(Twips::oben(&kind), 2400);
+        QCOMPARE(kind.x(), Twips::zuPixel(3000));
+    }
+    void aktivierungKehrtZurueck()
+    {
+        // Hiding the active window makes the window shown before it active again.
+        Testprogramm t;
+        QCOMPARE(t.programm->aktivesFenster(), &t.f1());
+        t.programm->form8().zeigen();
+        QCOMPARE(t.programm->aktivesFenster(), static_cast<Fenster *>(&t.programm->form8()));
+        t.programm->form8().verbergen();
+        QCOMPARE(t.programm->aktivesFenster(), &t.f1());
+    }
+    void tastencodes_data()
+    {
+        QTest::addColumn<int>("qtTaste");
+        QTest::addColumn<int>("code");
+        QTest::newRow("links") << int(Qt::Key_Left) << 37;
+        QTest::newRow("hoch") << int(Qt::Key_Up) << 38;
+        QTest::newRow("rechts") << int(Qt::Key_Right) << 39;
+        QTest::newRow("runter") << int(Qt::Key_Down) << 40;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 13;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << 13;
+        QTest::newRow("Rücktaste") << int(Qt::Key_Backspace) << 8;
+        QTest::newRow("Entf") << int(Qt::Key_Delete) << 46;
+        QTest::newRow("Leertaste") << int(Qt::Key_Space) << 32;
+        QTest::newRow("A") << int(Qt::Key_A) << 65;
+        QTest::newRow("Z") << int(Qt::Key_Z) << 90;
+        QTest::newRow("7") << int(Qt::Key_7) << 55;
+        QTest::newRow("Ä") << int(Qt::Key_Adiaeresis) << 0xC4;
+        QTest::newRow("ß") << int(Qt::Key_ssharp) << 0xDF;
+        QTest::newRow("%") << int(Qt::Key_Percent) << 0;
+        QTest::newRow("&") << int(Qt::Key_Ampersand) << 0;
+        QTest::newRow("'") << int(Qt::Key_Apostrophe) << 0;
+        QTest::newRow("(") << int(Qt::Key_ParenLeft) << 0;
+        QTest::newRow(".") << int(Qt::Key_Period) << 0;
+        QTest::newRow("-") << int(Qt::Key_Minus) << 0;
+        QTest::newRow("?") << int(Qt::Key_Question) << 0;
+        QTest::newRow("[") << int(Qt::Key_BracketLeft) << 0;
+        QTest::newRow("~") << int(Qt::Key_AsciiTilde) << 0;
+    }
+    void tastencodes()
+    {
+        QFETCH(int, qtTaste);
+        QFETCH(int, code);
+        QCOMPARE(Fenster::keyCode(qtTaste), code);
+    }
+    void satzzeichenSindKeinePfeil()
+    {
+        // "&", "'", "(" and "%" typed in the word prison only ask for a wish;
+        // the marker stays where it is. The arrow key itself still moves it.
+        Testprogramm t;
+        t.f1().Bezeichnung25_Click();
+        gefangen &g = t.programm->gefangenFenster();
+        QVERIFY(g.isVisible());
+        const QList<QPair<int, QString>> tasten{{Qt::Key_Ampersand, QStringLiteral("&")},
+                                                {Qt::Key_Apostrophe, QStringLiteral("'")},
+                                                {Qt::Key_ParenLeft, QStringLiteral("(")},
+                                                {Qt::Key_Percent, QStringLiteral("%")}};
+        for (const auto &[taste, text] : tasten) {
+            t.boxen.nein();
+            QKeyEvent druck(QEvent::KeyPress, taste, Qt::ShiftModifier, text);
+            QApplication::sendEvent(&g, &druck);
+            QCOMPARE(t.boxen.offeneAntworten(), 0);
+            QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wunschbox"));
+            QCOMPARE(g.gitter().spalte(), 9);
+            QCOMPARE(g.gitter().zeile(), 9);
+        }
+        QKeyEvent hoch(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+        QApplication::sendEvent(&g, &hoch);
+        QCOMPARE(g.gitter().zeile(), 8);
+    }
 };
-
-void TestElemente::sortierung_data()
-{
-    QTest::addColumn<QStringList>("eingabe");
-    QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("Groß und klein") << QStringList{"b", "A", "a", "B"} << QStringList{"A", "a", "b", "B"};
-    QTest::newRow("Umlaute beim Grundbuchstaben")
-        << QStringList{"Zebra", "Öl", "Ofen", "Apfel", "Äpfel", "Affe"}
-        << QStringList{"Affe", "Apfel", "Äpfel", "Ofen", "Öl", "Zebra"};
-    QTest::newRow("ß wie ss") << QStringList{"Strauß", "Straße", "Strasse", "Stras"}
-                              << QStringList{"Stras", "Straße", "Strasse", "Strauß"};
-    QTest::newRow("lange gleiche Anfänge")
-        << QStringList{"Donaudampfschiff", "donaudampfer", "Donaudampfschifffahrt", "Donaudampf", "Donaudämpfe"}
-        << QStringList{"Donaudampf", "Donaudämpfe", "donaudampfer", "Donaudampfschiff", "Donaudampfschifffahrt"};
-    QTest::newRow("ß an der Grenze") << QStringList{"abcß", "abcsa", "abcs", "abcst", "abcßa"}
-                                     << QStringList{"abcs", "abcsa", "abcß", "abcßa", "abcst"};
-    QTest::newRow("Bestenliste") << QStringList{"0012  Anna", "0003  Zoe", "0003  anton", "0100  Bea"}
-                                 << QStringList{"0003  anton", "0003  Zoe", "0012  Anna", "0100  Bea"};
-}
-
-void TestElemente::sortierung()
-{
-    QFETCH(QStringList, eingabe);
-    QFETCH(QStringList, erwartet);
-    Liste l(nullptr, QStringLiteral("L"), true, false);
-    for (const QString &e : eingabe)
-        l.AddItem(e);
-    QCOMPARE(l.eintraege(), erwartet);
-}
-
-void TestElemente::gleicheSchluesselBehaltenReihenfolge()
-{
-    Liste l(nullptr, QStringLiteral("L"), true, false);
-    l.AddItem(QStringLiteral("haus"));
-    l.AddItem(QStringLiteral("Haus"));
-    l.AddItem(QStringLiteral("HAUS"));
-    QCOMPARE(l.eintraege(), QStringList({"haus", "Haus", "HAUS"}));
-}
-
-void TestElemente::einzelnGleichGesammelt()
-{
-    QStringList woerter;
-    Zufall z;
-    z.seed(7);
-    const QString zeichen = QStringLiteral("aAbBäÄoOöÖsSßuüUÜ");
-    for (int i = 0; i < 500; ++i) {
-        QString w;
-        for (int k = 0; k < 1 + z.index(4); ++k)
-            w += zeichen.at(z.index(static_cast<int>(zeichen.size())));
-        woerter << w;
-    }
-    Liste einzeln(nullptr, QStringLiteral("A"), true, false);
-    Liste gesammelt(nullptr, QStringLiteral("B"), true, false);
-    for (const QString &w : woerter)
-        einzeln.AddItem(w);
-    gesammelt.addItems(woerter.mid(0, 200));
-    gesammelt.addItems(woerter.mid(200));
-    QCOMPARE(gesammelt.eintraege(), einzeln.eintraege());
-}
-
-void TestElemente::auswahlWandertBeimEinfuegen()
-{
-    Liste l(nullptr, QStringLiteral("L"), true, false);
-    l.addItems({"Hund", "Katze"});
-    l.setListIndex(1);
-    l.AddItem(QStringLiteral("Affe"));
-    QCOMPARE(l.Text(), QStringLiteral("Katze"));
-    l.addItems({"Bär", "Zebra"});
-    QCOMPARE(l.Text(), QStringLiteral("Katze"));
-    l.RemoveItem(0);
-    QCOMPARE(l.Text(), QStringLiteral("Katze"));
-    l.RemoveItem(l.ListIndex());
-    QCOMPARE(l.ListIndex(), -1);
-}
-
-void TestElemente::setListIndexMeldetKlick()
-{
-    QWidget w;
-    Liste l(&w, QStringLiteral("L"));
-    l.addItems({"a", "b", "c"});
-    int klicks = 0;
-    connect(&l, &Liste::Click, [&] { ++klicks; });
-    l.setListIndex(2);
-    QCOMPARE(klicks, 1);
-    QCOMPARE(l.view()->currentIndex().row(), 2);
-    l.setListIndex(-1);
-    QCOMPARE(klicks, 1);
-    QVERIFY(l.view()->selectionModel()->selectedIndexes().isEmpty());
-    // A click on an entry of the view counts like a click in the program.
-    w.show();
-    const QRect r = l.view()->visualRect(l.view()->model()->index(1, 0));
-    QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(l.ListIndex(), 1);
-    QCOMPARE(klicks, 2);
-    QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(klicks, 3);
-}
-
-void TestElemente::unsortierteListe()
-{
-    Liste l(nullptr, QStringLiteral("L"), false, false);
-    l.addItems({"c", "a"});
-    l.AddItem(QStringLiteral("b"));
-    QCOMPARE(l.eintraege(), QStringList({"c", "a", "b"}));
-}
-
-void TestElemente::mehrfachauswahl()
-{
-    QWidget w;
-    Liste l(&w, QStringLiteral("L"), false, true);
-    l.setMehrfachauswahl(true);
-    l.setSpalten(3);
-    l.addItems({"A", "B", "C", "D", "E", "F"});
-    l.setSelected(1, true);
-    l.setSelected(4, true);
-    QCOMPARE(l.SelCount(), 2);
-    QVERIFY(l.Selected(4));
-    w.show();
-    const QRect r = l.view()->visualRect(l.view()->model()->index(4, 0));
-    QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(l.ListIndex(), 4);
-    QVERIFY(!l.Selected(4));
-    QCOMPARE(l.SelCount(), 1);
-    l.Clear();
-    QCOMPARE(l.SelCount(), 0);
-}
-
-void TestElemente::versteckteListeOhneWidget()
-{
-    QWidget w;
-    Liste l(&w, QStringLiteral("L"), true, false);
-    QVERIFY(!l.view());
-    QVERIFY(w.findChildren<QListView *>().isEmpty());
-    QCOMPARE(w.findChild<Liste *>(QStringLiteral("L")), &l);
-}
-
-void TestElemente::zufallBereich()
-{
-    Zufall z;
-    z.seed(3);
-    QVector<int> zaehler(7, 0);
-    for (int i = 0; i < 7000; ++i) {
-        const double r = z.rnd();
-        QVERIFY(r >= 0.0 && r < 1.0);
-        ++zaehler[z.index(7)];
-    }
-    for (int c : zaehler)
-        QVERIFY(c > 700 && c < 1300);
-    QCOMPARE(z.index(0), 0);
-}
-
-void TestElemente::zufallVorgaben()
-{
-    Zufall a, b;
-    a.setFesterSeed(42);
-    b.setFesterSeed(42);
-    a.seedFromClock();
-    b.seedFromClock();
-    QCOMPARE(a.rnd(), b.rnd());
-    a.vorgeben({0.5, 0.99});
-    QCOMPARE(a.rnd(), 0.5);
-    QCOMPARE(a.index(4), 3);
-    QCOMPARE(a.vorgegebenUebrig(), 0);
-}
-
-void TestElemente::twipsGenau()
-{
-    QWidget eltern;
-    QWidget kind(&eltern);
-    Twips::setzen(&kind, 10440, 2400, 2895, 2175);
-    QCOMPARE(Twips::links(&kind), 10440);
-    QCOMPARE(Twips::breite(&kind), 2895);
-    Twips::setzeLinks(&kind, 3000);
-    QCOMPARE(Twips::links(&kind), 3000);
-    QCOMPARE(Twips::oben(&kind), 2400);
-    QCOMPARE(kind.x(), Twips::zuPixel(3000));
-}
-
-void TestElemente::aktivierungKehrtZurueck()
-{
-    // Hiding the active window makes the window shown before it active again.
-    Testprogramm t;
-    QCOMPARE(t.programm->aktivesFenster(), &t.f1());
-    t.programm->form8().zeigen();
-    QCOMPARE(t.programm->aktivesFenster(), static_cast<Fenster *>(&t.programm->form8()));
-    t.programm->form8().verbergen();
-    QCOMPARE(t.programm->aktivesFenster(), &t.f1());
-}
-
-void TestElemente::tastencodes_data()
-{
-    QTest::addColumn<int>("qtTaste");
-    QTest::addColumn<int>("code");
-    QTest::newRow("links") << int(Qt::Key_Left) << 37;
-    QTest::newRow("hoch") << int(Qt::Key_Up) << 38;
-    QTest::newRow("rechts") << int(Qt::Key_Right) << 39;
-    QTest::newRow("runter") << int(Qt::Key_Down) << 40;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 13;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << 13;
-    QTest::newRow("Rücktaste") << int(Qt::Key_Backspace) << 8;
-    QTest::newRow("Entf") << int(Qt::Key_Delete) << 46;
-    QTest::newRow("Leertaste") << int(Qt::Key_Space) << 32;
-    QTest::newRow("A") << int(Qt::Key_A) << 65;
-    QTest::newRow("Z") << int(Qt::Key_Z) << 90;
-    QTest::newRow("7") << int(Qt::Key_7) << 55;
-    QTest::newRow("Ä") << int(Qt::Key_Adiaeresis) << 0xC4;
-    QTest::newRow("ß") << int(Qt::Key_ssharp) << 0xDF;
-    QTest::newRow("%") << int(Qt::Key_Percent) << 0;
-    QTest::newRow("&") << int(Qt::Key_Ampersand) << 0;
-    QTest::newRow("'") << int(Qt::Key_Apostrophe) << 0;
-    QTest::newRow("(") << int(Qt::Key_ParenLeft) << 0;
-    QTest::newRow(".") << int(Qt::Key_Period) << 0;
-    QTest::newRow("-") << int(Qt::Key_Minus) << 0;
-    QTest::newRow("?") << int(Qt::Key_Question) << 0;
-    QTest::newRow("[") << int(Qt::Key_BracketLeft) << 0;
-    QTest::newRow("~") << int(Qt::Key_AsciiTilde) << 0;
-}
-
-void TestElemente::tastencodes()
-{
-    QFETCH(int, qtTaste);
-    QFETCH(int, code);
-    QCOMPARE(Fenster::keyCode(qtTaste), code);
-}
-
-void TestElemente::satzzeichenSindKeinePfeil()
-{
-    // "&", "'", "(" and "%" typed in the word prison only ask for a wish;
-    // the marker stays where it is. The arrow key itself still moves it.
-    Testprogramm t;
-    t.f1().Bezeichnung25_Click();
-    gefangen &g = t.programm->gefangenFenster();
-    QVERIFY(g.isVisible());
-    const QList<QPair<int, QString>> tasten{{Qt::Key_Ampersand, QStringLiteral("&")},
-                                            {Qt::Key_Apostrophe, QStringLiteral("'")},
-                                            {Qt::Key_ParenLeft, QStringLiteral("(")},
-                                            {Qt::Key_Percent, QStringLiteral("%")}};
-    for (const auto &[taste, text] : tasten) {
-        t.boxen.nein();
-        QKeyEvent druck(QEvent::KeyPress, taste, Qt::ShiftModifier, text);
-        QApplication::sendEvent(&g, &druck);
-        QCOMPARE(t.boxen.offeneAntworten(), 0);
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wunschbox"));
-        QCOMPARE(g.gitter().spalte(), 9);
-        QCOMPARE(g.gitter().zeile(), 9);
-    }
-    QKeyEvent hoch(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-    QApplication::sendEvent(&g, &hoch);
-    QCOMPARE(g.gitter().zeile(), 8);
-}
 
 QTEST_MAIN(TestElemente)
 #include "tst_elemente.moc"
