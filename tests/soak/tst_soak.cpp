@@ -440,6 +440,11 @@ void Dauerlauf::hauptfenster()
         break;
     case Datei: {
         const int n = f.Datei1->ListCount();
+        if (f.Laufwerk1->isVisible() && prozent(3)) {
+            ereignis(QStringLiteral("Form1 Laufwerk1"));
+            Q_EMIT f.Laufwerk1->Change();
+            break;
+        }
         if (n == 0 || prozent(10)) {
             ereignis(QStringLiteral("Form1 Verzeichnis1"));
             Q_EMIT f.Verzeichnis1->Change();
