@@ -3,9 +3,11 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QListView>
 #include <QPalette>
 #include <algorithm>
+#include <functional>
 
 namespace Sortierung {
 
@@ -122,6 +124,31 @@ QVariant ListenModell::data(const QModelIndex &index, int role) const
 
 // ---------------------------------------------------------------- Liste
 
+namespace {
+
+/// The view of a visible list. A view that gets the keyboard focus without
+/// a current entry (a click in its empty part, the window being activated
+/// again) makes its first entry current; that is no choice of the user, so
+/// the list runs the focus change through `fokus`, which keeps it from
+/// counting as a click.
+class Listenansicht : public QListView
+{
+public:
+    using QListView::QListView;
+    std::function<void(const std::function<void()> &)> fokus;
+
+protected:
+    void focusInEvent(QFocusEvent *e) override
+    {
+        if (fokus)
+            fokus([this, e] { QListView::focusInEvent(e); });
+        else
+            QListView::focusInEvent(e);
+    }
+};
+
+} // namespace
+
 Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
     : QObject(parent), m_sortiert(sortiert), m_sichtbar(sichtbar)
 {
@@ -129,7 +156,16 @@ Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
     if (!sichtbar || !parent)
         return;
     m_modell = new ListenModell(this);
-    m_view = new QListView(parent);
+    auto *ansicht = new Listenansicht(parent);
+    ansicht->fokus = [this](const std::function<void()> &weiter) {
+        const bool vorher = m_abgleich;
+        m_abgleich = true;
+        weiter();
+        m_abgleich = vorher;
+        if (!vorher)
+            ansichtAbgleichen();
+    };
+    m_view = ansicht;
     m_view->setObjectName(name);
     m_view->setModel(m_modell);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);

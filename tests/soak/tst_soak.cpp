@@ -32,6 +32,9 @@
 #include <QTest>
 
 #include <array>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <deque>
 #include <random>
 
@@ -63,6 +66,18 @@ long residentKb()
         if (zeile.startsWith("VmRSS:"))
             return zeile.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+/// The bytes the C heap has handed out and not taken back, in kB (-1 where
+/// unknown). Unlike the resident size it does not count freed memory that
+/// the allocator keeps, so it tells a leak from fragmentation.
+long heapKb()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 33)
+    return static_cast<long>(mallinfo2().uordblks / 1024);
+#else
+    return -1;
+#endif
 }
 
 /// Windows-1252 bytes with CR LF after every line (the words here are all Latin-1).
@@ -108,6 +123,8 @@ struct Vorher
     int woerter = 0;
     bool galgenStart = false;
     bool bewegung = false;
+    bool geladen = false;
+    bool enter = false;
     bool fangSichtbar = false;
     int fangSpalte = 0, fangZeile = 0;
     bool gefangenSichtbar = false;
@@ -120,7 +137,7 @@ public:
     explicit Dauerlauf(std::uint32_t seed);
 
     /// One random event and the checks after it; the error, empty when all holds.
-    QString schritt(int nummer);
+    QString schritt();
     QString verlauf() const;
     void ereignisseZustellen();
     int woerter() { return f1().Liste1->ListCount(); }
@@ -166,7 +183,11 @@ private:
     // ---- checks
     QString pruefen(const Vorher &v);
     QString fensterPruefen();
-    QString ziehungPruefen();
+    QString ziehungPruefen(bool anzeigen);
+    QString spielePruefen();
+    /// A file the program wrote: CR LF after every line, at most `hoechstens`
+    /// lines (exactly `genau` when given). `fehlenDarf`: a missing file is fine.
+    QString dateiPruefen(const QString &name, int hoechstens, int genau = -1, bool fehlenDarf = false);
 
     std::unique_ptr<Testprogramm> t;
     std::mt19937 m_zufall;
@@ -177,6 +198,8 @@ private:
     QList<Druckzeile> m_druck;
     bool m_galgenStart = false;
     bool m_bewegung = false;
+    bool m_geladen = false;
+    bool m_enter = false;
     QPointer<galgen> m_galgen;
     QPointer<gefangen> m_gefangen;
     QPointer<fang> m_fang;
@@ -333,6 +356,7 @@ void Dauerlauf::hauptfenster()
         break;
     case Enter:
         ereignis(QStringLiteral("Form1 Enter"));
+        m_enter = true;
         taste(f, Qt::Key_Return, QStringLiteral("\r"));
         break;
     case Rueck:
@@ -416,6 +440,11 @@ void Dauerlauf::hauptfenster()
         break;
     case Datei: {
         const int n = f.Datei1->ListCount();
+        if (f.Laufwerk1->isVisible() && prozent(3)) {
+            ereignis(QStringLiteral("Form1 Laufwerk1"));
+            Q_EMIT f.Laufwerk1->Change();
+            break;
+        }
         if (n == 0 || prozent(10)) {
             ereignis(QStringLiteral("Form1 Verzeichnis1"));
             Q_EMIT f.Verzeichnis1->Change();
@@ -423,6 +452,7 @@ void Dauerlauf::hauptfenster()
         }
         const int i = zahl(n);
         ereignis(QStringLiteral("Form1 Datei1 \"%1\"").arg(f.Datei1->List(i)));
+        m_geladen = true;
         f.Datei1->setListIndex(i);
         break;
     }
@@ -856,9 +886,8 @@ QString Dauerlauf::text(const BoxEintrag &b)
 
 // ---------------------------------------------------------------- one step
 
-QString Dauerlauf::schritt(int nummer)
+QString Dauerlauf::schritt()
 {
-    Q_UNUSED(nummer);
     Vorher v;
     v.loesungen = m().Loesungen;
     v.fehler = m().Fehler;
@@ -878,6 +907,8 @@ QString Dauerlauf::schritt(int nummer)
     m_boxen = 0;
     m_galgenStart = false;
     m_bewegung = false;
+    m_geladen = false;
+    m_enter = false;
     m_aktuell.clear();
 
     const Fensterlage l = lage();
@@ -901,6 +932,8 @@ QString Dauerlauf::schritt(int nummer)
         ++m_zaehler[QStringLiteral("Box \"%1\"").arg(b.titel.section(QLatin1Char(' '), 0, 0).left(20))];
     v.galgenStart = m_galgenStart;
     v.bewegung = m_bewegung;
+    v.geladen = m_geladen;
+    v.enter = m_enter;
     m_verlauf.push_back(m_aktuell);
     if (m_verlauf.size() > 20)
         m_verlauf.pop_front();
@@ -957,7 +990,7 @@ QString Dauerlauf::fensterPruefen()
     return QString();
 }
 
-QString Dauerlauf::ziehungPruefen()
+QString Dauerlauf::ziehungPruefen(bool anzeigen)
 {
     const MODUL1 &mm = m();
     const Liste *l1 = f1().Liste1;
@@ -970,6 +1003,19 @@ QString Dauerlauf::ziehungPruefen()
         return QStringLiteral("after a draw Wortindex %1 does not name the word \"%2\" as asked (Benutzt \"%3\")")
             .arg(mm.Wortindex)
             .arg(mm.Loesungswort, mm.Benutzt);
+    const Form1 &f = t->programm->form1();
+    // Enter draws in its key-down and then passes its character on as a
+    // key press, which keeps the character in Anzeigetext and writes the
+    // (empty) input into the input line.
+    if (anzeigen && f.Bezeichnung1->Caption() != mm.Anzeigetext)
+        return QStringLiteral("the task display shows \"%1\", the rendering is \"%2\"")
+            .arg(f.Bezeichnung1->Caption(), mm.Anzeigetext);
+    const QString aufforderung =
+        mm.Lesemodus == 1 ? QStringLiteral("Klicke auf das richtige Wort ...") : QString();
+    if (anzeigen && f.Bezeichnung2->Caption() != aufforderung)
+        return QStringLiteral("a new word leaves \"%1\" in the input line").arg(f.Bezeichnung2->Caption());
+    if (!f.Bezeichnung9->Caption().isEmpty())
+        return QStringLiteral("a new word keeps the hint letter \"%1\"").arg(f.Bezeichnung9->Caption());
     const QStringList kandidaten = l2->eintraege();
     if (mm.Uebung == 20) {
         if (!kandidaten.isEmpty())
@@ -992,6 +1038,51 @@ QString Dauerlauf::ziehungPruefen()
             .arg(kandidaten.size())
             .arg(verschieden.size())
             .arg(erwartet);
+    return QString();
+}
+
+QString Dauerlauf::dateiPruefen(const QString &name, int hoechstens, int genau, bool fehlenDarf)
+{
+    const QByteArray inhalt = t->lesen(name);
+    if (inhalt.isEmpty() && fehlenDarf && !QFile::exists(t->programm->datei(name)))
+        return QString();
+    if (inhalt.isEmpty())
+        return QStringLiteral("%1 is missing or empty").arg(name);
+    if (!inhalt.endsWith("\r\n"))
+        return QStringLiteral("%1 does not end with CR LF").arg(name);
+    const QList<QByteArray> zeilen = inhalt.left(inhalt.size() - 2).split('\n');
+    for (const QByteArray &z : zeilen)
+        if (!z.endsWith('\r') && &z != &zeilen.last())
+            return QStringLiteral("%1 has a line without CR LF").arg(name);
+    const int n = static_cast<int>(zeilen.size());
+    if (n > hoechstens || (genau >= 0 && n != genau))
+        return QStringLiteral("%1 has %2 lines").arg(name).arg(n);
+    return QString();
+}
+
+QString Dauerlauf::spielePruefen()
+{
+    const MODUL1 &mm = m();
+    if (fang *f = fangFenster(); f && f->isVisible()) {
+        const QString w = f->feld().wort();
+        if (mm.Loesungswort != w)
+            return QStringLiteral("the word catch plays \"%1\", Loesungswort is \"%2\"").arg(w, mm.Loesungswort);
+        if (f->Bezeichnung3->Caption() != w.left(1) || f->Bezeichnung5->Caption() != w.mid(1))
+            return QStringLiteral("the word catch shows \"%1\" and \"%2\" for \"%3\"")
+                .arg(f->Bezeichnung3->Caption(), f->Bezeichnung5->Caption(), w);
+    }
+    if (gefangen *g = gefangenFenster(); g && g->isVisible()) {
+        const Gefaengnisgitter &gitter = g->gitter();
+        if (gitter.zelle(gitter.spalte(), gitter.zeile()) != QLatin1Char(' '))
+            return QStringLiteral("the prison marker stands on the letter \"%1\" at (%2, %3)")
+                .arg(gitter.zelle(gitter.spalte(), gitter.zeile()))
+                .arg(gitter.spalte())
+                .arg(gitter.zeile());
+        if (g->Caption() != QStringLiteral("Wortgefängnis:  ") + gitter.wort())
+            return QStringLiteral("the prison's caption is \"%1\"").arg(g->Caption());
+        if (g->Befehl2->Caption().size() != 6)
+            return QStringLiteral("the wish box shows \"%1\"").arg(g->Befehl2->Caption());
+    }
     return QString();
 }
 
@@ -1052,7 +1143,7 @@ QString Dauerlauf::pruefen(const Vorher &v)
     const bool gezogen = !spiel && mm.Uebung > 0 && !mm.Loesungswort.isEmpty() &&
                          (mm.Loesungswort != v.wort || (mm.Benutzt != v.benutzt && mm.Benutzt.contains(QLatin1Char('1'))));
     if (gezogen)
-        if (QString e = ziehungPruefen(); !e.isEmpty())
+        if (QString e = ziehungPruefen(!v.enter); !e.isEmpty())
             return e;
 
     if (!m_druck.isEmpty()) {
@@ -1061,6 +1152,43 @@ QString Dauerlauf::pruefen(const Vorher &v)
         if (!mm.Loesungswort.isEmpty() || !mm.Eingabe.isEmpty())
             return QStringLiteral("after printing a task is still open (\"%1\" / \"%2\")").arg(mm.Loesungswort, mm.Eingabe);
     }
+
+    if (v.geladen) {
+        const QString titel = QStringLiteral("T i p p o l o ( %1 Wörter )").arg(f.Liste1->ListCount());
+        if (f.Caption() != titel)
+            return QStringLiteral("after loading a list the caption is \"%1\"").arg(f.Caption());
+    }
+
+    if (Form8 *f8 = einstellungsFenster(); f8 && f8->isVisible()) {
+        if (f8->Bezeichnung16->Caption() != QStringLiteral(" %1 Wörter").arg(f8->Liste2->ListCount()))
+            return QStringLiteral("the editor list has %1 words, its label says \"%2\"")
+                .arg(f8->Liste2->ListCount())
+                .arg(f8->Bezeichnung16->Caption());
+        if (f8->Bezeichnung8->Caption() != QString::number(mm.Wortmenge))
+            return QStringLiteral("the settings show the interval \"%1\", Wortmenge is %2")
+                .arg(f8->Bezeichnung8->Caption())
+                .arg(mm.Wortmenge);
+    }
+    if (mm.Wortmenge < 1)
+        return QStringLiteral("Wortmenge is %1").arg(mm.Wortmenge);
+
+    for (const BoxEintrag &b : t->boxen.protokoll()) {
+        QString e;
+        if (b.titel == QStringLiteral("Galgenspiel") && b.text.contains(QStringLiteral("Versuche")))
+            e = dateiPruefen(QStringLiteral("BESTHANG.LST"), 50);
+        else if (b.titel == QStringLiteral("Wortgefängnis") && b.text.startsWith(QStringLiteral("Prima")))
+            // An escape from an empty grid (a list without words) is not recorded.
+            e = dateiPruefen(QStringLiteral("BESTSUCH.LST"), 50, -1, true);
+        else if (b.titel == QStringLiteral("Wortfange") && b.text.startsWith(QStringLiteral("Du hast es in")))
+            e = dateiPruefen(QStringLiteral("BESTFANG.LST"), 50);
+        else if (b.text == QStringLiteral("Daten wurden gespeichert!"))
+            e = dateiPruefen(QStringLiteral("TIPPOLO.INI"), 10, 10);
+        if (!e.isEmpty())
+            return e;
+    }
+
+    if (QString e = spielePruefen(); !e.isEmpty())
+        return e;
 
     if (galgen *g = galgenFenster(); g && g->isVisible()) {
         if (mm.Fehler < 0 || mm.Fehler > 9)
@@ -1120,9 +1248,10 @@ void TestSoak::zufallsfolge()
     const int anzahl = static_cast<int>(umgebungsZahl("TIPPOLO_SOAK_EVENTS", 3000));
     Dauerlauf lauf(seed);
     const int zehntel = std::max(1, anzahl / 10);
-    qInfo("soak: seed %u, %d events, VmRSS %ld kB at start", static_cast<unsigned>(seed), anzahl, residentKb());
+    qInfo("soak: seed %u, %d events, VmRSS %ld kB, heap %ld kB at start", static_cast<unsigned>(seed), anzahl,
+          residentKb(), heapKb());
     for (int i = 1; i <= anzahl; ++i) {
-        const QString fehler = lauf.schritt(i);
+        const QString fehler = lauf.schritt();
         if (!fehler.isEmpty()) {
             const QString text = QStringLiteral("seed %1, step %2: %3\n  last events:%4")
                                      .arg(seed)
@@ -1133,8 +1262,8 @@ void TestSoak::zufallsfolge()
         if (i % 64 == 0)
             lauf.ereignisseZustellen();
         if (i % zehntel == 0 || i == anzahl)
-            qInfo("soak: %d events (%d%%), VmRSS %ld kB, %d words", i, static_cast<int>(100LL * i / anzahl),
-                  residentKb(), lauf.woerter());
+            qInfo("soak: %d events (%d%%), VmRSS %ld kB, heap %ld kB, %d words", i,
+                  static_cast<int>(100LL * i / anzahl), residentKb(), heapKb(), lauf.woerter());
     }
     qInfo("soak: events by window and boxes by title:%s", qPrintable(lauf.statistik()));
 }

@@ -1,7 +1,9 @@
 #include "support/Testprogramm.h"
 
 #include "games/gefangen.h"
+#include "info/TPOLABEL.h"
 #include "lists/Form8.h"
+#include "ui/Dateibrowser.h"
 #include "ui/Liste.h"
 #include "ui/Twips.h"
 #include "ui/Zufall.h"
@@ -249,6 +251,68 @@ private Q_SLOTS:
         QKeyEvent hoch(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
         QApplication::sendEvent(&g, &hoch);
         QCOMPARE(g.gitter().zeile(), 8);
+    }
+
+    void fokusIstKeinKlick_data()
+    {
+        QTest::addColumn<int>("grund");
+        QTest::newRow("Fenster aktiviert") << int(Qt::ActiveWindowFocusReason);
+        QTest::newRow("Tabulator") << int(Qt::TabFocusReason);
+        QTest::newRow("anderer Grund") << int(Qt::OtherFocusReason);
+    }
+
+    void fokusIstKeinKlick()
+    {
+        // A list that gets the focus with nothing selected stays without a
+        // selection and raises no Click; the arrow key then chooses the first entry.
+        QFETCH(int, grund);
+        QWidget fenster;
+        Liste l(&fenster, QStringLiteral("Liste2"));
+        l.addItems({QStringLiteral("Birne"), QStringLiteral("Apfel")});
+        int klicks = 0;
+        connect(&l, &Liste::Click, &fenster, [&klicks] { ++klicks; });
+        fenster.show();
+
+        QFocusEvent fokus(QEvent::FocusIn, static_cast<Qt::FocusReason>(grund));
+        QApplication::sendEvent(l.view(), &fokus);
+        QCOMPARE(klicks, 0);
+        QCOMPARE(l.ListIndex(), -1);
+        QVERIFY(!l.view()->currentIndex().isValid());
+
+        QKeyEvent runter(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(l.view(), &runter);
+        QCOMPARE(klicks, 1);
+        QCOMPARE(l.ListIndex(), 0);
+        QCOMPARE(l.Text(), QStringLiteral("Apfel"));
+    }
+
+    void rueckkehrLaedtKeineListe()
+    {
+        // The file list of the main window has the focus and no selection (its
+        // folder was read again); the main window comes back from the program
+        // information: no list is loaded.
+        Testprogramm t(1, false);
+        t.datei(QStringLiteral("A.TXT"), "Ameise\r\nBiene\r\n");
+        t.start();
+        Form1 &f = t.f1();
+        QCOMPARE(f.Liste1->ListCount(), 2);
+        f.Bild6_Click();
+        t.f1().Liste1->AddItem(QStringLiteral("Käfer"));
+        f.Datei1->Refresh();
+        QCOMPARE(f.Datei1->ListIndex(), -1);
+        f.Datei1->view()->setFocus(Qt::MouseFocusReason);
+        const QString wort = t.m().Loesungswort;
+
+        f.Bild16_Click();
+        QFocusEvent weg(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(f.Datei1->view(), &weg);
+        t.programm->tpolabel().Bild1_Click();
+        QFocusEvent zurueck(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(f.Datei1->view(), &zurueck);
+
+        QCOMPARE(f.Liste1->ListCount(), 3);
+        QCOMPARE(t.m().Loesungswort, wort);
+        QCOMPARE(f.Datei1->ListIndex(), -1);
     }
 };
 
