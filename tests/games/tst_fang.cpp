@@ -1,4 +1,5 @@
 #include "Spielhilfen.h"
+#include "support/Testprogramm.h"
 
 #include "games/fang.h"
 #include "ui/Twips.h"
@@ -68,8 +69,8 @@ private Q_SLOTS:
         QVERIFY(!f.Zeit1->Enabled());
         QVERIFY(f.Bezeichnung8->isHidden());
         QVERIFY(!f.Liste1->isVisible());
-        QCOMPARE(f.Bild5->zeichnung().texte(), (QStringList{QStringLiteral("          Zum Starten hier klicken . . ."),
-                                                            QStringLiteral("          (Anleitung über Hilfe-Knopf)")}));
+        QCOMPARE(f.Bild5->zeichnung().texte(),
+                 (QStringList{"          Zum Starten hier klicken . . .", "          (Anleitung über Hilfe-Knopf)"}));
         const auto &inhalt = f.Bild5->zeichnung().inhalt();
         QVERIFY(inhalt.at(0).y > 0);
         QVERIFY(inhalt.at(1).y > inhalt.at(0).y);
@@ -153,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(f.Bezeichnung5->Caption(), QStringLiteral("nd"));
         QCOMPARE(t.m().Loesungswort, QStringLiteral("und"));
         QCOMPARE(f.feld().fangX(), (QList<int>{9, 15, 16}));
-        QCOMPARE(f.Bild5->zeichnung().texte(), (QStringList{QStringLiteral("u"), QStringLiteral("n"), QStringLiteral("d")}));
+        QCOMPARE(f.Bild5->zeichnung().texte(), (QStringList{"u", "n", "d"}));
         QCOMPARE(Twips::links(f.Bezeichnung8), 11 * 400);
         gehe(f, 9, 8);
         QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("Hu"));
@@ -259,47 +260,49 @@ private Q_SLOTS:
         QCOMPARE(feld.spalte(), 0);
         QCOMPARE(feld.zeile(), 0);
     }
-    void gewinnNachNullSekunden()
+    void gewinn_data()
     {
+        QTest::addColumn<int>("sekunden");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("vorher");
+        QTest::addColumn<QStringList>("liste");
+        QTest::newRow("0 Sekunden") << 0 << QString() << QByteArray() << QStringList{"0000  Freund"};
+        QTest::newRow("7 Sekunden") << 7 << "Ida" << QByteArray("0005  Max\r\n0042  Zoe\r\n")
+                                    << QStringList{"0005  Max", "0007  Ida", "0042  Zoe"};
+    }
+    void gewinn()
+    {
+        QFETCH(int, sekunden);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, vorher);
+        QFETCH(QStringList, liste);
         Spielprogramm t;
+        if (!name.isNull())
+            t.f1().Bezeichnung7->setCaption(name);
+        if (!vorher.isEmpty())
+            t.schreiben("BESTFANG.LST", vorher);
         fang &f = starten(t, QStringLiteral("Eis"));
         t.zufall().vorgeben(zellen({{10, 6}, {11, 6}, {12, 6}}));
         f.Bild5_Click();
+        for (int s = 0; s < sekunden; ++s)
+            f.Zeit1_Timer();
         bool geprueft = false;
         t.boxen.beiMeldung = [&](const QString &) {
             QVERIFY(f.Liste1->isVisible());
             QVERIFY(!f.Zeit1->Enabled());
-            QCOMPARE(f.Liste1->eintraege(), QStringList{QStringLiteral("0000  Freund")});
+            QCOMPARE(f.Liste1->eintraege(), liste);
             geprueft = true;
         };
         t.boxen.ok();
         gehe(f, 12, 6);
         QVERIFY(geprueft);
         QCOMPARE(t.boxen.anzahl(), 1);
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Du hast es in 0 Sekunden geschafft.\r"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wortfange"));
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
-        QCOMPARE(t.lesen(QStringLiteral("BESTFANG.LST")), QByteArray("0000  Freund\r\n"));
+        pruefeBox(t.boxen, u("Du hast es in %1 Sekunden geschafft.\r").arg(sekunden), u("Wortfange"));
+        QCOMPARE(t.lesen("BESTFANG.LST"), liste.join("\r\n").toLatin1() + "\r\n");
         QVERIFY(t.zurueckImHauptfenster(f));
         QVERIFY(!f.Zeit1->Enabled());
         QVERIFY(f.Bezeichnung8->isHidden());
         QVERIFY(!f.Liste1->isVisible());
-    }
-    void gewinnMitSekunden()
-    {
-        Spielprogramm t;
-        t.f1().Bezeichnung7->setCaption(QStringLiteral("Ida"));
-        t.schreiben(QStringLiteral("BESTFANG.LST"), "0005  Max\r\n0042  Zoe\r\n");
-        fang &f = starten(t, QStringLiteral("Eis"));
-        t.zufall().vorgeben(zellen({{10, 6}, {11, 6}, {12, 6}}));
-        f.Bild5_Click();
-        for (int s = 0; s < 7; ++s)
-            f.Zeit1_Timer();
-        t.boxen.ok();
-        gehe(f, 12, 6);
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Du hast es in 7 Sekunden geschafft.\r"));
-        QCOMPARE(t.lesen(QStringLiteral("BESTFANG.LST")), QByteArray("0005  Max\r\n0007  Ida\r\n0042  Zoe\r\n"));
-        QVERIFY(t.zurueckImHauptfenster(f));
     }
     void abbrechenAuchMitEsc()
     {
@@ -308,12 +311,7 @@ private Q_SLOTS:
         f.Bild5_Click();
         t.boxen.nein();
         QTest::keyClick(&f, Qt::Key_Escape);
-        const BoxEintrag b = t.boxen.letzte();
-        QCOMPARE(b.text, QStringLiteral("Dieses Spiel vorzeitig beenden?\r"));
-        QCOMPARE(b.titel, QStringLiteral("Wortfange"));
-        QCOMPARE(b.knoepfe, Knoepfe::JaNein);
-        QCOMPARE(b.standard, Antwort::Nein);
-        QCOMPARE(b.symbol, Symbol::Frage);
+        pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), u("Wortfange"));
         QVERIFY(f.isVisible());
         QVERIFY(f.Zeit1->Enabled());
         t.boxen.ja();
@@ -337,13 +335,11 @@ private Q_SLOTS:
         fang &f = starten(t, QStringLiteral("Hund"));
         t.boxen.ok();
         f.Befehl2->click();
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wortfange: Hilfe"));
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Du musst die Wortbuchstaben der Reihe\r"
-                                                       "nach fangen. Gesteuert wird mit den vier\r"
-                                                       "Pfeiltasten rechts auf deiner PC-Tastatur.\r"
-                                                       "Bei doppelten Buchstaben weißt du jedoch\r"
-                                                       "nicht, welcher Buchstabe an der Reihe ist.\r"));
+        pruefeBox(t.boxen,
+                  u("Du musst die Wortbuchstaben der Reihe\rnach fangen. Gesteuert wird mit den vier\r"
+                    "Pfeiltasten rechts auf deiner PC-Tastatur.\rBei doppelten Buchstaben weißt du jedoch\r"
+                    "nicht, welcher Buchstabe an der Reihe ist.\r"),
+                  u("Wortfange: Hilfe"));
     }
 };
 

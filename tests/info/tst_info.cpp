@@ -5,7 +5,6 @@
 #include "info/TPOLABEL.h"
 #include "ui/Twips.h"
 
-#include <QFontMetricsF>
 #include <QScreen>
 #include <QTest>
 
@@ -74,27 +73,6 @@ private Q_SLOTS:
         for (int zeile = 1; zeile <= 25; ++zeile)
             QCOMPARE(belegt.contains(zeile), !leerzeilen.contains(zeile));
         QCOMPARE(Form7::Seite(seite).size(), 25);
-    }
-    void seitePasstOhneAbschneiden_data()
-    {
-        QTest::addColumn<int>("seite");
-        QTest::newRow("Seite 1") << 1;
-        QTest::newRow("Seite 2") << 2;
-    }
-    void seitePasstOhneAbschneiden()
-    {
-        QFETCH(int, seite);
-        Testprogramm t;
-        t.m().Hilfethema = static_cast<short>(seite);
-        Form7 &h = t.programm->form7();
-        h.zeigen();
-        for (const Schriftzug &s : h.zeichnung().inhalt()) {
-            QFontMetricsF fm(s.schrift);
-            const double rechts = Twips::zuPixel(s.x) + fm.horizontalAdvance(s.text);
-            QVERIFY2(rechts <= h.width(), qPrintable(QStringLiteral("%1 px: %2").arg(rechts).arg(s.text)));
-            const double unten = Twips::zuPixel(s.y) + fm.height();
-            QVERIFY2(unten <= h.Befehl1->geometry().top(), qPrintable(s.text));
-        }
     }
     void zweimalGeoeffnetWechseltDieSeite()
     {

@@ -34,12 +34,7 @@ private Q_SLOTS:
         t.boxen.nein();
         t.f1().Bild14_Click();
         QCOMPARE(t.boxen.anzahl(), 1);
-        const BoxEintrag &frage = t.boxen.letzte();
-        QCOMPARE(frage.text, QStringLiteral("Die akutelle Wortliste ausdrucken?"));
-        QCOMPARE(frage.titel, QStringLiteral("Drucken:  Großschrift"));
-        QCOMPARE(frage.knoepfe, Knoepfe::JaNein);
-        QCOMPARE(frage.standard, Antwort::Nein);
-        QCOMPARE(frage.symbol, Symbol::Frage);
+        pruefeFrage(t.boxen, u("Die akutelle Wortliste ausdrucken?"), u("Drucken:  Großschrift"));
         QVERIFY(zeilen.isEmpty());
         QCOMPARE(t.m().Loesungswort, wort);
     }
@@ -77,10 +72,7 @@ private Q_SLOTS:
         QCOMPARE(zeilen.at(5).text, QStringLiteral("COMPUTER"));
         QCOMPARE(zeilen.at(2 + 3 * woerter.indexOf("groß")).text, QStringLiteral("GROß"));
         QCOMPARE(zeilen.at(2 + 3 * woerter.indexOf("Ötzi")).text, QStringLiteral("ÖTZI"));
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Die Daten werden gedruckt ..."));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Drucken:  Großschrift"));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
+        pruefeBox(t.boxen, u("Die Daten werden gedruckt ..."), u("Drucken:  Großschrift"));
         QCOMPARE(t.m().Loesungswort, QString());
         QCOMPARE(t.m().Eingabe, QString());
         QCOMPARE(t.m().Anzeigetext, QStringLiteral("VERLIEREN"));
@@ -163,16 +155,11 @@ private Q_SLOTS:
         t.boxen.ok();
         t.f1().Bild14_Click();
         QCOMPARE(t.boxen.anzahl(), 3);
-        const BoxEintrag angebot = t.boxen.protokoll().at(1);
-        QCOMPARE(angebot.text, QStringLiteral("Es ist kein Drucker eingerichtet.\rSoll das Arbeitsblatt stattdessen als "
-                                              "PDF-Datei \"TIPPOLO.PDF\" im Arbeitsordner gespeichert werden?\r"));
-        QCOMPARE(angebot.titel, QStringLiteral("Drucken:  Großschrift"));
-        QCOMPARE(angebot.knoepfe, Knoepfe::JaNein);
-        QCOMPARE(angebot.standard, Antwort::Nein);
+        pruefeFrage(t.boxen, u("Es ist kein Drucker eingerichtet.\rSoll das Arbeitsblatt stattdessen als PDF-Datei "
+                               "\"TIPPOLO.PDF\" im Arbeitsordner gespeichert werden?\r"), u("Drucken:  Großschrift"), 1);
         const QString pfad = t.programm->datei("TIPPOLO.PDF");
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r")
-                                            .arg(QDir::toNativeSeparators(pfad)));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
+        pruefeBox(t.boxen, u("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r").arg(QDir::toNativeSeparators(pfad)),
+                  u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Information);
         QCOMPARE(t.m().Loesungswort, QString());
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -218,8 +205,8 @@ private Q_SLOTS:
         t.boxen.ja();
         t.boxen.ok();
         t.f1().Bild14_Click();
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Der Drucker kann nicht angesprochen werden.\rEs wurde nichts gedruckt."));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+        pruefeBox(t.boxen, u("Der Drucker kann nicht angesprochen werden.\rEs wurde nichts gedruckt."),
+                  u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Stop);
         QVERIFY(zeilen.isEmpty());
         QCOMPARE(t.m().Loesungswort, wort);
     }

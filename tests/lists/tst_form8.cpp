@@ -58,37 +58,31 @@ private Q_SLOTS:
     }
     void freischalten_data()
     {
+        QTest::addColumn<int>("uebung");
         QTest::addColumn<QString>("antwort");
         QTest::addColumn<bool>("offen");
-        QTest::newRow("genau") << "Großschrift" << true;
-        QTest::newRow("klein") << "großschrift" << false;
-        QTest::newRow("leer") << "" << false;
-        QTest::newRow("mit Leerzeichen") << "Großschrift " << false;
+        QTest::newRow("genau") << 0 << "Großschrift" << true;
+        QTest::newRow("klein") << 0 << "großschrift" << false;
+        QTest::newRow("leer") << 0 << "" << false;
+        QTest::newRow("mit Leerzeichen") << 0 << "Großschrift " << false;
+        // The password is the name of the current exercise.
+        QTest::newRow("alter Name nach Wechsel") << 2 << "Großschrift" << false;
+        QTest::newRow("neuer Name nach Wechsel") << 2 << "Umkehrwort" << true;
     }
     void freischalten()
     {
+        QFETCH(int, uebung);
         QFETCH(QString, antwort);
         QFETCH(bool, offen);
         Testprogramm t;
+        if (uebung)
+            t.f1().Befehl_Click(uebung);
         t.boxen.tippe(antwort);
         t.f1().Bild5_Click();
         QCOMPARE(t.boxen.anzahl(), 1);
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Passwort eingeben:"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste freischalten"));
-        QCOMPARE(t.boxen.letzte().vorgabe, QString());
+        pruefeEingabe(t.boxen, 0, u("Passwort eingeben:"), u("Liste freischalten"));
         QCOMPARE(t.programm->form8().isVisible(), offen);
         QCOMPARE(t.f1().isVisible(), !offen);
-    }
-    void freischaltenNachUebungswechsel()
-    {
-        Testprogramm t;
-        t.f1().Befehl2_Click();
-        t.boxen.tippe("Großschrift");
-        t.f1().Bild5_Click();
-        QVERIFY(!t.programm->form8().isVisible());
-        t.boxen.tippe("Umkehrwort");
-        t.f1().Bild5_Click();
-        QVERIFY(t.programm->form8().isVisible());
     }
     void aktivierungFuelltEditorliste()
     {
@@ -178,16 +172,10 @@ private Q_SLOTS:
         t.boxen.ok();
         e.Bild8_Click();
         QCOMPARE(t.boxen.anzahl(), 2);
-        const BoxEintrag frage = t.boxen.protokoll().at(0);
-        QCOMPARE(frage.text, QStringLiteral("Nach wie vielen Wörtern gibt es eine Spielrunde:"));
-        QCOMPARE(frage.titel, QStringLiteral("Wortanzahl eingeben"));
-        QCOMPARE(frage.vorgabe, QStringLiteral("20"));
+        pruefeEingabe(t.boxen, 0, u("Nach wie vielen Wörtern gibt es eine Spielrunde:"), u("Wortanzahl eingeben"), "20");
+        pruefeBox(t.boxen, u("Sie müssen die Einstellungen noch speichern!"), u("Wortmenge: %1").arg(menge));
         QCOMPARE(t.m().Wortmenge, menge);
         QCOMPARE(e.Bezeichnung8->Caption(), QString::number(menge));
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Sie müssen die Einstellungen noch speichern!"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Wortmenge: %1").arg(menge));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
         // Not saved until asked for.
         QVERIFY(t.lesen("TIPPOLO.INI").startsWith(" 20 \r\n"));
     }
@@ -210,13 +198,10 @@ private Q_SLOTS:
         t.boxen.tippe(QString());
         e.Bild4_Click();
         QCOMPARE(t.m().Uebung, 0);
-        const QList<BoxEintrag> &p = t.boxen.protokoll();
-        QCOMPARE(p.size(), 5);
-        QCOMPARE(p.at(1).text, QStringLiteral("Neues Wort eingeben:"));
-        QCOMPARE(p.at(1).titel, QStringLiteral("Worteingabe 21"));
-        QCOMPARE(p.at(2).titel, QStringLiteral("Worteingabe 22"));
-        QCOMPARE(p.at(3).titel, QStringLiteral("Worteingabe 22"));
-        QCOMPARE(p.at(4).titel, QStringLiteral("Worteingabe 23"));
+        // A word that is already in the list (same case) is not added again.
+        QCOMPARE(t.boxen.anzahl(), 5);
+        for (int i = 1; i < 5; ++i)
+            pruefeEingabe(t.boxen, i, u("Neues Wort eingeben:"), u("Worteingabe %1").arg(i == 1 ? 21 : i == 4 ? 23 : 22));
         QCOMPARE(t.f1().Liste1->ListCount(), 22);
         QCOMPARE(e.Liste2->ListCount(), 22);
         QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
@@ -233,13 +218,17 @@ private Q_SLOTS:
         e.Liste2->setListIndex(2);
         const QString wort = e.Liste2->List(2);
         QCOMPARE(wort, QStringLiteral("Delfin"));
+        // Declined: nothing changes.
+        const QString benutzt = t.m().Benutzt;
+        t.boxen.nein();
+        e.Bild6_Click();
+        QCOMPARE(e.Liste2->ListCount(), 20);
+        QCOMPARE(t.m().Benutzt, benutzt);
+        QCOMPARE(t.m().Anzeigetext, t.f1().Bezeichnung1->Caption());
+        QVERIFY(!t.m().Anzeigetext.isEmpty());
         t.boxen.ja();
         e.Bild6_Click();
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Nr. 3 = DELFIN"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Eintrag löschen"));
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::JaNein);
-        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Frage);
+        pruefeFrage(t.boxen, u("Nr. 3 = DELFIN"), u("Eintrag löschen"));
         QVERIFY(!e.Liste2->eintraege().contains(wort));
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
         QCOMPARE(t.m().Benutzt, QString(19, QLatin1Char('0')));
@@ -256,7 +245,7 @@ private Q_SLOTS:
         e.Liste2->setListIndex(0);
         t.boxen.ja();
         e.Bild6_Click();
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Nr. 1 = HAUS"));
+        pruefeFrage(t.boxen, u("Nr. 1 = HAUS"), u("Eintrag löschen"));
         QCOMPARE(e.Liste2->ListCount(), 0);
         QCOMPARE(e.Liste2->ListIndex(), -1);
         QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
@@ -264,20 +253,6 @@ private Q_SLOTS:
         // Nothing selected: nothing more to ask.
         e.Bild6_Click();
         QCOMPARE(t.boxen.offeneAntworten(), 0);
-    }
-    void loeschenAbgelehnt()
-    {
-        Testprogramm t;
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
-        e.Liste2->setListIndex(0);
-        const QString benutzt = t.m().Benutzt;
-        t.boxen.nein();
-        e.Bild6_Click();
-        QCOMPARE(e.Liste2->ListCount(), 20);
-        QCOMPARE(t.m().Benutzt, benutzt);
-        QCOMPARE(t.m().Anzeigetext, t.f1().Bezeichnung1->Caption());
-        QVERIFY(!t.m().Anzeigetext.isEmpty());
     }
     void loeschenDannHilfe()
     {
@@ -310,10 +285,7 @@ private Q_SLOTS:
         QCOMPARE(t.m().Uebung, 13);
         t.boxen.ja();
         e.Bild7_Click();
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Die ganze Liste jetzt löschen?"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste löschen"));
-        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Frage);
+        pruefeFrage(t.boxen, u("Die ganze Liste jetzt löschen?"), u("Liste löschen"));
         QCOMPARE(e.Liste2->ListCount(), 0);
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
         QCOMPARE(t.m().Benutzt, QString());
@@ -333,27 +305,28 @@ private Q_SLOTS:
         QCOMPARE(t.m().Loesungswort, wort);
         QCOMPARE(t.boxen.anzahl(), 1);
     }
+    void schriftWechsel_data()
+    {
+        QTest::addColumn<QString>("druck");
+        QTest::addColumn<QString>("schreib");
+        QTest::addColumn<QString>("nachKlick");
+        QTest::newRow("verschieden") << "Comic Sans MS" << "Lateinaus" << "Schreibschrift";
+        // Both the same: nothing to switch, the caption stays.
+        QTest::newRow("gleich") << "Arial" << "Arial" << "Druckschrift";
+    }
     void schriftWechsel()
     {
+        QFETCH(QString, druck);
+        QFETCH(QString, schreib);
+        QFETCH(QString, nachKlick);
         Testprogramm t;
-        Form8 &e = t.programm->form8();
-        e.Bezeichnung12->setFontName(QStringLiteral("Comic Sans MS"));
-        e.Bezeichnung15->setFontName(QStringLiteral("Lateinaus"));
-        QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
-        t.f1().Bild17_Click();
-        QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Lateinaus"));
-        QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Schreibschrift"));
-        t.f1().Bild17_Click();
-        QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Comic Sans MS"));
-        QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
-    }
-    void schriftWechselGleicheSchrift()
-    {
-        Testprogramm t;
-        for (int i = 0; i < 3; ++i) {
+        t.programm->form8().Bezeichnung12->setFontName(druck);
+        t.programm->form8().Bezeichnung15->setFontName(schreib);
+        QCOMPARE(t.f1().Bezeichnung10->Caption(), u("Druckschrift"));
+        for (const QString &schrift : {schreib, druck, schreib}) {
             t.f1().Bild17_Click();
-            QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Arial"));
-            QCOMPARE(t.f1().Bezeichnung10->Caption(), QStringLiteral("Druckschrift"));
+            QCOMPARE(t.f1().Bezeichnung2->FontName(), schrift);
+            QCOMPARE(t.f1().Bezeichnung10->Caption(), schrift == druck ? u("Druckschrift") : nachKlick);
         }
     }
 };

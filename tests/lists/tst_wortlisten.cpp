@@ -99,16 +99,11 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
         QCOMPARE(t.m().Benutzt.size(), 20);
         QCOMPARE(t.boxen.anzahl(), 0);
-    }
-    void ohneAuswahlStandardliste()
-    {
-        Testprogramm t(1, false);
-        t.datei("LISTE.TXT", "Haus\r\n");
-        t.start();
+        // Nothing selected: the standard list too.
+        t.liste({"Haus"});
         t.f1().Datei1->setListIndex(-1);
         t.f1().Datei1_Click();
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
-        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 20 Wörter )"));
     }
     void speichernUndWiederLaden()
     {
@@ -118,15 +113,8 @@ private Q_SLOTS:
         t.boxen.tippe("TIPPOLO.TXT");
         t.boxen.ok();
         e.Bild5_Click();
-        const BoxEintrag eingabe = t.boxen.protokoll().at(1);
-        QVERIFY(eingabe.eingabe);
-        QCOMPARE(eingabe.text, QStringLiteral("Name der Datei:"));
-        QCOMPARE(eingabe.titel, QStringLiteral("Liste speichern"));
-        QCOMPARE(eingabe.vorgabe, QStringLiteral("TIPPOLO.TXT"));
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Liste wurde gespeichert!"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("TIPPOLO.TXT"));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
+        pruefeEingabe(t.boxen, 1, u("Name der Datei:"), u("Liste speichern"), u("TIPPOLO.TXT"));
+        pruefeBox(t.boxen, u("Liste wurde gespeichert!"), u("TIPPOLO.TXT"), Knoepfe::OK, Symbol::Information);
         const QByteArray bytes = t.lesen("TIPPOLO.TXT");
         QVERIFY(bytes.startsWith("Autobahn\r\nComputer\r\nDelfin\r\ndurchlesen\r\n"));
         QVERIFY(bytes.contains("\r\ngro\xDF\r\n"));
@@ -148,9 +136,7 @@ private Q_SLOTS:
         t.boxen.ok();
         e.Bild5_Click();
         QCOMPARE(t.boxen.anzahl(), 1);
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Keine Einträge vorhanden!"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste speichern"));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Information);
+        pruefeBox(t.boxen, u("Keine Einträge vorhanden!"), u("Liste speichern"), Knoepfe::OK, Symbol::Information);
     }
     void speichernAbgebrochen()
     {
@@ -182,12 +168,7 @@ private Q_SLOTS:
             t.boxen.nein();
         }
         t.programm->form8().Bild5_Click();
-        const BoxEintrag frage = t.boxen.protokoll().at(2);
-        QCOMPARE(frage.text, QStringLiteral("Vorhandene Datei ersetzen?"));
-        QCOMPARE(frage.titel, QStringLiteral("TIERE.TXT"));
-        QCOMPARE(frage.knoepfe, Knoepfe::JaNein);
-        QCOMPARE(frage.standard, Antwort::Nein);
-        QCOMPARE(frage.symbol, Symbol::Frage);
+        pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("TIERE.TXT"), 2);
         QCOMPARE(t.boxen.offeneAntworten(), 0);
         // Linux file names are case-sensitive: the typed name is a file of its own.
         QCOMPARE(QFile::exists(t.programm->datei("TIERE.TXT")), ja);
@@ -215,11 +196,10 @@ private Q_SLOTS:
         t.boxen.ja();
         t.boxen.ok();
         e.Bild5_Click();
-        QCOMPARE(t.boxen.letzte().text,
-                 QStringLiteral("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann.\r"
-                                "Die Liste wurde nicht gespeichert."));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Liste speichern"));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+        pruefeBox(t.boxen,
+                  u("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann.\r"
+                    "Die Liste wurde nicht gespeichert."),
+                  u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
         QCOMPARE(t.lesen("TIPPOLO.TXT"), QByteArray("alt\r\n"));
         QCOMPARE(e.Liste2->ListCount(), 2);
     }
@@ -227,21 +207,16 @@ private Q_SLOTS:
     {
         Testprogramm t;
         editorOeffnen(t);
-        QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::ExeOwner);
-        QFile probe(t.programm->datei("probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.close();
-            probe.remove();
-            QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!schreibschuetzen(t.programm->arbeitsordner()))
             QSKIP("The folder stays writable (running as root).");
-        }
         t.boxen.tippe("NEU.TXT");
         t.boxen.ok();
         t.programm->form8().Bild5_Click();
-        QFile::setPermissions(t.programm->arbeitsordner(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(t.boxen.letzte().text.startsWith(QStringLiteral("Die Datei \"NEU.TXT\" konnte nicht gespeichert werden.\r")));
-        QVERIFY(t.boxen.letzte().text.endsWith(QStringLiteral("\rDie Liste wurde nicht gespeichert.")));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+        freigeben(t.programm->arbeitsordner());
+        const QString text = t.boxen.letzte().text;
+        QVERIFY(text.startsWith(u("Die Datei \"NEU.TXT\" konnte nicht gespeichert werden.\r")));
+        QVERIFY(text.endsWith(u("\rDie Liste wurde nicht gespeichert.")));
+        pruefeBox(t.boxen, text, u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
         QVERIFY(!QFile::exists(t.programm->datei("NEU.TXT")));
         QCOMPARE(t.f1().Datei1->ListCount(), 0);
     }

@@ -30,8 +30,7 @@ void Testprogramm::datei(const QString &name, const QByteArray &inhalt)
 
 QByteArray Testprogramm::lesen(const QString &name) const
 {
-    QFile f(programm->datei(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return dateiLesen(programm->datei(name));
 }
 
 void Testprogramm::liste(const QStringList &woerter, bool ziehen)
@@ -75,6 +74,57 @@ void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &tit
     QCOMPARE(b.titel, titel);
     QCOMPARE(b.knoepfe, knoepfe);
     QCOMPARE(b.symbol, symbol);
+}
+
+void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &titel, int nr)
+{
+    QVERIFY(boxen.anzahl() > nr);
+    const BoxEintrag &b = nr < 0 ? boxen.letzte() : boxen.protokoll().at(nr);
+    QVERIFY(!b.eingabe);
+    QCOMPARE(b.text, text);
+    QCOMPARE(b.titel, titel);
+    QCOMPARE(b.knoepfe, Knoepfe::JaNein);
+    QCOMPARE(b.standard, Antwort::Nein);
+    QCOMPARE(b.symbol, Symbol::Frage);
+}
+
+void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel, const QString &vorgabe)
+{
+    QVERIFY(boxen.anzahl() > nr);
+    const BoxEintrag &b = nr < 0 ? boxen.letzte() : boxen.protokoll().at(nr);
+    QVERIFY(b.eingabe);
+    QCOMPARE(b.text, text);
+    QCOMPARE(b.titel, titel);
+    QCOMPARE(b.vorgabe, vorgabe);
+}
+
+QByteArray dateiLesen(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
+}
+
+bool schreibschuetzen(const QString &ordner)
+{
+    QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(ordner + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.close();
+    probe.remove();
+    freigeben(ordner);
+    return false;
+}
+
+void freigeben(const QString &ordner)
+{
+    QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel)

@@ -43,5 +43,24 @@ void tippe(QWidget *ziel, const QString &text);
 /// Checks the last box shown: text, title, buttons and icon.
 void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &titel,
                Knoepfe knoepfe = Knoepfe::OK, Symbol symbol = Symbol::Keins);
+/// Checks the Yes/No question `nr` of the protocol (-1: the last box): text,
+/// title, No as the default button and the question mark.
+void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &titel, int nr = -1);
+/// Checks the input box `nr` of the protocol (-1: the last box).
+void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
+                   const QString &vorgabe = QString());
+/// The bytes of a file (empty if it cannot be read), and writing them.
+QByteArray dateiLesen(const QString &pfad);
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
+/// Takes the write permission from a folder; false (and the folder writable
+/// again) if it stays writable, as for root. freigeben() gives it back.
+bool schreibschuetzen(const QString &ordner);
+void freigeben(const QString &ordner);
+/// Fails with the entries of `liste` (faults found by a check) unless it is empty.
+#define PRUEFE_LEER(liste)                                                                                             \
+    do {                                                                                                               \
+        const QStringList l_ = (liste);                                                                                \
+        QVERIFY2(l_.isEmpty(), qPrintable(l_.join(QStringLiteral(", "))));                                           \
+    } while (false)
 /// How many boxes with this title were shown.
 int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel);

@@ -111,8 +111,7 @@ private Q_SLOTS:
         t.f1().Bezeichnung2->setCaption(wort);
         t.f1().Bezeichnung3->setCaption(QStringLiteral("1024"));
         t.f1().Bezeichnung4->setCaption(QStringLiteral("137"));
-        const QStringList fehler = abgeschnitten(&t.f1());
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&t.f1()));
     }
     void einstellungen()
     {
@@ -122,10 +121,8 @@ private Q_SLOTS:
         t.boxen.tippe(t.f1().Bezeichnung8->Caption());
         t.f1().Bild5_Click();
         QVERIFY(e.isVisible());
-        QStringList fehler = abgeschnitten(&e);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-        fehler = ueberlappend(&e);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&e));
+        PRUEFE_LEER(ueberlappend(&e));
     }
     void hilfeseiten_data()
     {
@@ -150,8 +147,7 @@ private Q_SLOTS:
             // Every line stands above the button "Fertig".
             QVERIFY2(r.bottom() < h.Befehl1->y(), qPrintable(s.text));
         }
-        const QStringList fehler = abgeschnitten(&h);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&h));
     }
     void programminfo()
     {
@@ -159,10 +155,8 @@ private Q_SLOTS:
         t.f1().Bild16_Click();
         TPOLABEL &i = t.programm->tpolabel();
         QVERIFY(i.isVisible());
-        QStringList fehler = abgeschnitten(&i);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-        fehler = ueberlappend(&i);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&i));
+        PRUEFE_LEER(ueberlappend(&i));
     }
     void galgenMusterEinzeilig_data()
     {
@@ -186,15 +180,12 @@ private Q_SLOTS:
         // would read as two words.
         QVERIFY(!g.Bezeichnung1->wordWrap());
         QVERIFY(!g.Bezeichnung1->Caption().contains(QLatin1Char('\n')));
-        QStringList fehler = abgeschnitten(&g);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&g));
         // After a loss the solution is shown under the pattern.
         g.Bezeichnung2->setCaption(wort);
-        fehler = abgeschnitten(&g);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-        fehler = ueberlappend(&g, {"Figur2", "Figur3", "Figur5", "Figur7", "Linie1", "Linie2", "Linie3", "Linie4",
-                                   "Linie5", "Linie6", "Linie7", "Linie8", "Linie9", "Linie10", "Bild1", "Bild2"});
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&g));
+        PRUEFE_LEER(ueberlappend(&g, {"Figur2", "Figur3", "Figur5", "Figur7", "Linie1", "Linie2", "Linie3", "Linie4",
+                                   "Linie5", "Linie6", "Linie7", "Linie8", "Linie9", "Linie10", "Bild1", "Bild2"}));
     }
     void gefaengnis()
     {
@@ -204,10 +195,8 @@ private Q_SLOTS:
         gefangen &g = t.programm->gefangenFenster();
         QVERIFY(g.isVisible());
         g.Befehl2->setCaption(QStringLiteral(" S c h"));
-        QStringList fehler = abgeschnitten(&g);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-        fehler = ueberlappend(&g, {"Figur1", "Figur2"});
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&g));
+        PRUEFE_LEER(ueberlappend(&g, {"Figur1", "Figur2"}));
     }
     void wortfangeLangesWort()
     {
@@ -217,8 +206,7 @@ private Q_SLOTS:
         fang &f = t.programm->fangFenster();
         QVERIFY(f.isVisible());
         f.Bild5_Click();
-        QStringList fehler = abgeschnitten(&f);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&f));
         // Halfway: the caught letters at the left, the rest at the right.
         for (int i = 0; i < 17; ++i) {
             f.buchstabeSetzen(0, f.feld().spalte(), f.feld().zeile() - 1);
@@ -226,10 +214,8 @@ private Q_SLOTS:
             f.NachUnten();
         }
         QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("Donaudampfschifff"));
-        fehler = abgeschnitten(&f);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
-        fehler = ueberlappend(&f);
-        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral(", "))));
+        PRUEFE_LEER(abgeschnitten(&f));
+        PRUEFE_LEER(ueberlappend(&f));
     }
 };
 
