@@ -7,9 +7,7 @@
 //
 // A failure names the seed, the step and the last 20 events, so the run can
 // be repeated exactly. The resident memory is printed at every tenth of the
-// run (bench/soak.sh reads it). Each window has a table of weighted events;
-// an event writes what it does (element, key, boxes and answers) into the
-// log line of its step.
+// run (bench/soak.sh reads it). Each window has a table of weighted events.
 
 #include "support/Testprogramm.h"
 
@@ -114,11 +112,7 @@ template <class... A> QString fehler(const char *muster, const A &...werte)
     return fehler(__VA_ARGS__)
 
 /// One entry of a window's event table: how often, relative to the others, and what.
-struct Ereignis
-{
-    int gewicht;
-    std::function<void()> tun;
-};
+struct Ereignis { int gewicht; std::function<void()> tun; };
 
 /// What the checks after an event compare with.
 struct Vorher
@@ -278,8 +272,7 @@ private:
     void zeichen(Fenster &f, QChar c)
     {
         const bool shift = c.isUpper() || (!c.isLetter() && QStringLiteral("&(%'!\"$/=?").contains(c));
-        taste(f, c.isLetter() ? c.toUpper().unicode() : c.unicode(), QString(c), QStringLiteral("'%1'").arg(c),
-              shift ? Qt::ShiftModifier : Qt::NoModifier);
+        taste(f, c.toUpper().unicode(), QString(c), QStringLiteral("'%1'").arg(c), shift ? Qt::ShiftModifier : Qt::NoModifier);
     }
     void zeichen(Fenster &f) { zeichen(f, zufallszeichen()); }
     void escape(Fenster &f) { taste(f, Qt::Key_Escape, QString(QChar(27)), QStringLiteral("Escape")); }
@@ -377,8 +370,7 @@ private:
 
     void galgenSpielen(galgen &g)
     {
-        auto buchstabe = [&] {
-            // A letter of the word, not yet chosen, more often than any letter.
+        auto buchstabe = [&] { // a letter of the word, not yet chosen, more often than any letter
             const QString gross = Schreibung::gross(m().Loesungswort);
             QList<int> gute;
             for (int z = 0; z < g.Liste1->ListCount(); ++z)
@@ -403,8 +395,7 @@ private:
         auto ziel = [&](int c, int r) {
             return frei(c, r) ? c == 1 || c == n || r == 1 || r == n : !w.isEmpty() && gitter.zelle(c, r) == naechster;
         };
-        static const int dc[4] = {0, -1, 1, 0};
-        static const int dr[4] = {-1, 0, 0, 1};
+        static const int dc[4] = {0, -1, 1, 0}, dr[4] = {-1, 0, 0, 1};
         std::vector<bool> besucht(static_cast<std::size_t>((n + 1) * (n + 1)));
         besucht[static_cast<std::size_t>(gitter.zeile() * (n + 1) + gitter.spalte())] = true;
         // Cells to look on from, each with the first step of the way to it.
@@ -443,8 +434,7 @@ private:
     void fangSpielen(fang &f)
     {
         const bool s = f.gestartet();
-        auto jagen = [&] {
-            // Mostly towards the next letter.
+        auto jagen = [&] { // mostly towards the next letter
             const Fangfeld &feld = f.feld();
             int richtung = zahl(4);
             if (!feld.fangX().isEmpty() && prozent(85)) {
