@@ -134,10 +134,8 @@ public:
                                                             "Käfer|Löffel|Möhre|Nuss|Ofen|Pilz|Quelle|Rübe|Schiff|"
                                                             "Tasse|Uhu|Vase|Wüste|Xaver|Yoga|Zange|ärgern|Straße")));
         t->datei(QStringLiteral("B.TXT"), listenDatei(teile("Ei|Haus|Öl")));
-        QStringList doppelt;
-        for (int i = 0; i < 6; ++i)
-            doppelt << teile("Rad|Rad|Tor|Mond");
-        t->datei(QStringLiteral("C.TXT"), listenDatei(doppelt << teile("\"Rot, Grün\"| Blau,Gelb")));
+        const QString doppelt = QStringLiteral("Rad|Rad|Tor|Mond|").repeated(6) + QStringLiteral("\"Rot, Grün\"| Blau,Gelb");
+        t->datei(QStringLiteral("C.TXT"), listenDatei(doppelt.split(QLatin1Char('|'))));
         t->datei(QStringLiteral("D.TXT"), "\r\n\r\n");
         t->datei(QStringLiteral("E.TXT"), listenDatei(teile("Kaffeekannendeckelknopfschraube")));
         // A best list that is full already.
@@ -470,9 +468,7 @@ private:
                                                                                            : 50;
             a = prozent(ja) ? Antwort::Ja : Antwort::Nein;
         }
-        boxMerken(QStringLiteral("[%1: %2]").arg(b.titel, a == Antwort::Ja     ? QStringLiteral("Ja")
-                                                          : a == Antwort::Nein ? QStringLiteral("Nein")
-                                                                               : QStringLiteral("OK")));
+        boxMerken(QStringLiteral("[%1: %2]").arg(b.titel, QLatin1String(a == Antwort::Ja ? "Ja" : a == Antwort::Nein ? "Nein" : "OK")));
         return a;
     }
 
