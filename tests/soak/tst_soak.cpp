@@ -187,20 +187,14 @@ public:
             ++m_zaehler[QStringLiteral("Box \"%1\"").arg(b.titel.section(QLatin1Char(' '), 0, 0).left(20))];
         m_verlauf.push_back(m_aktuell);
         if (m_verlauf.size() > 20)
-            m_verlauf.pop_front();
+            m_verlauf.removeFirst();
         const QString e = pruefen(v);
         t->boxen.leeren();
         m_druck.clear();
         return e;
     }
 
-    QString verlauf() const
-    {
-        QString s;
-        for (const QString &zeile : m_verlauf)
-            s += QStringLiteral("\n    ") + zeile;
-        return s;
-    }
+    QString verlauf() const { return QStringLiteral("\n    ") + m_verlauf.join(QStringLiteral("\n    ")); }
     /// How often each window was worked in and each box was shown.
     QString statistik() const
     {
@@ -232,11 +226,7 @@ private:
         return merker.data();
     }
     /// The window of this class while it is visible.
-    template <class T> T *offen()
-    {
-        T *f = fenster<T>();
-        return f && f->isVisible() ? f : nullptr;
-    }
+    template <class T> T *offen() { return fenster<T>() && fenster<T>()->isVisible() ? fenster<T>() : nullptr; }
     // ---------------------------------------------------------------- random choices
 
     int zahl(qsizetype n) { return n <= 0 ? 0 : static_cast<int>(m_zufall() % static_cast<std::uint32_t>(n)); }
@@ -666,7 +656,7 @@ private:
         "Donaudampfschifffahrtsgesellschaft|Żaba");
     const QString m_zeichen =
         QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüßABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ0123456789 -.,&(%'!?");
-    std::deque<QString> m_verlauf;
+    QStringList m_verlauf;
     QMap<QString, int> m_zaehler;
     QString m_aktuell;
     int m_boxen = 0;
