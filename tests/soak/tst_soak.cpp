@@ -7,7 +7,7 @@
 //
 // A failure names the seed, the step and the last 20 events, so the run can
 // be repeated exactly. The resident memory is printed at every tenth of the
-// run (bench/soak.sh reads it).
+// run (bench/soak.sh reads it). Each window has a table of weighted events.
 
 #include "support/Testprogramm.h"
 
@@ -36,6 +36,9 @@
 #include <malloc.h>
 #endif
 #include <deque>
+#include <functional>
+#include <numeric>
+#include <optional>
 #include <random>
 
 namespace {
@@ -60,11 +63,10 @@ std::uint32_t umgebungsZahl(const char *name, std::uint32_t vorgabe)
 long residentKb()
 {
     QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &zeile : f.readAll().split('\n'))
-        if (zeile.startsWith("VmRSS:"))
-            return zeile.mid(6).trimmed().split(' ').value(0).toLong();
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &zeile : f.readAll().split('\n'))
+            if (zeile.startsWith("VmRSS:"))
+                return zeile.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
 }
 
@@ -80,6 +82,9 @@ long heapKb()
 #endif
 }
 
+/// A list written as "a|b|c".
+QStringList teile(const char *utf8) { return QString::fromUtf8(utf8).split(QLatin1Char('|')); }
+
 /// Windows-1252 bytes with CR LF after every line (the words here are all Latin-1).
 QByteArray listenDatei(const QStringList &zeilen)
 {
@@ -89,1148 +94,587 @@ QByteArray listenDatei(const QStringList &zeilen)
     return b;
 }
 
-const QStringList &wortschatz()
+/// A failure text: the values fill %1, %2, ... in turn.
+template <class... A> QString fehler(const char *muster, const A &...werte)
 {
-    static const QStringList w{
-        QStringLiteral("Haus"),   QStringLiteral("Maus"),    QStringLiteral("Käse"),   QStringLiteral("Öl"),
-        QStringLiteral("Übung"),  QStringLiteral("Straße"),  QStringLiteral("groß"),   QStringLiteral("Ärger"),
-        QStringLiteral("baum"),   QStringLiteral("Auto"),    QStringLiteral("Wald"),   QStringLiteral("Fuß"),
-        QStringLiteral("Kind"),   QStringLiteral("Zebra"),   QStringLiteral("Igel"),   QStringLiteral("Quark"),
-        QStringLiteral("Vogel"),  QStringLiteral("Hund"),    QStringLiteral("Katze"),  QStringLiteral("Brücke"),
-        QStringLiteral("Ähre"),   QStringLiteral("Schule"),  QStringLiteral("Zwerg"),  QStringLiteral("Apfel"),
-        QStringLiteral("Tür"),    QStringLiteral("Löwe"),    QStringLiteral("Mädchen"), QStringLiteral("Fluss"),
-        QStringLiteral("Jäger"),  QStringLiteral("Xylofon"), QStringLiteral("Yak"),    QStringLiteral("Ei"),
-        QStringLiteral("haus"),   QStringLiteral("Rot-Kehlchen"), QStringLiteral("Hans Peter"),
-        QStringLiteral("Donaudampfschifffahrtsgesellschaft"),
-        QStringLiteral("Żaba")};
-    return w;
+    QString s = QString::fromUtf8(muster);
+    ((s = s.arg(werte)), ...);
+    return s;
 }
+/// The element shows `soll`.
+#define ZEIGT(e, soll)                                                                                                 \
+    PRUEFE((e)->Caption() == (soll), "%1.%2 shows \"%3\", expected \"%4\"", (e)->window()->objectName(), (e)->objectName(), \
+           (e)->Caption(), soll)
 
-/// The window the child works in, and the help beside it.
-struct Fensterlage
-{
-    Fenster *vorne = nullptr;
-    bool hilfe = false;
-};
+/// A rule that must hold; otherwise the function returns the failure text.
+#define PRUEFE(gilt, ...)                                                                                              \
+    if (!(gilt))                                                                                                       \
+    return fehler(__VA_ARGS__)
+
+/// One entry of a window's event table: how often, relative to the others, and what.
+struct Ereignis { int gewicht; std::function<void()> tun; };
 
 /// What the checks after an event compare with.
 struct Vorher
 {
-    int loesungen = 0;
-    int fehler = 0;
-    QString wort;
-    QString benutzt;
-    int woerter = 0;
-    bool galgenStart = false;
-    bool bewegung = false;
-    bool geladen = false;
-    bool enter = false;
-    bool fangSichtbar = false;
-    int fangSpalte = 0, fangZeile = 0;
-    bool gefangenSichtbar = false;
-    int gefangenSpalte = 0, gefangenZeile = 0;
+    int loesungen = 0, fehler = 0, woerter = 0;
+    QString wort, benutzt;
+    std::optional<QPoint> fang, gefangen;  ///< the marker, while the game is visible
 };
 
 class Dauerlauf
 {
 public:
-    explicit Dauerlauf(std::uint32_t seed);
+    explicit Dauerlauf(std::uint32_t seed)
+        : t(std::make_unique<Testprogramm>(seed, false)), m_zufall(seed)
+    {
+        // Lists to load: more than 20 words, three words, repeated words, no
+        // word at all, and one word too long for the hidden-word exercise.
+        t->datei(QStringLiteral("A.TXT"), listenDatei(teile("Apfel|Birne|Clown|Dach|Ente|Fähre|Gans|Hütte|Igel|Jacke|"
+                                                            "Käfer|Löffel|Möhre|Nuss|Ofen|Pilz|Quelle|Rübe|Schiff|"
+                                                            "Tasse|Uhu|Vase|Wüste|Xaver|Yoga|Zange|ärgern|Straße")));
+        t->datei(QStringLiteral("B.TXT"), listenDatei(teile("Ei|Haus|Öl")));
+        const QString doppelt = QStringLiteral("Rad|Rad|Tor|Mond|").repeated(6) + QStringLiteral("\"Rot, Grün\"| Blau,Gelb");
+        t->datei(QStringLiteral("C.TXT"), listenDatei(doppelt.split(QLatin1Char('|'))));
+        t->datei(QStringLiteral("D.TXT"), "\r\n\r\n");
+        t->datei(QStringLiteral("E.TXT"), listenDatei(teile("Kaffeekannendeckelknopfschraube")));
+        // A best list that is full already.
+        QStringList beste;
+        for (int i = 0; i < 50; ++i)
+            beste << QStringLiteral("%1  Alt").arg(i + 5, 4, 10, QLatin1Char('0'));
+        t->datei(QStringLiteral("BESTHANG.LST"), listenDatei(beste));
 
-    /// One random event and the checks after it; the error, empty when all holds.
-    QString schritt();
-    QString verlauf() const;
-    void ereignisseZustellen();
-    int woerter() { return f1().Liste1->ListCount(); }
+        t->boxen.setAutomatik([this](const BoxEintrag &b) { return antwort(b); },
+                              [this](const BoxEintrag &b) { return text(b); });
+        t->programm->druckflaeche = [this] { return std::make_unique<DruckAufzeichnung>(m_druck); };
+        t->start();
+        // The font timer's work, done now rather than whenever 100 ms have
+        // passed, so the run does not depend on the clock.
+        t->programm->form8().Zeit1_Timer();
+        t->boxen.leeren();
+    }
+
+    /// One random event in the window in front and the checks after it; the
+    /// error, empty when all holds.
+    QString schritt()
+    {
+        Vorher v{m().Loesungen, m().Fehler, f1().Liste1->ListCount(), m().Loesungswort, m().Benutzt, {}, {}};
+        if (fang *f = offen<fang>())
+            v.fang = QPoint(f->feld().spalte(), f->feld().zeile());
+        if (gefangen *g = offen<gefangen>())
+            v.gefangen = QPoint(g->gitter().spalte(), g->gitter().zeile());
+        m_boxen = 0;
+        m_galgenStart = m_bewegung = m_geladen = m_enter = false;
+
+        // The help may stand beside the window the child works in.
+        if (galgen *g = offen<galgen>())
+            m_aktuell = QStringLiteral("galgen"), galgenSpielen(*g);
+        else if (gefangen *gf = offen<gefangen>())
+            m_aktuell = QStringLiteral("gefangen"), gefangenSpielen(*gf);
+        else if (fang *f = offen<fang>())
+            m_aktuell = QStringLiteral("fang"), fangSpielen(*f);
+        else if (TPOLABEL *i = offen<TPOLABEL>())
+            m_aktuell = QStringLiteral("TPOLABEL"), waehle({k(4, i->Bild1), k(4, i->Bezeichnung1), {2, [&] { zeichen(*i); }}});
+        else if (Form8 *f8 = offen<Form8>())
+            m_aktuell = QStringLiteral("Form8"), einstellungen(*f8);
+        else if (f1().isVisible())
+            m_aktuell = QStringLiteral("Form1"), hauptfenster(f1());
+        else
+            return fehler("no window of the program is visible");
+
+        ++m_zaehler[m_aktuell.section(QLatin1Char(' '), 0, 0)];
+        for (const BoxEintrag &b : t->boxen.protokoll())
+            ++m_zaehler[QStringLiteral("Box \"%1\"").arg(b.titel.section(QLatin1Char(' '), 0, 0).left(20))];
+        m_verlauf.push_back(m_aktuell);
+        if (m_verlauf.size() > 20)
+            m_verlauf.removeFirst();
+        const QString e = pruefen(v);
+        t->boxen.leeren();
+        m_druck.clear();
+        return e;
+    }
+
+    QString verlauf() const { return QStringLiteral("\n    ") + m_verlauf.join(QStringLiteral("\n    ")); }
     /// How often each window was worked in and each box was shown.
-    QString statistik() const;
+    QString statistik() const
+    {
+        QString s;
+        for (auto i = m_zaehler.begin(); i != m_zaehler.end(); ++i)
+            s += QStringLiteral("\n    %1: %2").arg(i.key()).arg(i.value());
+        return s;
+    }
+    int woerter() { return f1().Liste1->ListCount(); }
+    void ereignisseZustellen()
+    {
+        // What the event loop would do between two events, without its timers:
+        // the program's timers are driven by the run itself.
+        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
 private:
-    // ---- the program and its windows
     Form1 &f1() { return t->f1(); }
     MODUL1 &m() { return t->m(); }
-    template <class T> T *fenster(QPointer<T> &merker, const char *name);
-    galgen *galgenFenster() { return fenster(m_galgen, "galgen"); }
-    gefangen *gefangenFenster() { return fenster(m_gefangen, "gefangen"); }
-    fang *fangFenster() { return fenster(m_fang, "fang"); }
-    TPOLABEL *infoFenster() { return fenster(m_info, "TPOLABEL"); }
-    Form7 *hilfeFenster() { return fenster(m_hilfe, "Form7"); }
-    Form8 *einstellungsFenster() { return fenster(m_form8, "Form8"); }
-    Fensterlage lage();
-
-    // ---- the random choices
-    int zahl(int n) { return n <= 0 ? 0 : static_cast<int>(m_zufall() % static_cast<std::uint32_t>(n)); }
-    bool prozent(int p) { return zahl(100) < p; }
-    template <std::size_t N> int waehle(const std::array<int, N> &gewichte);
-    QString wort() { return wortschatz().at(zahl(static_cast<int>(wortschatz().size()))); }
-
-    // ---- events
-    void taste(Fenster &f, int key, const QString &text, Qt::KeyboardModifiers mod = Qt::NoModifier);
-    void zeichen(Fenster &f, QChar c);
-    QChar zufallszeichen();
-    void pfeil(Fenster &f, int richtung);
-    void hauptfenster();
-    void einstellungen(Form8 &f8);
-    void galgenSpielen(galgen &g);
-    void gefangenSpielen(gefangen &g);
-    void fangSpielen(fang &f);
-    void info(TPOLABEL &i);
-    void ereignis(const QString &beschreibung) { m_aktuell = beschreibung; }
-
-    // ---- boxes
-    Antwort antwort(const BoxEintrag &b);
-    QString text(const BoxEintrag &b);
-
-    // ---- checks
-    QString pruefen(const Vorher &v);
-    QString fensterPruefen();
-    QString ziehungPruefen(bool anzeigen);
-    QString spielePruefen();
-    /// A file the program wrote: CR LF after every line, at most `hoechstens`
-    /// lines (exactly `genau` when given). `fehlenDarf`: a missing file is fine.
-    QString dateiPruefen(const QString &name, int hoechstens, int genau = -1, bool fehlenDarf = false);
-
-    std::unique_ptr<Testprogramm> t;
-    std::mt19937 m_zufall;
-    std::deque<QString> m_verlauf;
-    QMap<QString, int> m_zaehler;
-    QString m_aktuell;
-    int m_boxen = 0;
-    QList<Druckzeile> m_druck;
-    bool m_galgenStart = false;
-    bool m_bewegung = false;
-    bool m_geladen = false;
-    bool m_enter = false;
-    QPointer<galgen> m_galgen;
-    QPointer<gefangen> m_gefangen;
-    QPointer<fang> m_fang;
-    QPointer<TPOLABEL> m_info;
-    QPointer<Form7> m_hilfe;
-    QPointer<Form8> m_form8;
-};
-
-Dauerlauf::Dauerlauf(std::uint32_t seed)
-    : t(std::make_unique<Testprogramm>(seed, false)), m_zufall(seed)
-{
-    // Lists to load: more than 20 words, three words, repeated words, no word
-    // at all, and one word too long for the hidden-word exercise.
-    t->datei(QStringLiteral("A.TXT"),
-             listenDatei({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Clown"),
-                          QStringLiteral("Dach"), QStringLiteral("Ente"), QStringLiteral("Fähre"),
-                          QStringLiteral("Gans"), QStringLiteral("Hütte"), QStringLiteral("Igel"),
-                          QStringLiteral("Jacke"), QStringLiteral("Käfer"), QStringLiteral("Löffel"),
-                          QStringLiteral("Möhre"), QStringLiteral("Nuss"), QStringLiteral("Ofen"),
-                          QStringLiteral("Pilz"), QStringLiteral("Quelle"), QStringLiteral("Rübe"),
-                          QStringLiteral("Schiff"), QStringLiteral("Tasse"), QStringLiteral("Uhu"),
-                          QStringLiteral("Vase"), QStringLiteral("Wüste"), QStringLiteral("Xaver"),
-                          QStringLiteral("Yoga"), QStringLiteral("Zange"), QStringLiteral("ärgern"),
-                          QStringLiteral("Straße")}));
-    t->datei(QStringLiteral("B.TXT"), listenDatei({QStringLiteral("Ei"), QStringLiteral("Haus"), QStringLiteral("Öl")}));
-    QStringList doppelt;
-    for (int i = 0; i < 6; ++i)
-        doppelt << QStringLiteral("Rad") << QStringLiteral("Rad") << QStringLiteral("Tor") << QStringLiteral("Mond");
-    doppelt << QStringLiteral("\"Rot, Grün\"") << QStringLiteral(" Blau,Gelb");
-    t->datei(QStringLiteral("C.TXT"), listenDatei(doppelt));
-    t->datei(QStringLiteral("D.TXT"), "\r\n\r\n");
-    t->datei(QStringLiteral("E.TXT"), listenDatei({QStringLiteral("Kaffeekannendeckelknopfschraube")}));
-    // A best list that is full already.
-    QStringList beste;
-    for (int i = 0; i < 50; ++i)
-        beste << QStringLiteral("%1  Alt").arg(i + 5, 4, 10, QLatin1Char('0'));
-    t->datei(QStringLiteral("BESTHANG.LST"), listenDatei(beste));
-
-    t->boxen.setAutomatik([this](const BoxEintrag &b) { return antwort(b); },
-                          [this](const BoxEintrag &b) { return text(b); });
-    t->programm->druckflaeche = [this] { return std::make_unique<DruckAufzeichnung>(m_druck); };
-    t->start();
-    // The font timer's work, done now rather than whenever 100 ms have passed,
-    // so the run does not depend on the clock.
-    t->programm->form8().Zeit1_Timer();
-    t->boxen.leeren();
-}
-
-template <class T> T *Dauerlauf::fenster(QPointer<T> &merker, const char *name)
-{
-    if (!merker) {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(name))
+    /// The window of this class, once the program has made it.
+    template <class T> T *fenster()
+    {
+        static QPointer<T> merker;
+        if (!merker)
+            for (QWidget *w : QApplication::topLevelWidgets())
                 if (T *f = qobject_cast<T *>(w))
                     merker = f;
+        return merker.data();
     }
-    return merker.data();
-}
+    /// The window of this class while it is visible.
+    template <class T> T *offen() { return fenster<T>() && fenster<T>()->isVisible() ? fenster<T>() : nullptr; }
+    // ---------------------------------------------------------------- random choices
 
-template <std::size_t N> int Dauerlauf::waehle(const std::array<int, N> &gewichte)
-{
-    int summe = 0;
-    for (int g : gewichte)
-        summe += g;
-    int r = zahl(summe);
-    for (std::size_t i = 0; i < N; ++i) {
-        if (r < gewichte[i])
-            return static_cast<int>(i);
-        r -= gewichte[i];
+    int zahl(qsizetype n) { return n <= 0 ? 0 : static_cast<int>(m_zufall() % static_cast<std::uint32_t>(n)); }
+    bool prozent(int p) { return zahl(100) < p; }
+    QString eines(const QStringList &l) { return l.at(zahl(l.size())); }
+    QString wort() { return eines(m_wortschatz); }
+    QChar zufallszeichen() { return m_zeichen.at(zahl(m_zeichen.size())); }
+    /// Runs one event of the table, chosen by weight.
+    void waehle(const std::vector<Ereignis> &tabelle)
+    {
+        int r = zahl(std::accumulate(tabelle.begin(), tabelle.end(), 0, [](int n, const Ereignis &e) { return n + e.gewicht; }));
+        for (const Ereignis &e : tabelle)
+            if ((r -= e.gewicht) < 0)
+                return e.tun();
     }
-    return 0;
-}
 
-Fensterlage Dauerlauf::lage()
-{
-    Fensterlage l;
-    l.hilfe = hilfeFenster() && hilfeFenster()->isVisible();
-    for (Fenster *f : {static_cast<Fenster *>(galgenFenster()), static_cast<Fenster *>(gefangenFenster()),
-                       static_cast<Fenster *>(fangFenster()), static_cast<Fenster *>(infoFenster()),
-                       static_cast<Fenster *>(einstellungsFenster()), static_cast<Fenster *>(&f1())})
-        if (f && f->isVisible()) {
-            l.vorne = f;
-            break;
-        }
-    return l;
-}
+    // ---------------------------------------------------------------- events
 
-// ---------------------------------------------------------------- events
+    /// A key press and release on the element with the focus.
+    void taste(Fenster &f, int key, const QString &text, const QString &name, Qt::KeyboardModifiers mod = {})
+    {
+        m_aktuell += QLatin1Char(' ') + name;
+        QWidget *ziel = f.focusWidget();
+        if (!ziel || !ziel->isVisible() || ziel->window() != &f)
+            ziel = &f;
+        QKeyEvent druck(QEvent::KeyPress, key, mod, text);
+        QApplication::sendEvent(ziel, &druck);
+        QKeyEvent los(QEvent::KeyRelease, key, mod, text);
+        QApplication::sendEvent(ziel, &los);
+    }
+    void zeichen(Fenster &f, QChar c)
+    {
+        const bool shift = c.isUpper() || (!c.isLetter() && QStringLiteral("&(%'!\"$/=?").contains(c));
+        taste(f, c.toUpper().unicode(), QString(c), QStringLiteral("'%1'").arg(c), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    void zeichen(Fenster &f) { zeichen(f, zufallszeichen()); }
+    void escape(Fenster &f) { taste(f, Qt::Key_Escape, QString(QChar(27)), QStringLiteral("Escape")); }
+    void pfeil(Fenster &f, int richtung)
+    {
+        static const int keys[4] = {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
+        static const char *const namen[4] = {"hoch", "links", "rechts", "runter"};
+        m_bewegung = true;
+        taste(f, keys[richtung], QString(), QStringLiteral("Pfeil ") + QLatin1String(namen[richtung]));
+    }
+    template <class E> E *klick(E *e)
+    {
+        m_aktuell += QLatin1Char(' ') + e->objectName();
+        if constexpr (std::is_same_v<E, Bezeichnung>)
+            m_aktuell += QStringLiteral(" (%1)").arg(e->Caption().left(20));
+        Q_EMIT e->Click();
+        return e;
+    }
+    /// Clicks one of the elements, at random.
+    template <class E> E *einer(std::initializer_list<E *> e) { return klick(*(e.begin() + zahl(qsizetype(e.size())))); }
+    /// A table entry that clicks the element.
+    template <class E> Ereignis k(int gewicht, E *e) { return {gewicht, [this, e] { klick(e); }}; }
+    /// Picks entry `i` of the list (a random one when -1) as a click would.
+    void auswahl(Liste *l, int i = -1)
+    {
+        m_aktuell += QLatin1Char(' ') + l->objectName();
+        if (l->ListCount() == 0)
+            return void(m_aktuell += QStringLiteral(" leer"));
+        if (i < 0)
+            i = zahl(l->ListCount());
+        m_aktuell += QStringLiteral(" \"%1\"").arg(l->List(i));
+        l->setListIndex(i);
+    }
 
-void Dauerlauf::taste(Fenster &f, int key, const QString &text, Qt::KeyboardModifiers mod)
-{
-    QWidget *ziel = f.focusWidget();
-    if (!ziel || !ziel->isVisible() || ziel->window() != &f)
-        ziel = &f;
-    QKeyEvent druck(QEvent::KeyPress, key, mod, text);
-    QApplication::sendEvent(ziel, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, mod, text);
-    QApplication::sendEvent(ziel, &los);
-}
+    void hauptfenster(Form1 &f)
+    {
+        MODUL1 &mm = m();
+        Form7 *hilfe = offen<Form7>();
+        const bool gross = f.Bild4->isVisible();
+        auto richtigesWort = [&] { // in reading mode mostly the right word
+            int i = -1;
+            const int n = mm.Lesemodus == 1 && prozent(60) ? f.Liste2->ListCount() : 0;
+            for (int z = 0; z < n; ++z)
+                if (Schreibung::gross(f.Liste2->List(z)) == Schreibung::gross(mm.Loesungswort))
+                    i = z;
+            auswahl(f.Liste2, i);
+        };
+        auto browser = [&] {
+            if (f.Laufwerk1->isVisible() && prozent(3))
+                m_aktuell += QStringLiteral(" Laufwerk1"), Q_EMIT f.Laufwerk1->Change();
+            else if (f.Datei1->ListCount() == 0 || prozent(10))
+                m_aktuell += QStringLiteral(" Verzeichnis1"), Q_EMIT f.Verzeichnis1->Change();
+            else
+                m_geladen = true, auswahl(f.Datei1);
+        };
+        waehle({
+            {35, [&] { // mostly the next letter of the word
+                 const QString n = mm.Loesungswort.mid(mm.Eingabe.size(), 1);
+                 zeichen(f, n.isEmpty() || prozent(5) ? zufallszeichen() : n.at(0));
+             }},
+            {10, [&] { zeichen(f); }}, {1, [&] { escape(f); }}, {2, [&] { pfeil(f, zahl(4)); }},
+            {4, [&] { m_enter = true, taste(f, Qt::Key_Return, QStringLiteral("\r"), QStringLiteral("Enter")); }},
+            {4, [&] { taste(f, Qt::Key_Backspace, QStringLiteral("\b"), QStringLiteral("Rücktaste")); }},
+            {6, [&] { klick(f.Befehl[zahl(f.Befehl.size())]); }}, {6, richtigesWort},
+            {3, [&] { klick(f.Bild26->isVisible() ? f.Bild26 : f.Bild25); }},
+            {5, [&] { einer({f.Bild15, f.Bild11, f.Bild2, f.Bild3, f.Bild21, f.Bild10, f.Bild13}); }},
+            {1, [&] { einer({f.Bezeichnung27, f.Bezeichnung28, f.Bezeichnung29}); }},
+            // the enlarged display: open it, close it, or click one of its letters
+            k(gross ? 0 : 2, f.Bezeichnung1), k(gross ? 1 : 0, f.Bild4),
+            {gross ? 2 : 0, [&] { einer({f.Bezeichnung23, f.Bezeichnung17, f.Bezeichnung19, f.Bezeichnung20,
+                                          f.Bezeichnung21, f.Bezeichnung22}); }},
+            {f.Bild8->isVisible() ? 4 : 0, browser}, k(1, f.Bild23), k(1, f.Bild6), k(2, f.Bild5), k(1, f.Bild14),
+            k(1, f.Bild17), k(1, f.Bild16), k(1, f.Bild1), k(hilfe ? 1 : 0, hilfe ? hilfe->Befehl1 : nullptr), k(1, f.Bild7),
+            {Twips::links(f.Bild9) == kPanelSichtbar ? 40 : 0, // the games on the reward panel
+             [&] { m_galgenStart = einer({f.Bezeichnung24, f.Bezeichnung25, f.Bezeichnung26}) == f.Bezeichnung26; }},
+            {1, [&] { m_aktuell += QStringLiteral(" Form8.Zeit1"), t->programm->form8().Zeit1_Timer(); }},
+        });
+    }
 
-void Dauerlauf::zeichen(Fenster &f, QChar c)
-{
-    Qt::KeyboardModifiers mod = Qt::NoModifier;
-    int key = c.unicode();
-    if (c.isLetter()) {
-        key = c.toUpper().unicode();
-        if (c.isUpper())
-            mod = Qt::ShiftModifier;
-    } else if (QStringLiteral("&(%'!\"$/=?").contains(c)) {
-        mod = Qt::ShiftModifier;
+    void einstellungen(Form8 &f8)
+    {
+        Form7 *hilfe = offen<Form7>();
+        waehle({k(6, f8.Bild1), k(2, f8.Bild2), k(2, f8.Bild3), k(3, f8.Bild4), k(3, f8.Bild5), k(6, f8.Bild6),
+                k(2, f8.Bild7), k(3, f8.Bild8), {6, [&] { auswahl(f8.Liste2); }}, {3, [&] { auswahl(f8.Liste1); }},
+                {4,
+                 [&] {
+                     einer({f8.Bezeichnung5, f8.Bezeichnung7, f8.Bezeichnung1, f8.Bezeichnung19, f8.Bezeichnung6,
+                            f8.Bezeichnung17, f8.Bezeichnung4, f8.Bezeichnung3});
+                 }},
+                {2, [&] { m_aktuell += QStringLiteral(" Kontroll1"), f8.Kontroll1->click(); }},
+                {1, [&] { m_aktuell += QStringLiteral(" Zeit1"), f8.Zeit1_Timer(); }},
+                {2, [&] { prozent(20) ? pfeil(f8, zahl(4)) : zeichen(f8); }},
+                {hilfe ? 2 : 0, [&] { klick(hilfe->Befehl1); }}});
     }
-    m_aktuell += QStringLiteral(" '") + c + QLatin1Char('\'');
-    taste(f, key, QString(c), mod);
-}
 
-QChar Dauerlauf::zufallszeichen()
-{
-    static const QString zeichenvorrat = QStringLiteral(
-        "abcdefghijklmnopqrstuvwxyzäöüßABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ0123456789 -.,&(%'!?");
-    return zeichenvorrat.at(zahl(static_cast<int>(zeichenvorrat.size())));
-}
+    void galgenSpielen(galgen &g)
+    {
+        auto buchstabe = [&] { // a letter of the word, not yet chosen, more often than any letter
+            const QString gross = Schreibung::gross(m().Loesungswort);
+            QList<int> gute;
+            for (int z = 0; z < g.Liste1->ListCount(); ++z)
+                if (const QString b = g.Liste1->List(z).trimmed(); !b.isEmpty() && gross.contains(b) && !g.Liste1->Selected(z))
+                    gute << z;
+            const int z = !gute.isEmpty() && prozent(70) ? gute.at(zahl(gute.size())) : zahl(g.Liste1->ListCount());
+            m_aktuell += QStringLiteral(" Buchstabe ") + g.Liste1->List(z).trimmed();
+            QListView *v = g.Liste1->view();
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(z, 0)).center());
+        };
+        waehle({{90, buchstabe}, k(3, g.Befehl1), {2, [&] { zeichen(g); }}});
+    }
 
-void Dauerlauf::pfeil(Fenster &f, int richtung)
-{
-    static const int keys[4] = {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
-    static const char *const namen[4] = {"hoch", "links", "rechts", "runter"};
-    m_aktuell += QStringLiteral(" Pfeil ") + QLatin1String(namen[richtung]);
-    m_bewegung = true;
-    taste(f, keys[richtung], QString());
-}
-
-void Dauerlauf::hauptfenster()
-{
-    Form1 &f = f1();
-    MODUL1 &mm = m();
-    const bool panel = Twips::links(f.Bild9) == kPanelSichtbar;
-    enum {
-        RichtigerBuchstabe, Zeichen, Enter, Rueck, Escape, Pfeil, Uebung, Modus, Kandidat, Hilfen, Groesse, Name,
-        Zoom, Browser, Datei, Freischalten, Drucken, Schrift, Hilfe, Info, Ende, Spiel, Schriftenzeit, Anzahl
-    };
-    const std::array<int, Anzahl> gewichte{
-        35, 10, 4, 4, 1, 2, 6, 3, 6, 5, 1, 1, 2, 1, f.Bild8->isVisible() ? 4 : 0, 2, 1, 1, 1, 1, 1,
-        panel ? 40 : 0, 1};
-    switch (waehle(gewichte)) {
-    case RichtigerBuchstabe: {
-        const QString naechster = mm.Loesungswort.mid(mm.Eingabe.size(), 1);
-        ereignis(QStringLiteral("Form1 Taste"));
-        zeichen(f, naechster.isEmpty() || prozent(5) ? zufallszeichen() : naechster.at(0));
-        break;
-    }
-    case Zeichen:
-        ereignis(QStringLiteral("Form1 Taste"));
-        zeichen(f, zufallszeichen());
-        break;
-    case Enter:
-        ereignis(QStringLiteral("Form1 Enter"));
-        m_enter = true;
-        taste(f, Qt::Key_Return, QStringLiteral("\r"));
-        break;
-    case Rueck:
-        ereignis(QStringLiteral("Form1 Rücktaste"));
-        taste(f, Qt::Key_Backspace, QStringLiteral("\b"));
-        break;
-    case Escape:
-        ereignis(QStringLiteral("Form1 Escape"));
-        taste(f, Qt::Key_Escape, QString(QChar(27)));
-        break;
-    case Pfeil:
-        ereignis(QStringLiteral("Form1"));
-        pfeil(f, zahl(4));
-        break;
-    case Uebung: {
-        const int n = 1 + zahl(28);
-        ereignis(QStringLiteral("Form1 Befehl%1").arg(n));
-        Q_EMIT f.Befehl[n - 1]->Click();
-        break;
-    }
-    case Modus:
-        if (f.Bild26->isVisible()) {
-            ereignis(QStringLiteral("Form1 Bild26 (Lesen)"));
-            Q_EMIT f.Bild26->Click();
-        } else {
-            ereignis(QStringLiteral("Form1 Bild25 (Schreiben)"));
-            Q_EMIT f.Bild25->Click();
-        }
-        break;
-    case Kandidat: {
-        const int n = f.Liste2->ListCount();
-        if (n == 0) {
-            ereignis(QStringLiteral("Form1 Liste2 leer"));
-            break;
-        }
-        int i = zahl(n);
-        if (mm.Lesemodus == 1 && prozent(60))
-            for (int k = 0; k < n; ++k)
-                if (Schreibung::gross(f.Liste2->List(k)) == Schreibung::gross(mm.Loesungswort))
-                    i = k;
-        ereignis(QStringLiteral("Form1 Liste2 \"%1\"").arg(f.Liste2->List(i)));
-        f.Liste2->setListIndex(i);
-        break;
-    }
-    case Hilfen: {
-        Bild *const bilder[] = {f.Bild15, f.Bild11, f.Bild2, f.Bild3, f.Bild21, f.Bild10, f.Bild13};
-        const int i = zahl(7);
-        ereignis(QStringLiteral("Form1 ") + bilder[i]->objectName());
-        Q_EMIT bilder[i]->Click();
-        break;
-    }
-    case Groesse: {
-        Bezeichnung *const groessen[] = {f.Bezeichnung27, f.Bezeichnung28, f.Bezeichnung29};
-        const int i = zahl(3);
-        ereignis(QStringLiteral("Form1 ") + groessen[i]->objectName());
-        Q_EMIT groessen[i]->Click();
-        break;
-    }
-    case Name:
-        ereignis(QStringLiteral("Form1 Bild23 (Name)"));
-        Q_EMIT f.Bild23->Click();
-        break;
-    case Zoom:
-        if (!f.Bild4->isVisible()) {
-            ereignis(QStringLiteral("Form1 Bezeichnung1 (Zoom)"));
-            Q_EMIT f.Bezeichnung1->Click();
-        } else if (prozent(30)) {
-            ereignis(QStringLiteral("Form1 Bild4 (Zoom zu)"));
-            Q_EMIT f.Bild4->Click();
-        } else {
-            Bezeichnung *const a[] = {f.Bezeichnung23, f.Bezeichnung17, f.Bezeichnung19,
-                                      f.Bezeichnung20, f.Bezeichnung21, f.Bezeichnung22};
-            const int i = zahl(6);
-            ereignis(QStringLiteral("Form1 ") + a[i]->objectName());
-            Q_EMIT a[i]->Click();
-        }
-        break;
-    case Browser:
-        ereignis(QStringLiteral("Form1 Bild6 (Laden)"));
-        Q_EMIT f.Bild6->Click();
-        break;
-    case Datei: {
-        const int n = f.Datei1->ListCount();
-        if (f.Laufwerk1->isVisible() && prozent(3)) {
-            ereignis(QStringLiteral("Form1 Laufwerk1"));
-            Q_EMIT f.Laufwerk1->Change();
-            break;
-        }
-        if (n == 0 || prozent(10)) {
-            ereignis(QStringLiteral("Form1 Verzeichnis1"));
-            Q_EMIT f.Verzeichnis1->Change();
-            break;
-        }
-        const int i = zahl(n);
-        ereignis(QStringLiteral("Form1 Datei1 \"%1\"").arg(f.Datei1->List(i)));
-        m_geladen = true;
-        f.Datei1->setListIndex(i);
-        break;
-    }
-    case Freischalten:
-        ereignis(QStringLiteral("Form1 Bild5 (Editieren)"));
-        Q_EMIT f.Bild5->Click();
-        break;
-    case Drucken:
-        ereignis(QStringLiteral("Form1 Bild14 (Drucken)"));
-        Q_EMIT f.Bild14->Click();
-        break;
-    case Schrift:
-        ereignis(QStringLiteral("Form1 Bild17 (Schrift)"));
-        Q_EMIT f.Bild17->Click();
-        break;
-    case Hilfe:
-        if (hilfeFenster() && hilfeFenster()->isVisible() && prozent(50)) {
-            ereignis(QStringLiteral("Form7 Fertig"));
-            Q_EMIT hilfeFenster()->Befehl1->Click();
-        } else {
-            ereignis(QStringLiteral("Form1 Bild7 (Hilfe)"));
-            Q_EMIT f.Bild7->Click();
-        }
-        break;
-    case Info:
-        ereignis(QStringLiteral("Form1 Bild16 (Autor)"));
-        Q_EMIT f.Bild16->Click();
-        break;
-    case Ende:
-        ereignis(QStringLiteral("Form1 Bild1 (Ende)"));
-        Q_EMIT f.Bild1->Click();
-        break;
-    case Spiel: {
-        Bezeichnung *const spiele[] = {f.Bezeichnung24, f.Bezeichnung25, f.Bezeichnung26};
-        const int i = zahl(3);
-        ereignis(QStringLiteral("Form1 ") + spiele[i]->objectName() + QStringLiteral(" (") + spiele[i]->Caption() +
-                 QLatin1Char(')'));
-        m_galgenStart = i == 2;
-        Q_EMIT spiele[i]->Click();
-        break;
-    }
-    case Schriftenzeit:
-        ereignis(QStringLiteral("Form8 Zeit1"));
-        t->programm->form8().Zeit1_Timer();
-        break;
-    default:
-        break;
-    }
-}
-
-void Dauerlauf::einstellungen(Form8 &f8)
-{
-    enum {
-        Zurueck, Speichern, Hilfe, Woerter, ListeSpeichern, Auswahl, Loeschen, AllesLoeschen, Intervall, Titel,
-        Schriftwahl, Sperre, Zeit, Taste, Fertig, Anzahl
-    };
-    const std::array<int, Anzahl> gewichte{6, 2, 2, 3, 3, 6, 6, 2, 3, 4, 3, 2, 1, 2,
-                                           hilfeFenster() && hilfeFenster()->isVisible() ? 2 : 0};
-    switch (waehle(gewichte)) {
-    case Zurueck:
-        ereignis(QStringLiteral("Form8 Bild1 (zurück)"));
-        Q_EMIT f8.Bild1->Click();
-        break;
-    case Speichern:
-        ereignis(QStringLiteral("Form8 Bild2 (Einstellungen speichern)"));
-        Q_EMIT f8.Bild2->Click();
-        break;
-    case Hilfe:
-        ereignis(QStringLiteral("Form8 Bild3 (Hilfe)"));
-        Q_EMIT f8.Bild3->Click();
-        break;
-    case Woerter:
-        ereignis(QStringLiteral("Form8 Bild4 (Wörter eingeben)"));
-        Q_EMIT f8.Bild4->Click();
-        break;
-    case ListeSpeichern:
-        ereignis(QStringLiteral("Form8 Bild5 (Liste speichern)"));
-        Q_EMIT f8.Bild5->Click();
-        break;
-    case Auswahl:
-        if (f8.Liste2->ListCount() > 0) {
-            const int i = zahl(f8.Liste2->ListCount());
-            ereignis(QStringLiteral("Form8 Liste2 \"%1\"").arg(f8.Liste2->List(i)));
-            f8.Liste2->setListIndex(i);
-        } else {
-            ereignis(QStringLiteral("Form8 Liste2 leer"));
-        }
-        break;
-    case Loeschen:
-        ereignis(QStringLiteral("Form8 Bild6 (Eintrag löschen)"));
-        Q_EMIT f8.Bild6->Click();
-        break;
-    case AllesLoeschen:
-        ereignis(QStringLiteral("Form8 Bild7 (Liste löschen)"));
-        Q_EMIT f8.Bild7->Click();
-        break;
-    case Intervall:
-        ereignis(QStringLiteral("Form8 Bild8 (Wortmenge)"));
-        Q_EMIT f8.Bild8->Click();
-        break;
-    case Titel: {
-        Bezeichnung *const titel[] = {f8.Bezeichnung5, f8.Bezeichnung7, f8.Bezeichnung1, f8.Bezeichnung19,
-                                      f8.Bezeichnung6, f8.Bezeichnung17, f8.Bezeichnung4, f8.Bezeichnung3};
-        const int i = zahl(8);
-        ereignis(QStringLiteral("Form8 ") + titel[i]->objectName() + QStringLiteral(" (") + titel[i]->Caption() +
-                 QLatin1Char(')'));
-        Q_EMIT titel[i]->Click();
-        break;
-    }
-    case Schriftwahl:
-        if (f8.Liste1->ListCount() > 0) {
-            const int i = zahl(f8.Liste1->ListCount());
-            ereignis(QStringLiteral("Form8 Liste1 \"%1\"").arg(f8.Liste1->List(i)));
-            f8.Liste1->setListIndex(i);
-        } else {
-            ereignis(QStringLiteral("Form8 Liste1 leer"));
-        }
-        break;
-    case Sperre:
-        ereignis(QStringLiteral("Form8 Kontroll1"));
-        f8.Kontroll1->click();
-        break;
-    case Zeit:
-        ereignis(QStringLiteral("Form8 Zeit1"));
-        f8.Zeit1_Timer();
-        break;
-    case Taste:
-        ereignis(QStringLiteral("Form8 Taste"));
-        if (prozent(20))
-            pfeil(f8, zahl(4));
-        else
-            zeichen(f8, zufallszeichen());
-        break;
-    case Fertig:
-        ereignis(QStringLiteral("Form7 Fertig"));
-        Q_EMIT hilfeFenster()->Befehl1->Click();
-        break;
-    default:
-        break;
-    }
-}
-
-void Dauerlauf::galgenSpielen(galgen &g)
-{
-    const int wahl = waehle(std::array<int, 3>{90, 3, 2});
-    if (wahl == 1) {
-        ereignis(QStringLiteral("galgen Befehl1 (Ende)"));
-        Q_EMIT g.Befehl1->Click();
-        return;
-    }
-    if (wahl == 2) {
-        ereignis(QStringLiteral("galgen Taste"));
-        zeichen(g, zufallszeichen());
-        return;
-    }
-    // A letter of the word, not yet chosen, more often than any letter.
-    const QString buchstaben = galgen::Buchstaben();
-    const QString gross = Schreibung::gross(m().Loesungswort);
-    auto zeileVon = [&g](QChar b) {
-        const QString eintrag = QStringLiteral(" ") + b + QStringLiteral(" ");
-        for (int k = 0; k < g.Liste1->ListCount(); ++k)
-            if (g.Liste1->List(k) == eintrag)
-                return k;
-        return -1;
-    };
-    QList<int> gute;
-    for (int k = 0; k < buchstaben.size(); ++k) {
-        const int z = zeileVon(buchstaben.at(k));
-        if (gross.contains(buchstaben.at(k)) && z >= 0 && !g.Liste1->Selected(z))
-            gute << k;
-    }
-    int i = zahl(static_cast<int>(buchstaben.size()));
-    if (!gute.isEmpty() && prozent(70))
-        i = gute.at(zahl(static_cast<int>(gute.size())));
-    const int zeile = zeileVon(buchstaben.at(i));
-    ereignis(QStringLiteral("galgen Buchstabe ") + buchstaben.at(i));
-    if (zeile < 0)
-        return;
-    QListView *v = g.Liste1->view();
-    const QRect r = v->visualRect(v->model()->index(zeile, 0));
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-void Dauerlauf::gefangenSpielen(gefangen &g)
-{
-    const int wahl = waehle(std::array<int, 7>{80, 3, 3, 2, 1, 2, 2});
-    switch (wahl) {
-    case 0: {
-        // The shortest way over empty cells to the next letter or to the edge.
-        const Gefaengnisgitter &gitter = g.gitter();
+    /// The first step of the shortest way over empty cells to the next letter
+    /// or to the edge of the prison (-1 when there is none).
+    static int wegImGefaengnis(const Gefaengnisgitter &gitter)
+    {
         const QString w = gitter.wort();
         const QChar naechster = w.isEmpty() ? QChar() : w.at(std::min<int>(gitter.naechster(), w.size()) - 1);
         const int n = Gefaengnisgitter::Groesse;
         auto frei = [&](int c, int r) { return gitter.zelle(c, r) == QLatin1Char(' '); };
         auto ziel = [&](int c, int r) {
-            const bool betretbar = frei(c, r) || (!w.isEmpty() && gitter.zelle(c, r) == naechster);
-            return betretbar && (!frei(c, r) || c == 1 || c == n || r == 1 || r == n);
+            return frei(c, r) ? c == 1 || c == n || r == 1 || r == n : !w.isEmpty() && gitter.zelle(c, r) == naechster;
         };
-        static const int dc[4] = {0, -1, 1, 0};
-        static const int dr[4] = {-1, 0, 0, 1};
-        std::vector<int> erste(static_cast<std::size_t>((n + 1) * (n + 1)), -1);
-        std::deque<std::pair<int, int>> schlange;
-        const int c0 = gitter.spalte(), r0 = gitter.zeile();
-        int richtung = -1;
-        for (int d = 0; d < 4 && richtung < 0; ++d) {
-            const int c = c0 + dc[d], r = r0 + dr[d];
-            if (c < 1 || c > n || r < 1 || r > n)
-                continue;
-            if (ziel(c, r))
-                richtung = d;
-            else if (frei(c, r) && erste[static_cast<std::size_t>(r * (n + 1) + c)] < 0) {
-                erste[static_cast<std::size_t>(r * (n + 1) + c)] = d;
-                schlange.emplace_back(c, r);
-            }
-        }
-        while (richtung < 0 && !schlange.empty()) {
-            const auto [c1, r1] = schlange.front();
-            schlange.pop_front();
-            const int d1 = erste[static_cast<std::size_t>(r1 * (n + 1) + c1)];
-            for (int d = 0; d < 4 && richtung < 0; ++d) {
+        static const int dc[4] = {0, -1, 1, 0}, dr[4] = {-1, 0, 0, 1};
+        std::vector<bool> besucht(static_cast<std::size_t>((n + 1) * (n + 1)));
+        besucht[static_cast<std::size_t>(gitter.zeile() * (n + 1) + gitter.spalte())] = true;
+        // Cells to look on from, each with the first step of the way to it.
+        std::deque<std::array<int, 3>> schlange{{gitter.spalte(), gitter.zeile(), -1}};
+        for (; !schlange.empty(); schlange.pop_front()) {
+            const auto [c1, r1, d1] = schlange.front();
+            for (int d = 0; d < 4; ++d) {
                 const int c = c1 + dc[d], r = r1 + dr[d];
-                if (c < 1 || c > n || r < 1 || r > n || erste[static_cast<std::size_t>(r * (n + 1) + c)] >= 0)
+                const auto stelle = static_cast<std::size_t>(r * (n + 1) + c);
+                if (c < 1 || c > n || r < 1 || r > n || besucht[stelle])
                     continue;
                 if (ziel(c, r))
-                    richtung = d1;
-                else if (frei(c, r)) {
-                    erste[static_cast<std::size_t>(r * (n + 1) + c)] = d1;
-                    schlange.emplace_back(c, r);
-                }
+                    return d1 < 0 ? d : d1;
+                if (frei(c, r))
+                    besucht[stelle] = true, schlange.push_back({c, r, d1 < 0 ? d : d1});
             }
         }
-        if (richtung < 0 || prozent(15))
-            richtung = zahl(4);
-        ereignis(QStringLiteral("gefangen"));
-        if (prozent(70)) {
-            pfeil(g, richtung);
-        } else {
-            Bild *const pfeile[4] = {g.Bild1, g.Bild2, g.Bild3, g.Bild4};
-            m_aktuell += QStringLiteral(" ") + pfeile[richtung]->objectName();
+        return -1;
+    }
+
+    void gefangenSpielen(gefangen &g)
+    {
+        auto gehen = [&] {
+            int richtung = wegImGefaengnis(g.gitter());
+            if (richtung < 0 || prozent(15))
+                richtung = zahl(4);
+            if (prozent(70))
+                return pfeil(g, richtung);
             m_bewegung = true;
-            Q_EMIT pfeile[richtung]->Click();
+            klick(std::array<Bild *, 4>{g.Bild1, g.Bild2, g.Bild3, g.Bild4}[static_cast<std::size_t>(richtung)]);
+        };
+        waehle({{80, gehen}, k(3, g.Befehl2), {3, [&] { zeichen(g); }}, k(2, g.Bild5), k(1, g.Befehl3),
+                k(2, g.Befehl1), {2, [&] { escape(g); }}});
+    }
+
+    void fangSpielen(fang &f)
+    {
+        const bool s = f.gestartet();
+        auto jagen = [&] { // mostly towards the next letter
+            const Fangfeld &feld = f.feld();
+            int richtung = zahl(4);
+            if (!feld.fangX().isEmpty() && prozent(85)) {
+                const int dx = feld.fangX().first() - feld.spalte(), dy = feld.fangY().first() - feld.zeile();
+                if (dx != 0 && (dy == 0 || prozent(50)))
+                    richtung = dx < 0 ? 1 : 2;
+                else if (dy != 0)
+                    richtung = dy < 0 ? 0 : 3;
+            }
+            pfeil(f, richtung);
+        };
+        auto bildlauf = [&] {
+            const int wert = 1 + zahl(15);
+            m_aktuell += QStringLiteral(" HBildlauf1 = %1").arg(wert);
+            f.HBildlauf1->setValue(wert);
+        };
+        waehle({{s ? 70 : 0, jagen}, {s ? 8 : 10, [&] { pfeil(f, zahl(4)); }},
+                {s ? 8 : 0, [&] { m_aktuell += QStringLiteral(" Zeit1"), f.Zeit1_Timer(); }}, {s ? 3 : 0, bildlauf},
+                k(s ? 2 : 70, f.Bild5), k(s ? 1 : 5, f.Befehl2), k(s ? 1 : 5, f.Befehl1), {s ? 1 : 0, [&] { escape(f); }},
+                {s ? 6 : 10, [&] { zeichen(f); }}});
+    }
+
+    // ---------------------------------------------------------------- boxes
+
+    Antwort antwort(const BoxEintrag &b)
+    {
+        ++m_boxen;
+        Antwort a = Antwort::OK;
+        if (b.knoepfe == Knoepfe::JaNein) {
+            const int ja = b.titel == kEndeTitel || m_boxen > kBoxenBisAbbruch                 ? 0
+                           : b.text.startsWith(QStringLiteral("Dieses Spiel vorzeitig")) ? 30
+                           : b.titel == QStringLiteral("Liste löschen")                    ? 25
+                                                                                           : 50;
+            a = prozent(ja) ? Antwort::Ja : Antwort::Nein;
         }
-        break;
+        boxMerken(QStringLiteral("[%1: %2]").arg(b.titel, QLatin1String(a == Antwort::Ja ? "Ja" : a == Antwort::Nein ? "Nein" : "OK")));
+        return a;
     }
-    case 1:
-        ereignis(QStringLiteral("gefangen Befehl2 (Wunsch)"));
-        Q_EMIT g.Befehl2->Click();
-        break;
-    case 2:
-        ereignis(QStringLiteral("gefangen Taste"));
-        zeichen(g, zufallszeichen());
-        break;
-    case 3:
-        ereignis(QStringLiteral("gefangen Bild5 (Gitter)"));
-        Q_EMIT g.Bild5->Click();
-        break;
-    case 4:
-        ereignis(QStringLiteral("gefangen Befehl3 (Hilfe)"));
-        Q_EMIT g.Befehl3->Click();
-        break;
-    case 5:
-        ereignis(QStringLiteral("gefangen Befehl1 (Ende)"));
-        Q_EMIT g.Befehl1->Click();
-        break;
-    default:
-        ereignis(QStringLiteral("gefangen Escape"));
-        taste(g, Qt::Key_Escape, QString(QChar(27)));
-        break;
-    }
-}
 
-void Dauerlauf::fangSpielen(fang &f)
-{
-    if (!f.gestartet()) {
-        switch (waehle(std::array<int, 5>{70, 10, 5, 5, 10})) {
-        case 0:
-            ereignis(QStringLiteral("fang Bild5 (Start)"));
-            Q_EMIT f.Bild5->Click();
-            break;
-        case 1:
-            ereignis(QStringLiteral("fang"));
-            pfeil(f, zahl(4));
-            break;
-        case 2:
-            ereignis(QStringLiteral("fang Befehl2 (Hilfe)"));
-            Q_EMIT f.Befehl2->Click();
-            break;
-        case 3:
-            ereignis(QStringLiteral("fang Befehl1 (Ende)"));
-            Q_EMIT f.Befehl1->Click();
-            break;
-        default:
-            ereignis(QStringLiteral("fang Taste"));
-            zeichen(f, zufallszeichen());
-            break;
+    QString text(const BoxEintrag &b)
+    {
+        ++m_boxen;
+        QString s = wort();
+        if (m_boxen > kBoxenBisAbbruch || prozent(15))
+            s.clear();
+        else if (b.titel == QStringLiteral("Liste freischalten")) {
+            const QString name = f1().Bezeichnung8->Caption();
+            s = prozent(60) ? name : prozent(50) ? name.toLower() : s;
+        } else if (b.titel == QStringLiteral("Eingabe"))
+            s = eines(teile("Anna|Jörg|Müller, Hans|Łucja|Freund|Ötzi Ärmel"));
+        else if (b.titel.startsWith(QStringLiteral("Worteingabe")) && prozent(25))
+            s.clear();
+        else if (b.titel == QStringLiteral("Liste speichern"))
+            s = eines(teile("TIPPOLO.TXT|liste.txt|NEU|a.txt|fehlt/ordner.TXT"));
+        else if (b.titel == QStringLiteral("Wortanzahl eingeben"))
+            s = eines(teile("20|10|5|abc|12.6|-3|1e9|11"));
+        boxMerken(QStringLiteral("[%1: \"%2\"]").arg(b.titel, s));
+        return s;
+    }
+
+    void boxMerken(const QString &was)
+    {
+        m_aktuell += QLatin1Char(' ') + was;
+        if (m_boxen > kBoxenHoechstens)
+            qFatal("Soak: more than %d boxes in one event, seed %u\n%s", kBoxenHoechstens,
+                   static_cast<unsigned>(t->seed), qPrintable(verlauf() + QStringLiteral("\n  -> ") + m_aktuell));
+    }
+
+    // ---------------------------------------------------------------- checks
+
+    /// After a new word was drawn.
+    QString ziehungPruefen()
+    {
+        const MODUL1 &mm = m();
+        const Form1 &f = f1();
+        const int n = f.Liste1->ListCount();
+        PRUEFE(mm.Benutzt.size() == n, "after a draw Benutzt has %1 flags for %2 words", mm.Benutzt.size(), n);
+        PRUEFE(mm.Wortindex >= 0 && mm.Wortindex < n && mm.Benutzt.at(mm.Wortindex) == QLatin1Char('1') &&
+                   f.Liste1->List(mm.Wortindex) == mm.Loesungswort,
+               "after a draw Wortindex %1 does not name the word \"%2\" as asked (Benutzt \"%3\")", mm.Wortindex,
+               mm.Loesungswort, mm.Benutzt);
+        // Enter draws in its key-down and then passes its character on as a
+        // key press, which keeps the character in Anzeigetext and writes the
+        // (empty) input into the input line.
+        if (!m_enter) {
+            ZEIGT(f.Bezeichnung1, mm.Anzeigetext);
+            ZEIGT(f.Bezeichnung2, mm.Lesemodus == 1 ? QStringLiteral("Klicke auf das richtige Wort ...") : QString());
         }
-        return;
-    }
-    switch (waehle(std::array<int, 8>{70, 8, 8, 3, 2, 1, 2, 6})) {
-    case 0: {
-        const Fangfeld &feld = f.feld();
-        int richtung = zahl(4);
-        if (!feld.fangX().isEmpty() && prozent(85)) {
-            const int dx = feld.fangX().first() - feld.spalte();
-            const int dy = feld.fangY().first() - feld.zeile();
-            if (dx != 0 && (dy == 0 || prozent(50)))
-                richtung = dx < 0 ? 1 : 2;
-            else if (dy != 0)
-                richtung = dy < 0 ? 0 : 3;
-        }
-        ereignis(QStringLiteral("fang"));
-        pfeil(f, richtung);
-        break;
-    }
-    case 1:
-        ereignis(QStringLiteral("fang"));
-        pfeil(f, zahl(4));
-        break;
-    case 2:
-        ereignis(QStringLiteral("fang Zeit1"));
-        f.Zeit1_Timer();
-        break;
-    case 3: {
-        const int wert = 1 + zahl(15);
-        ereignis(QStringLiteral("fang HBildlauf1 = %1").arg(wert));
-        f.HBildlauf1->setValue(wert);
-        break;
-    }
-    case 4:
-        ereignis(QStringLiteral("fang Bild5 (Klick ins Feld)"));
-        Q_EMIT f.Bild5->Click();
-        break;
-    case 5:
-        ereignis(QStringLiteral("fang Befehl2 (Hilfe)"));
-        Q_EMIT f.Befehl2->Click();
-        break;
-    case 6:
-        if (prozent(50)) {
-            ereignis(QStringLiteral("fang Befehl1 (Ende)"));
-            Q_EMIT f.Befehl1->Click();
-        } else {
-            ereignis(QStringLiteral("fang Escape"));
-            taste(f, Qt::Key_Escape, QString(QChar(27)));
-        }
-        break;
-    default:
-        ereignis(QStringLiteral("fang Taste"));
-        zeichen(f, zufallszeichen());
-        break;
-    }
-}
-
-void Dauerlauf::info(TPOLABEL &i)
-{
-    switch (waehle(std::array<int, 3>{4, 4, 2})) {
-    case 0:
-        ereignis(QStringLiteral("TPOLABEL Bild1"));
-        Q_EMIT i.Bild1->Click();
-        break;
-    case 1:
-        ereignis(QStringLiteral("TPOLABEL Bezeichnung1 (O k a y)"));
-        Q_EMIT i.Bezeichnung1->Click();
-        break;
-    default:
-        ereignis(QStringLiteral("TPOLABEL Taste"));
-        zeichen(i, zufallszeichen());
-        break;
-    }
-}
-
-// ---------------------------------------------------------------- boxes
-
-Antwort Dauerlauf::antwort(const BoxEintrag &b)
-{
-    ++m_boxen;
-    Antwort a = Antwort::OK;
-    if (b.knoepfe == Knoepfe::JaNein) {
-        int ja = 50;
-        if (b.titel == kEndeTitel || m_boxen > kBoxenBisAbbruch)
-            ja = 0;
-        else if (b.text.startsWith(QStringLiteral("Dieses Spiel vorzeitig")))
-            ja = 30;
-        else if (b.titel == QStringLiteral("Liste löschen"))
-            ja = 25;
-        a = prozent(ja) ? Antwort::Ja : Antwort::Nein;
-    }
-    m_aktuell += QStringLiteral(" [%1: %2]")
-                     .arg(b.titel, a == Antwort::Ja ? QStringLiteral("Ja")
-                                   : a == Antwort::Nein ? QStringLiteral("Nein")
-                                                        : QStringLiteral("OK"));
-    if (m_boxen > kBoxenHoechstens)
-        qFatal("Soak: more than %d boxes in one event, seed %u\n%s", kBoxenHoechstens,
-               static_cast<unsigned>(t->seed), qPrintable(verlauf() + QStringLiteral("\n  -> ") + m_aktuell));
-    return a;
-}
-
-QString Dauerlauf::text(const BoxEintrag &b)
-{
-    ++m_boxen;
-    QString s;
-    if (m_boxen > kBoxenBisAbbruch || prozent(15)) {
-        s.clear();
-    } else if (b.titel == QStringLiteral("Liste freischalten")) {
-        const QString name = f1().Bezeichnung8->Caption();
-        s = prozent(60) ? name : prozent(50) ? name.toLower() : wort();
-    } else if (b.titel == QStringLiteral("Eingabe")) {
-        static const QStringList namen{QStringLiteral("Anna"), QStringLiteral("Jörg"), QStringLiteral("Müller, Hans"),
-                                       QStringLiteral("Łucja"), QStringLiteral("Freund"), QStringLiteral("Ötzi Ärmel")};
-        s = namen.at(zahl(static_cast<int>(namen.size())));
-    } else if (b.titel.startsWith(QStringLiteral("Worteingabe"))) {
-        s = prozent(25) ? QString() : wort();
-    } else if (b.titel == QStringLiteral("Liste speichern")) {
-        static const QStringList dateien{QStringLiteral("TIPPOLO.TXT"), QStringLiteral("liste.txt"),
-                                         QStringLiteral("NEU"), QStringLiteral("a.txt"),
-                                         QStringLiteral("fehlt/ordner.TXT")};
-        s = dateien.at(zahl(static_cast<int>(dateien.size())));
-    } else if (b.titel == QStringLiteral("Wortanzahl eingeben")) {
-        static const QStringList zahlen{QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("5"),
-                                        QStringLiteral("abc"), QStringLiteral("12.6"), QStringLiteral("-3"),
-                                        QStringLiteral("1e9"), QStringLiteral("11")};
-        s = zahlen.at(zahl(static_cast<int>(zahlen.size())));
-    } else {
-        s = wort();
-    }
-    m_aktuell += QStringLiteral(" [%1: \"%2\"]").arg(b.titel, s);
-    if (m_boxen > kBoxenHoechstens)
-        qFatal("Soak: more than %d boxes in one event, seed %u\n%s", kBoxenHoechstens,
-               static_cast<unsigned>(t->seed), qPrintable(verlauf() + QStringLiteral("\n  -> ") + m_aktuell));
-    return s;
-}
-
-// ---------------------------------------------------------------- one step
-
-QString Dauerlauf::schritt()
-{
-    Vorher v;
-    v.loesungen = m().Loesungen;
-    v.fehler = m().Fehler;
-    v.wort = m().Loesungswort;
-    v.benutzt = m().Benutzt;
-    v.woerter = f1().Liste1->ListCount();
-    if (fang *f = fangFenster()) {
-        v.fangSichtbar = f->isVisible();
-        v.fangSpalte = f->feld().spalte();
-        v.fangZeile = f->feld().zeile();
-    }
-    if (gefangen *g = gefangenFenster()) {
-        v.gefangenSichtbar = g->isVisible();
-        v.gefangenSpalte = g->gitter().spalte();
-        v.gefangenZeile = g->gitter().zeile();
-    }
-    m_boxen = 0;
-    m_galgenStart = false;
-    m_bewegung = false;
-    m_geladen = false;
-    m_enter = false;
-    m_aktuell.clear();
-
-    const Fensterlage l = lage();
-    if (!l.vorne)
-        return QStringLiteral("no window of the program is visible");
-    if (auto *g = qobject_cast<galgen *>(l.vorne))
-        galgenSpielen(*g);
-    else if (auto *g = qobject_cast<gefangen *>(l.vorne))
-        gefangenSpielen(*g);
-    else if (auto *f = qobject_cast<fang *>(l.vorne))
-        fangSpielen(*f);
-    else if (auto *i = qobject_cast<TPOLABEL *>(l.vorne))
-        info(*i);
-    else if (auto *f8 = qobject_cast<Form8 *>(l.vorne))
-        einstellungen(*f8);
-    else
-        hauptfenster();
-
-    ++m_zaehler[m_aktuell.section(QLatin1Char(' '), 0, 0)];
-    for (const BoxEintrag &b : t->boxen.protokoll())
-        ++m_zaehler[QStringLiteral("Box \"%1\"").arg(b.titel.section(QLatin1Char(' '), 0, 0).left(20))];
-    v.galgenStart = m_galgenStart;
-    v.bewegung = m_bewegung;
-    v.geladen = m_geladen;
-    v.enter = m_enter;
-    m_verlauf.push_back(m_aktuell);
-    if (m_verlauf.size() > 20)
-        m_verlauf.pop_front();
-    const QString fehler = pruefen(v);
-    t->boxen.leeren();
-    m_druck.clear();
-    return fehler;
-}
-
-void Dauerlauf::ereignisseZustellen()
-{
-    // What the event loop would do between two events, without its timers:
-    // the program's timers are driven by the run itself.
-    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QString Dauerlauf::statistik() const
-{
-    QString s;
-    for (auto i = m_zaehler.begin(); i != m_zaehler.end(); ++i)
-        s += QStringLiteral("\n    %1: %2").arg(i.key()).arg(i.value());
-    return s;
-}
-
-QString Dauerlauf::verlauf() const
-{
-    QString s;
-    for (const QString &e : m_verlauf)
-        s += QStringLiteral("\n    ") + e;
-    return s;
-}
-
-// ---------------------------------------------------------------- checks
-
-QString Dauerlauf::fensterPruefen()
-{
-    int sichtbar = 0;
-    QStringList namen;
-    for (Fenster *f : {static_cast<Fenster *>(&f1()), static_cast<Fenster *>(einstellungsFenster()),
-                       static_cast<Fenster *>(galgenFenster()), static_cast<Fenster *>(gefangenFenster()),
-                       static_cast<Fenster *>(fangFenster()), static_cast<Fenster *>(infoFenster())})
-        if (f && f->isVisible()) {
-            ++sichtbar;
-            namen << f->objectName();
-        }
-    if (sichtbar != 1)
-        return QStringLiteral("%1 windows visible (%2), expected exactly one besides the help")
-            .arg(sichtbar)
-            .arg(namen.join(QStringLiteral(", ")));
-    Fenster *aktiv = t->programm->aktivesFenster();
-    if (!aktiv || !aktiv->isVisible())
-        return QStringLiteral("the active window %1 is not visible").arg(aktiv ? aktiv->objectName() : QStringLiteral("(none)"));
-    return QString();
-}
-
-QString Dauerlauf::ziehungPruefen(bool anzeigen)
-{
-    const MODUL1 &mm = m();
-    const Liste *l1 = f1().Liste1;
-    const Liste *l2 = f1().Liste2;
-    const int n = l1->ListCount();
-    if (mm.Benutzt.size() != n)
-        return QStringLiteral("after a draw Benutzt has %1 flags for %2 words").arg(mm.Benutzt.size()).arg(n);
-    if (mm.Wortindex < 0 || mm.Wortindex >= n || mm.Benutzt.at(mm.Wortindex) != QLatin1Char('1') ||
-        l1->List(mm.Wortindex) != mm.Loesungswort)
-        return QStringLiteral("after a draw Wortindex %1 does not name the word \"%2\" as asked (Benutzt \"%3\")")
-            .arg(mm.Wortindex)
-            .arg(mm.Loesungswort, mm.Benutzt);
-    const Form1 &f = t->programm->form1();
-    // Enter draws in its key-down and then passes its character on as a
-    // key press, which keeps the character in Anzeigetext and writes the
-    // (empty) input into the input line.
-    if (anzeigen && f.Bezeichnung1->Caption() != mm.Anzeigetext)
-        return QStringLiteral("the task display shows \"%1\", the rendering is \"%2\"")
-            .arg(f.Bezeichnung1->Caption(), mm.Anzeigetext);
-    const QString aufforderung =
-        mm.Lesemodus == 1 ? QStringLiteral("Klicke auf das richtige Wort ...") : QString();
-    if (anzeigen && f.Bezeichnung2->Caption() != aufforderung)
-        return QStringLiteral("a new word leaves \"%1\" in the input line").arg(f.Bezeichnung2->Caption());
-    if (!f.Bezeichnung9->Caption().isEmpty())
-        return QStringLiteral("a new word keeps the hint letter \"%1\"").arg(f.Bezeichnung9->Caption());
-    const QStringList kandidaten = l2->eintraege();
-    if (mm.Uebung == 20) {
-        if (!kandidaten.isEmpty())
-            return QStringLiteral("exercise 20 left %1 candidates").arg(kandidaten.size());
+        ZEIGT(f.Bezeichnung9, QString());  // no hint letter for a new word
+        const QStringList kandidaten = f.Liste2->eintraege(), alle = f.Liste1->eintraege();
+        PRUEFE(mm.Uebung != 20 || kandidaten.isEmpty(), "exercise 20 left %1 candidates", kandidaten.size());
+        PRUEFE(mm.Uebung == 20 || kandidaten.contains(mm.Loesungswort), "the candidate list lacks the word \"%1\"",
+               mm.Loesungswort);
+        PRUEFE(mm.Uebung == 20 || n >= 20 || kandidaten == alle,
+               "with %1 words the candidate list is not the whole list", n);
+        if (mm.Uebung == 20 || n < 20)
+            return QString();
+        const auto verschieden = QSet<QString>(kandidaten.begin(), kandidaten.end()).size();
+        const int erwartet = std::min<int>(20, static_cast<int>(QSet<QString>(alle.begin(), alle.end()).size()));
+        PRUEFE(verschieden == kandidaten.size() && kandidaten.size() == erwartet,
+               "%1 candidates (%2 distinct), expected %3 distinct words", kandidaten.size(), verschieden, erwartet);
         return QString();
     }
-    if (!kandidaten.contains(mm.Loesungswort))
-        return QStringLiteral("the candidate list lacks the word \"%1\"").arg(mm.Loesungswort);
-    if (n < 20) {
-        if (kandidaten != l1->eintraege())
-            return QStringLiteral("with %1 words the candidate list is not the whole list").arg(n);
+
+    /// A file the program wrote: CR LF after every line, at most `hoechstens`
+    /// lines (exactly `genau` when given). `fehlenDarf`: a missing file is fine.
+    QString dateiPruefen(const QString &name, int hoechstens, int genau = -1, bool fehlenDarf = false)
+    {
+        const QByteArray inhalt = t->lesen(name);
+        if (inhalt.isEmpty() && fehlenDarf && !QFile::exists(t->programm->datei(name)))
+            return QString();
+        PRUEFE(!inhalt.isEmpty(), "%1 is missing or empty", name);
+        PRUEFE(inhalt.endsWith("\r\n"), "%1 does not end with CR LF", name);
+        const QList<QByteArray> z = inhalt.left(inhalt.size() - 2).split('\n');
+        for (int i = 0; i + 1 < z.size(); ++i)
+            PRUEFE(z.at(i).endsWith('\r'), "%1 has a line without CR LF", name);
+        PRUEFE(z.size() <= hoechstens && (genau < 0 || z.size() == genau), "%1 has %2 lines", name, z.size());
         return QString();
     }
-    const QSet<QString> verschieden(kandidaten.begin(), kandidaten.end());
-    const QStringList alle = l1->eintraege();
-    const QSet<QString> woerter(alle.begin(), alle.end());
-    const int erwartet = std::min<int>(20, static_cast<int>(woerter.size()));
-    if (verschieden.size() != kandidaten.size() || kandidaten.size() != erwartet)
-        return QStringLiteral("%1 candidates (%2 distinct), expected %3 distinct words")
-            .arg(kandidaten.size())
-            .arg(verschieden.size())
-            .arg(erwartet);
-    return QString();
-}
 
-QString Dauerlauf::dateiPruefen(const QString &name, int hoechstens, int genau, bool fehlenDarf)
-{
-    const QByteArray inhalt = t->lesen(name);
-    if (inhalt.isEmpty() && fehlenDarf && !QFile::exists(t->programm->datei(name)))
+    QString pruefen(const Vorher &v)
+    {
+        const MODUL1 &mm = m();
+        Form1 &f = f1();
+        PRUEFE(!t->programm->beendet(), "the program ended without Yes to the exit confirmation");
+        for (const BoxEintrag &b : t->boxen.protokoll()) {
+            PRUEFE(!b.titel.isEmpty(), "a box without a title: \"%1\"", b.text);
+            PRUEFE(b.eingabe || b.knoepfe != Knoepfe::JaNein || b.standard == Antwort::Nein,
+                   "the question \"%1\" does not have No as its default", b.titel);
+        }
+        // Exactly one window besides the help, and the active one among them.
+        QStringList sichtbar;
+        for (Fenster *w : std::initializer_list<Fenster *>{&f, fenster<Form8>(), fenster<galgen>(),
+                                                          fenster<gefangen>(), fenster<fang>(), fenster<TPOLABEL>()})
+            if (w && w->isVisible())
+                sichtbar << w->objectName();
+        PRUEFE(sichtbar.size() == 1, "%1 windows visible (%2), expected exactly one besides the help", sichtbar.size(),
+               sichtbar.join(QStringLiteral(", ")));
+        Fenster *aktiv = t->programm->aktivesFenster();
+        PRUEFE(aktiv && aktiv->isVisible(), "the active window %1 is not visible",
+               aktiv ? aktiv->objectName() : QStringLiteral("(none)"));
+
+        const int links = Twips::links(f.Bild9);
+        PRUEFE(links == kPanelSichtbar || links == kPanelVersteckt, "the reward panel stands at %1 twips", links);
+        PRUEFE(QString(mm.Benutzt).remove(QLatin1Char('0')).remove(QLatin1Char('1')).isEmpty(), "Benutzt holds \"%1\"",
+               mm.Benutzt);
+        PRUEFE(mm.Loesungen >= v.loesungen, "Loesungen went down from %1 to %2", v.loesungen, mm.Loesungen);
+        PRUEFE(mm.Fehler >= v.fehler || (m_galgenStart && mm.Fehler == 0), "Fehler went down from %1 to %2", v.fehler,
+               mm.Fehler);
+        PRUEFE(f.Liste2->ListCount() <= 20, "the candidate list holds %1 entries", f.Liste2->ListCount());
+        PRUEFE(mm.Wortmenge >= 1, "Wortmenge is %1", mm.Wortmenge);
+        const bool vorne = f.isVisible();
+        PRUEFE(!vorne || mm.Uebung <= 0 || links == kPanelSichtbar || mm.Loesungswort.isEmpty() ||
+                   mm.Loesungswort.startsWith(mm.Eingabe),
+               "Eingabe \"%1\" is not a beginning of \"%2\"", mm.Eingabe, mm.Loesungswort);
+        if (vorne) {
+            ZEIGT(f.Bezeichnung3, QString::number(mm.Fehler));
+            ZEIGT(f.Bezeichnung4, QString::number(mm.Loesungen));
+        }
+        if (m_geladen)  // the caption after loading a list
+            ZEIGT(&f, QStringLiteral("T i p p o l o ( %1 Wörter )").arg(f.Liste1->ListCount()));
+
+        // A new word was drawn in this event (the games, printing and the
+        // list editing change the word or the flags in other ways).
+        galgen *g = offen<galgen>();
+        gefangen *gf = offen<gefangen>();
+        fang *fg = offen<fang>();
+        if (!g && !gf && !fg && mm.Uebung > 0 && !mm.Loesungswort.isEmpty() &&
+            (mm.Loesungswort != v.wort || (mm.Benutzt != v.benutzt && mm.Benutzt.contains(QLatin1Char('1')))))
+            if (QString e = ziehungPruefen(); !e.isEmpty())
+                return e;
+
+        PRUEFE(m_druck.isEmpty() || m_druck.size() == 1 + 3 * v.woerter, "the worksheet has %1 lines for %2 words",
+               m_druck.size(), v.woerter);
+        PRUEFE(m_druck.isEmpty() || (mm.Loesungswort.isEmpty() && mm.Eingabe.isEmpty()),
+               "after printing a task is still open (\"%1\" / \"%2\")", mm.Loesungswort, mm.Eingabe);
+        if (Form8 *f8 = offen<Form8>()) {
+            ZEIGT(f8->Bezeichnung16, QStringLiteral(" %1 Wörter").arg(f8->Liste2->ListCount()));
+            ZEIGT(f8->Bezeichnung8, QString::number(mm.Wortmenge));
+        }
+        // The files behind the boxes that say something was recorded or saved.
+        for (const BoxEintrag &b : t->boxen.protokoll()) {
+            QString e;
+            if (b.titel == QStringLiteral("Galgenspiel") && b.text.contains(QStringLiteral("Versuche")))
+                e = dateiPruefen(QStringLiteral("BESTHANG.LST"), 50);
+            else if (b.titel == QStringLiteral("Wortgefängnis") && b.text.startsWith(QStringLiteral("Prima")))
+                // An escape from an empty grid (a list without words) is not recorded.
+                e = dateiPruefen(QStringLiteral("BESTSUCH.LST"), 50, -1, true);
+            else if (b.titel == QStringLiteral("Wortfange") && b.text.startsWith(QStringLiteral("Du hast es in")))
+                e = dateiPruefen(QStringLiteral("BESTFANG.LST"), 50);
+            else if (b.text == QStringLiteral("Daten wurden gespeichert!"))
+                e = dateiPruefen(QStringLiteral("TIPPOLO.INI"), 10, 10);
+            if (!e.isEmpty())
+                return e;
+        }
+
+        PRUEFE(!g || (mm.Fehler >= 0 && mm.Fehler <= 9), "the gallows game runs on with %1 misses", mm.Fehler);
+        for (int i = 1; g && i <= 10; ++i)
+            PRUEFE(g->Teil(i)->isVisible() == (i <= mm.Fehler), "after %1 misses part %2 of the gallows is %3", mm.Fehler,
+                   i, i <= mm.Fehler ? QStringLiteral("not shown") : QStringLiteral("shown"));
+        if (gf) {
+            const Gefaengnisgitter &gitter = gf->gitter();
+            const QPoint jetzt(gitter.spalte(), gitter.zeile());
+            const QChar c = gitter.zelle(jetzt.x(), jetzt.y());
+            PRUEFE(c == QLatin1Char(' '), "the prison marker stands on the letter \"%1\" at (%2, %3)", c, jetzt.x(),
+                   jetzt.y());
+            ZEIGT(gf, QStringLiteral("Wortgefängnis:  ") + gitter.wort());
+            PRUEFE(gf->Befehl2->Caption().size() == 6, "the wish box shows \"%1\"", gf->Befehl2->Caption());
+            PRUEFE(!v.gefangen || m_bewegung || jetzt == *v.gefangen,
+                   "the prison marker moved from (%1, %2) to (%3, %4) without an arrow", v.gefangen->x(),
+                   v.gefangen->y(), jetzt.x(), jetzt.y());
+        }
+        if (fg) {
+            const QString w = fg->feld().wort();
+            const QPoint jetzt(fg->feld().spalte(), fg->feld().zeile());
+            PRUEFE(mm.Loesungswort == w, "the word catch plays \"%1\", Loesungswort is \"%2\"", w, mm.Loesungswort);
+            ZEIGT(fg->Bezeichnung3, w.left(1));
+            ZEIGT(fg->Bezeichnung5, w.mid(1));
+            PRUEFE(!v.fang || m_bewegung || jetzt == *v.fang,
+                   "the catcher moved from (%1, %2) to (%3, %4) without an arrow", v.fang->x(), v.fang->y(), jetzt.x(),
+                   jetzt.y());
+        }
         return QString();
-    if (inhalt.isEmpty())
-        return QStringLiteral("%1 is missing or empty").arg(name);
-    if (!inhalt.endsWith("\r\n"))
-        return QStringLiteral("%1 does not end with CR LF").arg(name);
-    const QList<QByteArray> zeilen = inhalt.left(inhalt.size() - 2).split('\n');
-    for (const QByteArray &z : zeilen)
-        if (!z.endsWith('\r') && &z != &zeilen.last())
-            return QStringLiteral("%1 has a line without CR LF").arg(name);
-    const int n = static_cast<int>(zeilen.size());
-    if (n > hoechstens || (genau >= 0 && n != genau))
-        return QStringLiteral("%1 has %2 lines").arg(name).arg(n);
-    return QString();
-}
-
-QString Dauerlauf::spielePruefen()
-{
-    const MODUL1 &mm = m();
-    if (fang *f = fangFenster(); f && f->isVisible()) {
-        const QString w = f->feld().wort();
-        if (mm.Loesungswort != w)
-            return QStringLiteral("the word catch plays \"%1\", Loesungswort is \"%2\"").arg(w, mm.Loesungswort);
-        if (f->Bezeichnung3->Caption() != w.left(1) || f->Bezeichnung5->Caption() != w.mid(1))
-            return QStringLiteral("the word catch shows \"%1\" and \"%2\" for \"%3\"")
-                .arg(f->Bezeichnung3->Caption(), f->Bezeichnung5->Caption(), w);
-    }
-    if (gefangen *g = gefangenFenster(); g && g->isVisible()) {
-        const Gefaengnisgitter &gitter = g->gitter();
-        if (gitter.zelle(gitter.spalte(), gitter.zeile()) != QLatin1Char(' '))
-            return QStringLiteral("the prison marker stands on the letter \"%1\" at (%2, %3)")
-                .arg(gitter.zelle(gitter.spalte(), gitter.zeile()))
-                .arg(gitter.spalte())
-                .arg(gitter.zeile());
-        if (g->Caption() != QStringLiteral("Wortgefängnis:  ") + gitter.wort())
-            return QStringLiteral("the prison's caption is \"%1\"").arg(g->Caption());
-        if (g->Befehl2->Caption().size() != 6)
-            return QStringLiteral("the wish box shows \"%1\"").arg(g->Befehl2->Caption());
-    }
-    return QString();
-}
-
-QString Dauerlauf::pruefen(const Vorher &v)
-{
-    const MODUL1 &mm = m();
-    Form1 &f = f1();
-
-    if (t->programm->beendet())
-        return QStringLiteral("the program ended without Yes to the exit confirmation");
-
-    for (const BoxEintrag &b : t->boxen.protokoll()) {
-        if (b.titel.isEmpty())
-            return QStringLiteral("a box without a title: \"%1\"").arg(b.text);
-        if (!b.eingabe && b.knoepfe == Knoepfe::JaNein && b.standard != Antwort::Nein)
-            return QStringLiteral("the question \"%1\" does not have No as its default").arg(b.titel);
     }
 
-    if (QString e = fensterPruefen(); !e.isEmpty())
-        return e;
+    std::unique_ptr<Testprogramm> t;
+    std::mt19937 m_zufall;
+    const QStringList m_wortschatz = teile(
+        "Haus|Maus|Käse|Öl|Übung|Straße|groß|Ärger|baum|Auto|Wald|Fuß|Kind|Zebra|Igel|Quark|Vogel|Hund|Katze|"
+        "Brücke|Ähre|Schule|Zwerg|Apfel|Tür|Löwe|Mädchen|Fluss|Jäger|Xylofon|Yak|Ei|haus|Rot-Kehlchen|Hans Peter|"
+        "Donaudampfschifffahrtsgesellschaft|Żaba");
+    const QString m_zeichen =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüßABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ0123456789 -.,&(%'!?");
+    QStringList m_verlauf;
+    QMap<QString, int> m_zaehler;
+    QString m_aktuell;
+    int m_boxen = 0;
+    QList<Druckzeile> m_druck;
+    // What the event did, for the checks after it.
+    bool m_galgenStart = false, m_bewegung = false, m_geladen = false, m_enter = false;
+};
 
-    const int links = Twips::links(f.Bild9);
-    if (links != kPanelSichtbar && links != kPanelVersteckt)
-        return QStringLiteral("the reward panel stands at %1 twips").arg(links);
-
-    for (QChar c : mm.Benutzt)
-        if (c != QLatin1Char('0') && c != QLatin1Char('1'))
-            return QStringLiteral("Benutzt holds \"%1\"").arg(mm.Benutzt);
-
-    if (mm.Loesungen < v.loesungen)
-        return QStringLiteral("Loesungen went down from %1 to %2").arg(v.loesungen).arg(mm.Loesungen);
-    if (mm.Fehler < v.fehler && !(v.galgenStart && mm.Fehler == 0))
-        return QStringLiteral("Fehler went down from %1 to %2").arg(v.fehler).arg(mm.Fehler);
-
-    if (f.Liste2->ListCount() > 20)
-        return QStringLiteral("the candidate list holds %1 entries").arg(f.Liste2->ListCount());
-
-    const bool hauptfensterVorne = f.isVisible();
-    const bool panel = links == kPanelSichtbar;
-    if (hauptfensterVorne && mm.Uebung > 0 && !panel && !mm.Loesungswort.isEmpty() &&
-        !mm.Loesungswort.startsWith(mm.Eingabe))
-        return QStringLiteral("Eingabe \"%1\" is not a beginning of \"%2\"").arg(mm.Eingabe, mm.Loesungswort);
-
-    if (hauptfensterVorne) {
-        if (f.Bezeichnung3->Caption() != QString::number(mm.Fehler))
-            return QStringLiteral("Bezeichnung3 shows \"%1\", Fehler is %2").arg(f.Bezeichnung3->Caption()).arg(mm.Fehler);
-        if (f.Bezeichnung4->Caption() != QString::number(mm.Loesungen))
-            return QStringLiteral("Bezeichnung4 shows \"%1\", Loesungen is %2")
-                .arg(f.Bezeichnung4->Caption())
-                .arg(mm.Loesungen);
-    }
-
-    // A new word was drawn in this event (the games, printing and the list
-    // editing change the word or the flags in other ways).
-    const bool spiel = (galgenFenster() && galgenFenster()->isVisible()) ||
-                       (gefangenFenster() && gefangenFenster()->isVisible()) ||
-                       (fangFenster() && fangFenster()->isVisible());
-    const bool gezogen = !spiel && mm.Uebung > 0 && !mm.Loesungswort.isEmpty() &&
-                         (mm.Loesungswort != v.wort || (mm.Benutzt != v.benutzt && mm.Benutzt.contains(QLatin1Char('1'))));
-    if (gezogen)
-        if (QString e = ziehungPruefen(!v.enter); !e.isEmpty())
-            return e;
-
-    if (!m_druck.isEmpty()) {
-        if (m_druck.size() != 1 + 3 * v.woerter)
-            return QStringLiteral("the worksheet has %1 lines for %2 words").arg(m_druck.size()).arg(v.woerter);
-        if (!mm.Loesungswort.isEmpty() || !mm.Eingabe.isEmpty())
-            return QStringLiteral("after printing a task is still open (\"%1\" / \"%2\")").arg(mm.Loesungswort, mm.Eingabe);
-    }
-
-    if (v.geladen) {
-        const QString titel = QStringLiteral("T i p p o l o ( %1 Wörter )").arg(f.Liste1->ListCount());
-        if (f.Caption() != titel)
-            return QStringLiteral("after loading a list the caption is \"%1\"").arg(f.Caption());
-    }
-
-    if (Form8 *f8 = einstellungsFenster(); f8 && f8->isVisible()) {
-        if (f8->Bezeichnung16->Caption() != QStringLiteral(" %1 Wörter").arg(f8->Liste2->ListCount()))
-            return QStringLiteral("the editor list has %1 words, its label says \"%2\"")
-                .arg(f8->Liste2->ListCount())
-                .arg(f8->Bezeichnung16->Caption());
-        if (f8->Bezeichnung8->Caption() != QString::number(mm.Wortmenge))
-            return QStringLiteral("the settings show the interval \"%1\", Wortmenge is %2")
-                .arg(f8->Bezeichnung8->Caption())
-                .arg(mm.Wortmenge);
-    }
-    if (mm.Wortmenge < 1)
-        return QStringLiteral("Wortmenge is %1").arg(mm.Wortmenge);
-
-    for (const BoxEintrag &b : t->boxen.protokoll()) {
-        QString e;
-        if (b.titel == QStringLiteral("Galgenspiel") && b.text.contains(QStringLiteral("Versuche")))
-            e = dateiPruefen(QStringLiteral("BESTHANG.LST"), 50);
-        else if (b.titel == QStringLiteral("Wortgefängnis") && b.text.startsWith(QStringLiteral("Prima")))
-            // An escape from an empty grid (a list without words) is not recorded.
-            e = dateiPruefen(QStringLiteral("BESTSUCH.LST"), 50, -1, true);
-        else if (b.titel == QStringLiteral("Wortfange") && b.text.startsWith(QStringLiteral("Du hast es in")))
-            e = dateiPruefen(QStringLiteral("BESTFANG.LST"), 50);
-        else if (b.text == QStringLiteral("Daten wurden gespeichert!"))
-            e = dateiPruefen(QStringLiteral("TIPPOLO.INI"), 10, 10);
-        if (!e.isEmpty())
-            return e;
-    }
-
-    if (QString e = spielePruefen(); !e.isEmpty())
-        return e;
-
-    if (galgen *g = galgenFenster(); g && g->isVisible()) {
-        if (mm.Fehler < 0 || mm.Fehler > 9)
-            return QStringLiteral("the gallows game runs on with %1 misses").arg(mm.Fehler);
-        for (int i = 1; i <= mm.Fehler; ++i)
-            if (!g->Teil(i)->isVisible())
-                return QStringLiteral("after %1 misses part %2 of the gallows is not shown").arg(mm.Fehler).arg(i);
-        for (int i = mm.Fehler + 1; i <= 10; ++i)
-            if (g->Teil(i)->isVisible())
-                return QStringLiteral("after %1 misses part %2 of the gallows is shown").arg(mm.Fehler).arg(i);
-    }
-    if (gefangen *g = gefangenFenster(); g && g->isVisible() && v.gefangenSichtbar && !v.bewegung &&
-                                         (g->gitter().spalte() != v.gefangenSpalte || g->gitter().zeile() != v.gefangenZeile))
-        return QStringLiteral("the prison marker moved from (%1, %2) to (%3, %4) without an arrow")
-            .arg(v.gefangenSpalte)
-            .arg(v.gefangenZeile)
-            .arg(g->gitter().spalte())
-            .arg(g->gitter().zeile());
-    if (fang *fg = fangFenster(); fg && fg->isVisible() && v.fangSichtbar && !v.bewegung &&
-                                  (fg->feld().spalte() != v.fangSpalte || fg->feld().zeile() != v.fangZeile))
-        return QStringLiteral("the catcher moved from (%1, %2) to (%3, %4) without an arrow")
-            .arg(v.fangSpalte)
-            .arg(v.fangZeile)
-            .arg(fg->feld().spalte())
-            .arg(fg->feld().zeile());
-    return QString();
-}
-
-} // namespace
-
-namespace {
 QtMessageHandler qtestAusgabe = nullptr;
 
 /// The offscreen platform cannot raise a window and says so every time;
 /// everything else goes to the test's log as before.
 void ausgabe(QtMsgType typ, const QMessageLogContext &ort, const QString &text)
 {
-    if (text == QLatin1String("This plugin does not support raise()"))
-        return;
-    if (qtestAusgabe)
+    if (text != QLatin1String("This plugin does not support raise()") && qtestAusgabe)
         qtestAusgabe(typ, ort, text);
 }
+
 } // namespace
 
 class TestSoak : public QObject
@@ -1239,34 +683,27 @@ class TestSoak : public QObject
 private Q_SLOTS:
     void initTestCase() { qtestAusgabe = qInstallMessageHandler(ausgabe); }
     void cleanupTestCase() { qInstallMessageHandler(qtestAusgabe); }
-    void zufallsfolge();
-};
 
-void TestSoak::zufallsfolge()
-{
-    const std::uint32_t seed = umgebungsZahl("TIPPOLO_SOAK_SEED", 130805);
-    const int anzahl = static_cast<int>(umgebungsZahl("TIPPOLO_SOAK_EVENTS", 3000));
-    Dauerlauf lauf(seed);
-    const int zehntel = std::max(1, anzahl / 10);
-    qInfo("soak: seed %u, %d events, VmRSS %ld kB, heap %ld kB at start", static_cast<unsigned>(seed), anzahl,
-          residentKb(), heapKb());
-    for (int i = 1; i <= anzahl; ++i) {
-        const QString fehler = lauf.schritt();
-        if (!fehler.isEmpty()) {
-            const QString text = QStringLiteral("seed %1, step %2: %3\n  last events:%4")
-                                     .arg(seed)
-                                     .arg(i)
-                                     .arg(fehler, lauf.verlauf());
-            QFAIL(qPrintable(text));
+    void zufallsfolge()
+    {
+        const std::uint32_t seed = umgebungsZahl("TIPPOLO_SOAK_SEED", 130805);
+        const int anzahl = static_cast<int>(umgebungsZahl("TIPPOLO_SOAK_EVENTS", 3000));
+        Dauerlauf lauf(seed);
+        const int zehntel = std::max(1, anzahl / 10);
+        qInfo("soak: seed %u, %d events, VmRSS %ld kB, heap %ld kB at start", static_cast<unsigned>(seed), anzahl,
+              residentKb(), heapKb());
+        for (int i = 1; i <= anzahl; ++i) {
+            if (const QString e = lauf.schritt(); !e.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3\n  last events:%4").arg(seed).arg(i).arg(e, lauf.verlauf())));
+            if (i % 64 == 0)
+                lauf.ereignisseZustellen();
+            if (i % zehntel == 0 || i == anzahl)
+                qInfo("soak: %d events (%d%%), VmRSS %ld kB, heap %ld kB, %d words", i,
+                      static_cast<int>(100LL * i / anzahl), residentKb(), heapKb(), lauf.woerter());
         }
-        if (i % 64 == 0)
-            lauf.ereignisseZustellen();
-        if (i % zehntel == 0 || i == anzahl)
-            qInfo("soak: %d events (%d%%), VmRSS %ld kB, heap %ld kB, %d words", i,
-                  static_cast<int>(100LL * i / anzahl), residentKb(), heapKb(), lauf.woerter());
+        qInfo("soak: events by window and boxes by title:%s", qPrintable(lauf.statistik()));
     }
-    qInfo("soak: events by window and boxes by title:%s", qPrintable(lauf.statistik()));
-}
+};
 
 QTEST_MAIN(TestSoak)
 #include "tst_soak.moc"
