@@ -12,6 +12,10 @@ namespace {
 
 const QString kRichtig = u("Richtig, weiter so!");
 
+struct Getippt { QString wort, getippt; int fehler; QString eingabe; int loesungen; };
+struct Fortschritt { int wortmenge, loesungen; QString text, titel; };
+struct Auswertung { int fehler, loesungen; QString prozent, urteil; };
+
 int zeileVon(Testprogramm &t, const QString &wort)
 {
     return static_cast<int>(t.f1().Liste2->eintraege().indexOf(wort));
@@ -22,7 +26,22 @@ void klickeZeile(QListView *v, int zeile)
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(zeile, 0)).center());
 }
 
+/// A program with `woerter` as the list and a task drawn from it.
+struct Aufgabe : Testprogramm
+{
+    explicit Aufgabe(const QStringList &woerter, bool lesemodus = false)
+    {
+        if (lesemodus)
+            f1().Bild26_Click();
+        liste(woerter, true);
+    }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Getippt)
+Q_DECLARE_METATYPE(Fortschritt)
+Q_DECLARE_METATYPE(Auswertung)
 
 class TestAntworten : public QObject
 {
@@ -30,8 +49,7 @@ class TestAntworten : public QObject
 private Q_SLOTS:
     void falscherBuchstabeWirdGemeldetUndGezaehlt()
     {
-        Testprogramm t;
-        t.liste({u("Haus")}, true);
+        Aufgabe t({u("Haus")});
         t.boxen.ok();
         QTest::keyClick(t.f1().Bezeichnung1, 'h');
         QCOMPARE(t.boxen.anzahl(), 1);
@@ -53,57 +71,33 @@ private Q_SLOTS:
 
     void getippteWoerter_data()
     {
-        QTest::addColumn<QString>("wort");
-        QTest::addColumn<QString>("getippt");
-        QTest::addColumn<int>("fehler");
-        QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<int>("loesungen");
-        QTest::newRow("ß vollendet groß") << "groß" << "groß" << 0 << "" << 1;
-        QTest::newRow("Ötzi mit Ö") << "Ötzi" << "Ötzi" << 0 << "" << 1;
-        QTest::newRow("Ötzi ohne Ö") << "Ötzi" << "Otzi" << 4 << "" << 0;
-        QTest::newRow("Stängel mit ä") << "Stängel" << "Stängel" << 0 << "" << 1;
-        QTest::newRow("ss statt ß") << "Fuß" << "Fuss" << 2 << "Fu" << 0;
-        QTest::newRow("Großbuchstaben sind andere") << "Haus" << "HAUS" << 3 << "H" << 0;
-        QTest::newRow("Ziffern, Leerzeichen, Enter") << "Haus" << "H1a \r.u-s" << 0 << "" << 1;
-        QTest::newRow("Bindestrich nicht tippbar") << "Ab-Zug" << "Ab-Zug" << 3 << "Ab" << 0;
-        QTest::newRow("zu lang") << "Ei" << "E" << 0 << "E" << 0;
-        QTest::newRow("Rücktaste, leer bleibt leer") << "Haus" << "\b" << 0 << "" << 0;
-        QTest::newRow("Rücktaste, Ha wird H") << "Haus" << "Ha\b" << 0 << "H" << 0;
-        QTest::newRow("Rücktaste, dann fertig") << "Haus" << "H\bHaus" << 0 << "" << 1;
+        QTest::addColumn<Getippt>("f");
+        QTest::newRow("ß vollendet groß") << Getippt{u("groß"), u("groß"), 0, {}, 1};
+        QTest::newRow("Ötzi mit Ö") << Getippt{u("Ötzi"), u("Ötzi"), 0, {}, 1};
+        QTest::newRow("Ötzi ohne Ö") << Getippt{u("Ötzi"), u("Otzi"), 4, {}, 0};
+        QTest::newRow("Stängel mit ä") << Getippt{u("Stängel"), u("Stängel"), 0, {}, 1};
+        QTest::newRow("ss statt ß") << Getippt{u("Fuß"), u("Fuss"), 2, u("Fu"), 0};
+        QTest::newRow("Großbuchstaben sind andere") << Getippt{u("Haus"), u("HAUS"), 3, u("H"), 0};
+        QTest::newRow("Ziffern, Leerzeichen, Enter") << Getippt{u("Haus"), u("H1a \r.u-s"), 0, {}, 1};
+        QTest::newRow("Bindestrich nicht tippbar") << Getippt{u("Ab-Zug"), u("Ab-Zug"), 3, u("Ab"), 0};
+        QTest::newRow("zu lang") << Getippt{u("Ei"), u("E"), 0, u("E"), 0};
+        QTest::newRow("Rücktaste, leer bleibt leer") << Getippt{u("Haus"), u("\b"), 0, {}, 0};
+        QTest::newRow("Rücktaste, Ha wird H") << Getippt{u("Haus"), u("Ha\b"), 0, u("H"), 0};
+        QTest::newRow("Rücktaste, dann fertig") << Getippt{u("Haus"), u("H\bHaus"), 0, {}, 1};
     }
     void getippteWoerter()
     {
-        QFETCH(QString, wort);
-        QFETCH(QString, getippt);
-        QFETCH(int, fehler);
-        QFETCH(QString, eingabe);
-        QFETCH(int, loesungen);
-        Testprogramm t;
+        QFETCH(Getippt, f);
+        Aufgabe t({f.wort});
         t.boxen.setStreng(false);
-        t.liste({wort}, true);
-        tippe(t.f1().Bezeichnung1, getippt);
-        QCOMPARE(anzahlBoxen(t.boxen, u("Eingabefehler")), fehler);
-        QCOMPARE(t.m().Fehler, fehler);
-        QCOMPARE(t.f1().Bezeichnung3->Caption(), QString::number(fehler));
-        QCOMPARE(t.m().Eingabe, eingabe);
-        QCOMPARE(t.f1().Bezeichnung2->Caption(), eingabe);
-        QCOMPARE(t.m().Loesungen, loesungen);
-        QCOMPARE(anzahlBoxen(t.boxen, kRichtig), loesungen);
-    }
-
-    void tastenAufDerListeZaehlenAuch()
-    {
-        // The key preview sees keys typed while the candidate list has the focus.
-        Testprogramm t;
-        t.liste({u("Haus")}, true);
-        QListView *liste = t.f1().Liste2->view();
-        tippe(liste, u("Ha"));
-        QCOMPARE(t.m().Eingabe, u("Ha"));
-        t.boxen.ok();
-        taste(liste, QLatin1Char('x'));
-        QCOMPARE(t.boxen.letzte().text, u("Buchstabe  >x<  ist falsch!"));
-        QCOMPARE(t.m().Fehler, 1);
-        QCOMPARE(t.f1().Liste2->ListIndex(), -1);
+        tippe(t.f1().Bezeichnung1, f.getippt);
+        QCOMPARE(anzahlBoxen(t.boxen, u("Eingabefehler")), f.fehler);
+        QCOMPARE(t.m().Fehler, f.fehler);
+        QCOMPARE(t.f1().Bezeichnung3->Caption(), QString::number(f.fehler));
+        QCOMPARE(t.m().Eingabe, f.eingabe);
+        QCOMPARE(t.f1().Bezeichnung2->Caption(), f.eingabe);
+        QCOMPARE(t.m().Loesungen, f.loesungen);
+        QCOMPARE(anzahlBoxen(t.boxen, kRichtig), f.loesungen);
     }
 
     void worteingabeNimmtJedenBuchstaben()
@@ -121,8 +115,7 @@ private Q_SLOTS:
 
     void escapeFragtNachDemEnde()
     {
-        Testprogramm t;
-        t.liste({u("Haus")}, true);
+        Aufgabe t({u("Haus")});
         tippe(t.f1().Bezeichnung1, u("Ha"));
         t.boxen.nein();
         taste(t.f1().Bezeichnung1, QChar(27));
@@ -140,40 +133,33 @@ private Q_SLOTS:
 
     void fortschritt_data()
     {
-        QTest::addColumn<int>("wortmenge");
-        QTest::addColumn<int>("loesungen");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("titel");
-        QTest::newRow("erstes Wort") << 20 << 0 << "Noch 19 Wörter bis zur Belohnung!\r" << kRichtig;
-        QTest::newRow("vorletztes Wort") << 20 << 17 << "Noch 2 Wörter bis zur Belohnung!\r" << kRichtig;
-        QTest::newRow("ein Wort fehlt") << 20 << 18 << "Noch 1 Wort bis zur Belohnung!\r" << kRichtig;
-        QTest::newRow("nach der Belohnung") << 20 << 20 << "Noch 19 Wörter bis zur Belohnung!\r" << kRichtig;
-        QTest::newRow("Wortmenge 10") << 10 << 25 << "Noch 4 Wörter bis zur Belohnung!\r" << kRichtig;
-        QTest::newRow("Belohnung fällig") << 20 << 19 << "Jetzt ist eine Belohnung fällig!" << u("Belohnung");
+        QTest::addColumn<Fortschritt>("f");
+        QTest::newRow("erstes Wort") << Fortschritt{20, 0, u("Noch 19 Wörter bis zur Belohnung!\r"), kRichtig};
+        QTest::newRow("vorletztes Wort") << Fortschritt{20, 17, u("Noch 2 Wörter bis zur Belohnung!\r"), kRichtig};
+        QTest::newRow("ein Wort fehlt") << Fortschritt{20, 18, u("Noch 1 Wort bis zur Belohnung!\r"), kRichtig};
+        QTest::newRow("nach der Belohnung") << Fortschritt{20, 20, u("Noch 19 Wörter bis zur Belohnung!\r"), kRichtig};
+        QTest::newRow("Wortmenge 10") << Fortschritt{10, 25, u("Noch 4 Wörter bis zur Belohnung!\r"), kRichtig};
+        QTest::newRow("Belohnung fällig") << Fortschritt{20, 19, u("Jetzt ist eine Belohnung fällig!"), u("Belohnung")};
     }
     void fortschritt()
     {
-        QFETCH(int, wortmenge);
-        QFETCH(int, loesungen);
-        QFETCH(QString, text);
-        QFETCH(QString, titel);
-        Testprogramm t;
-        t.liste({u("Haus"), u("Maus")}, true);
-        t.m().Wortmenge = wortmenge;
-        t.m().Loesungen = loesungen;
+        QFETCH(Fortschritt, f);
+        Aufgabe t({u("Haus"), u("Maus")});
+        t.m().Wortmenge = f.wortmenge;
+        t.m().Loesungen = f.loesungen;
         t.boxen.ok();
         tippe(t.f1().Bezeichnung1, t.m().Loesungswort);
         QCOMPARE(t.boxen.anzahl(), 1);
-        pruefeBox(t.boxen, text, titel, Knoepfe::OK, titel == kRichtig ? Symbol::Keins : Symbol::Information);
-        QCOMPARE(t.m().Loesungen, loesungen + 1);
-        QCOMPARE(Twips::links(t.f1().Bild9), titel == kRichtig ? 10440 : 3000);
+        const bool richtig = f.titel == kRichtig;
+        pruefeBox(t.boxen, f.text, f.titel, Knoepfe::OK, richtig ? Symbol::Keins : Symbol::Information);
+        QCOMPARE(t.m().Loesungen, f.loesungen + 1);
+        QCOMPARE(Twips::links(t.f1().Bild9), richtig ? 10440 : 3000);
     }
 
     void tippenBeiOffenerBelohnung()
     {
         // A reward is pending: Eingabe holds a word drawn for the games.
-        Testprogramm t;
-        t.liste({u("Haus"), u("Autobahn")}, true);
+        Aufgabe t({u("Haus"), u("Autobahn")});
         t.m().Loesungswort = u("Haus");
         t.m().Eingabe = u("Autobahn");
         t.boxen.ok();
@@ -227,9 +213,7 @@ private Q_SLOTS:
         QFETCH(QString, loesung);
         QFETCH(QString, geklickt);
         const bool richtig = geklickt != u("Maus");
-        Testprogramm t;
-        t.f1().Bild26_Click();
-        t.liste({loesung, u("Maus")}, true);
+        Aufgabe t({loesung, u("Maus")}, true);
         t.m().Loesungswort = loesung;
         t.f1().Liste2->Clear();
         t.f1().Liste2->addItems({geklickt, u("Maus")});
@@ -252,9 +236,7 @@ private Q_SLOTS:
 
     void lesemodusMausklick()
     {
-        Testprogramm t;
-        t.f1().Bild26_Click();
-        t.liste({u("Haus"), u("Maus")}, true);
+        Aufgabe t({u("Haus"), u("Maus")}, true);
         QListView *v = t.f1().Liste2->view();
         t.boxen.ok();
         klickeZeile(v, zeileVon(t, t.m().Loesungswort));
@@ -267,9 +249,7 @@ private Q_SLOTS:
 
     void lesemodusBeiOffenerBelohnungZaehltNichtDoppelt()
     {
-        Testprogramm t;
-        t.f1().Bild26_Click();
-        t.liste({u("Haus"), u("Autobahn")}, true);
+        Aufgabe t({u("Haus"), u("Autobahn")}, true);
         // The word just solved made the reward due; Eingabe holds the games' word.
         t.m().Loesungswort = u("Haus");
         t.m().Eingabe = u("Autobahn");
@@ -282,8 +262,7 @@ private Q_SLOTS:
 
     void schreibmodusKlickHebtAuswahlAuf()
     {
-        Testprogramm t;
-        t.liste({u("Haus"), u("Maus")}, true);
+        Aufgabe t({u("Haus"), u("Maus")});
         const QString loesung = t.m().Loesungswort;
         tippe(t.f1().Bezeichnung1, loesung.left(1));
         QListView *v = t.f1().Liste2->view();
@@ -293,15 +272,19 @@ private Q_SLOTS:
         QVERIFY(v->selectionModel()->selectedIndexes().isEmpty());
         QCOMPARE(t.f1().focusWidget(), v);
         QCOMPARE(t.m().Loesungen, 0);
-        // Typing goes on as before.
+        // Typing goes on as before: the key preview sees the keys typed on the list.
         tippe(v, u("a"));
         QCOMPARE(t.m().Eingabe, loesung.left(2));
+        t.boxen.ok();
+        taste(v, QLatin1Char('x'));
+        QCOMPARE(t.boxen.letzte().text, u("Buchstabe  >x<  ist falsch!"));
+        QCOMPARE(t.m().Fehler, 1);
+        QCOMPARE(t.f1().Liste2->ListIndex(), -1);
     }
 
     void hinweisBuchstabe()
     {
-        Testprogramm t;
-        t.liste({u("Haus")}, true);
+        Aufgabe t({u("Haus")});
         t.f1().Bild15_Click();
         QCOMPARE(t.f1().Bezeichnung9->Caption(), u("H"));
         QCOMPARE(t.m().Fehler, 0);
@@ -327,8 +310,7 @@ private Q_SLOTS:
 
     void loesungZeigen()
     {
-        Testprogramm t;
-        t.liste({u("Ötzi"), u("groß")}, true);
+        Aufgabe t({u("Ötzi"), u("groß")});
         const QString loesung = t.m().Loesungswort;
         t.boxen.ok();
         t.f1().Bild11_Click();
@@ -354,45 +336,39 @@ private Q_SLOTS:
 
     void auswertung_data()
     {
-        QTest::addColumn<int>("fehler");
-        QTest::addColumn<int>("loesungen");
-        QTest::addColumn<QString>("prozent");
-        QTest::addColumn<QString>("urteil");
-        QTest::newRow("ohne Lösungen keine Box") << 4 << 0 << "" << "";
-        QTest::newRow("3/12 = 25") << 3 << 12 << "25" << "Das klappt schon fast gut!";
-        QTest::newRow("0/5 = 0") << 0 << 5 << "0" << "Das ist einfach Spitze!";
-        QTest::newRow("1/3 = 33,3") << 1 << 3 << "33" << "Schon recht ordentlich!";
-        QTest::newRow("1/21 = 4,8") << 1 << 21 << "4" << "Das ist einfach Spitze!";
-        QTest::newRow("Grenze 5") << 1 << 20 << "5" << "Das hast du prima gemacht!";
-        QTest::newRow("Grenze 10") << 1 << 10 << "10" << "Das hast du gut gemacht!";
-        QTest::newRow("Grenze 20") << 1 << 5 << "20" << "Das klappt schon fast gut!";
-        QTest::newRow("Grenze 30") << 3 << 10 << "30" << "Schon recht ordentlich!";
-        QTest::newRow("Grenze 40") << 2 << 5 << "40" << "Das geht gerade noch so!";
-        QTest::newRow("Grenze 50") << 1 << 2 << "50" << "Du musst noch etwas üben!";
-        QTest::newRow("Grenze 60") << 3 << 5 << "60" << "Du musst viel mehr üben!";
-        QTest::newRow("knapp unter 60") << 59 << 100 << "59" << "Du musst noch etwas üben!";
-        QTest::newRow("29 von 100 genau") << 29 << 100 << "29" << "Das klappt schon fast gut!";
-        QTest::newRow("99") << 99 << 100 << "99" << "Du musst viel mehr üben!";
-        QTest::newRow("über 100") << 5 << 2 << "250" << "Du musst viel mehr üben!";
+        QTest::addColumn<Auswertung>("f");
+        QTest::newRow("ohne Lösungen keine Box") << Auswertung{4, 0, {}, {}};
+        QTest::newRow("3/12 = 25") << Auswertung{3, 12, u("25"), u("Das klappt schon fast gut!")};
+        QTest::newRow("0/5 = 0") << Auswertung{0, 5, u("0"), u("Das ist einfach Spitze!")};
+        QTest::newRow("1/3 = 33,3") << Auswertung{1, 3, u("33"), u("Schon recht ordentlich!")};
+        QTest::newRow("1/21 = 4,8") << Auswertung{1, 21, u("4"), u("Das ist einfach Spitze!")};
+        QTest::newRow("Grenze 5") << Auswertung{1, 20, u("5"), u("Das hast du prima gemacht!")};
+        QTest::newRow("Grenze 10") << Auswertung{1, 10, u("10"), u("Das hast du gut gemacht!")};
+        QTest::newRow("Grenze 20") << Auswertung{1, 5, u("20"), u("Das klappt schon fast gut!")};
+        QTest::newRow("Grenze 30") << Auswertung{3, 10, u("30"), u("Schon recht ordentlich!")};
+        QTest::newRow("Grenze 40") << Auswertung{2, 5, u("40"), u("Das geht gerade noch so!")};
+        QTest::newRow("Grenze 50") << Auswertung{1, 2, u("50"), u("Du musst noch etwas üben!")};
+        QTest::newRow("Grenze 60") << Auswertung{3, 5, u("60"), u("Du musst viel mehr üben!")};
+        QTest::newRow("knapp unter 60") << Auswertung{59, 100, u("59"), u("Du musst noch etwas üben!")};
+        QTest::newRow("29 von 100 genau") << Auswertung{29, 100, u("29"), u("Das klappt schon fast gut!")};
+        QTest::newRow("99") << Auswertung{99, 100, u("99"), u("Du musst viel mehr üben!")};
+        QTest::newRow("über 100") << Auswertung{5, 2, u("250"), u("Du musst viel mehr üben!")};
     }
     void auswertung()
     {
-        QFETCH(int, fehler);
-        QFETCH(int, loesungen);
-        QFETCH(QString, prozent);
-        QFETCH(QString, urteil);
+        QFETCH(Auswertung, f);
         Testprogramm t;
-        t.m().Fehler = fehler;
-        t.m().Loesungen = loesungen;
-        if (loesungen)
+        t.m().Fehler = f.fehler;
+        t.m().Loesungen = f.loesungen;
+        if (f.loesungen)
             t.boxen.ok();
         t.f1().Bild2_Click();
-        QCOMPARE(t.boxen.anzahl(), loesungen ? 1 : 0);
-        if (loesungen)
-            pruefeBox(t.boxen, u("Du hast ") + prozent + u("% Fehler:\n\r\n\r") + urteil, u("Fehler"), Knoepfe::OK,
+        QCOMPARE(t.boxen.anzahl(), f.loesungen ? 1 : 0);
+        if (f.loesungen)
+            pruefeBox(t.boxen, u("Du hast %1% Fehler:\n\r\n\r%2").arg(f.prozent, f.urteil), u("Fehler"), Knoepfe::OK,
                       Symbol::Information);
-        QCOMPARE(t.m().Fehler, fehler);
-        QCOMPARE(t.m().Loesungen, loesungen);
+        QCOMPARE(t.m().Fehler, f.fehler);
+        QCOMPARE(t.m().Loesungen, f.loesungen);
     }
 };
 
