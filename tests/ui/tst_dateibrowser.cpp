@@ -10,25 +10,23 @@
 /// The file browser of the main window: opening with the lock, the boxes,
 /// the drive error.
 
+struct Oeffnen { int sperre; bool boxen; int oben, hoehe; };
+Q_DECLARE_METATYPE(Oeffnen)
+
 class TestDateibrowser : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void oeffnenUndSchliessen_data()
     {
-        QTest::addColumn<int>("sperre");
-        QTest::addColumn<bool>("boxen");
-        QTest::addColumn<int>("oben");
-        QTest::addColumn<int>("hoehe");
-        QTest::newRow("offen") << 0 << true << 3000 << 3150;
-        QTest::newRow("gesperrt") << 1 << false << 120 << 6075;
+        QTest::addColumn<Oeffnen>("f0");
+        QTest::newRow("offen") << Oeffnen{0, true, 3000, 3150};
+        QTest::newRow("gesperrt") << Oeffnen{1, false, 120, 6075};
     }
     void oeffnenUndSchliessen()
     {
-        QFETCH(int, sperre);
-        QFETCH(bool, boxen);
-        QFETCH(int, oben);
-        QFETCH(int, hoehe);
+        QFETCH(Oeffnen, f0);
+        const auto [sperre, boxen, oben, hoehe] = f0;
         Testprogramm t;
         Form1 &f = t.f1();
         QVERIFY(!f.Bild8->isVisible());
@@ -41,7 +39,6 @@ private Q_SLOTS:
         QCOMPARE(Twips::hoehe(f.Datei1->view()), hoehe);
         f.Bild6_Click();
         QVERIFY(!f.Bild8->isVisible());
-
         // The grey state leaves the boxes as the last opening left them.
         t.programm->form8().Kontroll1->setValue(2);
         f.Bild6_Click();
@@ -69,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"Affe.txt", "baum.Txt", "zoo.TXT"}));
         QCOMPARE(t.f1().Datei1->Path(), t.programm->arbeitsordner());
         QCOMPARE(t.f1().Datei1->ListIndex(), 0);
-        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o ( 1 Wörter )"));
+        QCOMPARE(t.f1().Caption(), u("T i p p o l o ( 1 Wörter )"));
     }
     void ordnerWechsel()
     {
@@ -82,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(f.Datei1->eintraege(), QStringList{"TIERE.TXT"});
         f.Datei1->setListIndex(0);
         QCOMPARE(f.Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
-        QCOMPARE(f.Caption(), QStringLiteral("T i p p o l o ( 2 Wörter )"));
+        QCOMPARE(f.Caption(), u("T i p p o l o ( 2 Wörter )"));
         // Saving goes to the working folder, whatever folder the browser shows.
         t.programm->form8().Form_Activate();
         t.boxen.tippe("NEU.TXT");
@@ -99,10 +96,7 @@ private Q_SLOTS:
         t.boxen.ok();
         f.Laufwerk1->setDrive(QDir(t.programm->arbeitsordner()).filePath("kein_medium"));
         QCOMPARE(t.boxen.anzahl(), 1);
-        QCOMPARE(t.boxen.letzte().text, QStringLiteral("Laufwerk ist nicht bereit!"));
-        QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Laufwerkfehler"));
-        QCOMPARE(t.boxen.letzte().knoepfe, Knoepfe::OK);
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Keins);
+        pruefeBox(t.boxen, u("Laufwerk ist nicht bereit!"), u("Laufwerkfehler"));
         QCOMPARE(f.Laufwerk1->Drive(), laufwerk);
         QCOMPARE(f.Verzeichnis1->Path(), ordner);
     }
