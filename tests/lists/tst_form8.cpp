@@ -8,11 +8,18 @@
 /// The settings window: unlock, font list, font assignment, reward
 /// interval, word entry, deleting, back and help, and the script switch.
 
-static void oeffnen(Testprogramm &t)
+/// Unlocks the list with the name of the exercise and gives the settings window.
+static Form8 &oeffnen(Testprogramm &t)
 {
     t.boxen.tippe(t.f1().Bezeichnung8->Caption());
     t.f1().Bild5_Click();
+    return t.programm->form8();
 }
+
+struct Freischalten { int uebung; QString antwort; bool offen; };
+struct Wechsel { QString druck, schreib, nachKlick; };
+Q_DECLARE_METATYPE(Freischalten)
+Q_DECLARE_METATYPE(Wechsel)
 
 class TestForm8 : public QObject
 {
@@ -22,7 +29,7 @@ private Q_SLOTS:
     {
         Testprogramm t;
         Form8 &e = t.programm->form8();
-        QCOMPARE(e.windowTitle(), QStringLiteral("Tippolo: Einstellungen"));
+        QCOMPARE(e.windowTitle(), u("Tippolo: Einstellungen"));
         QVERIFY(!e.isVisible());
         QVERIFY(e.Zeit1->isActive());
         QCOMPARE(e.Zeit1->interval(), 100);
@@ -38,7 +45,7 @@ private Q_SLOTS:
             QVERIFY(b->x() > x);
             x = b->x();
         }
-        QCOMPARE(e.Kontroll1->text(), QStringLiteral("Laufwerke und Ordner sperren"));
+        QCOMPARE(e.Kontroll1->text(), u("Laufwerke und Ordner sperren"));
         const char *const titel[][2] = {{"Bezeichnung5", "Anzeigeschrift:"}, {"Bezeichnung7", "Druckschrift:"},
                                         {"Bezeichnung1", "Schreibschrift:"}, {"Bezeichnung19", "Wörterliste:"},
                                         {"Bezeichnung6", "Abgedeckt:"},      {"Bezeichnung17", "Bildwörter:"},
@@ -51,49 +58,51 @@ private Q_SLOTS:
             QVERIFY(b->y() > y);
             y = b->y();
         }
-        QCOMPARE(e.Bezeichnung2->Caption(), QStringLiteral("Beispielwort"));
-        QCOMPARE(e.Bezeichnung9->Caption(), QStringLiteral("Beispielwort"));
+        QCOMPARE(e.Bezeichnung2->Caption(), u("Beispielwort"));
+        QCOMPARE(e.Bezeichnung9->Caption(), u("Beispielwort"));
         QCOMPARE(e.Bezeichnung9->FontSize(), 12.0);
         QVERIFY(e.Bezeichnung9->FontBold());
     }
     void freischalten_data()
     {
-        QTest::addColumn<int>("uebung");
-        QTest::addColumn<QString>("antwort");
-        QTest::addColumn<bool>("offen");
-        QTest::newRow("genau") << 0 << "Großschrift" << true;
-        QTest::newRow("klein") << 0 << "großschrift" << false;
-        QTest::newRow("leer") << 0 << "" << false;
-        QTest::newRow("mit Leerzeichen") << 0 << "Großschrift " << false;
+        QTest::addColumn<Freischalten>("f");
+        QTest::newRow("genau") << Freischalten{0, u("Großschrift"), true};
+        QTest::newRow("klein") << Freischalten{0, u("großschrift"), false};
+        QTest::newRow("leer") << Freischalten{0, {}, false};
+        QTest::newRow("mit Leerzeichen") << Freischalten{0, u("Großschrift "), false};
         // The password is the name of the current exercise.
-        QTest::newRow("alter Name nach Wechsel") << 2 << "Großschrift" << false;
-        QTest::newRow("neuer Name nach Wechsel") << 2 << "Umkehrwort" << true;
+        QTest::newRow("alter Name nach Wechsel") << Freischalten{2, u("Großschrift"), false};
+        QTest::newRow("neuer Name nach Wechsel") << Freischalten{2, u("Umkehrwort"), true};
     }
     void freischalten()
     {
-        QFETCH(int, uebung);
-        QFETCH(QString, antwort);
-        QFETCH(bool, offen);
+        QFETCH(Freischalten, f);
         Testprogramm t;
-        if (uebung)
-            t.f1().Befehl_Click(uebung);
-        t.boxen.tippe(antwort);
+        if (f.uebung)
+            t.f1().Befehl_Click(f.uebung);
+        t.boxen.tippe(f.antwort);
         t.f1().Bild5_Click();
         QCOMPARE(t.boxen.anzahl(), 1);
         pruefeEingabe(t.boxen, 0, u("Passwort eingeben:"), u("Liste freischalten"));
-        QCOMPARE(t.programm->form8().isVisible(), offen);
-        QCOMPARE(t.f1().isVisible(), !offen);
+        QCOMPARE(t.programm->form8().isVisible(), f.offen);
+        QCOMPARE(t.f1().isVisible(), !f.offen);
     }
     void aktivierungFuelltEditorliste()
     {
         Testprogramm t;
         t.m().Wortmenge = 33;
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
+        Form8 &e = oeffnen(t);
         QCOMPARE(e.Liste2->eintraege(), t.f1().Liste1->eintraege());
-        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 20 Wörter"));
-        QCOMPARE(e.Bezeichnung8->Caption(), QStringLiteral("33"));
+        QCOMPARE(e.Bezeichnung16->Caption(), u(" 20 Wörter"));
+        QCOMPARE(e.Bezeichnung8->Caption(), u("33"));
         QCOMPARE(t.programm->aktivesFenster(), &e);
+        // Back: the main window shows the same task, no box.
+        const QString wort = t.m().Loesungswort;
+        e.Bild1_Click();
+        QVERIFY(!e.isVisible());
+        QVERIFY(t.f1().isVisible());
+        QCOMPARE(t.m().Loesungswort, wort);
+        QCOMPARE(t.boxen.anzahl(), 1);
     }
     void schriftlisteFuellen()
     {
@@ -103,8 +112,7 @@ private Q_SLOTS:
         if (schriften.isEmpty()) {
             t.boxen.ok();
             e.Zeit1_Timer();
-            QCOMPARE(t.boxen.letzte().text, QStringLiteral("Es ist ein Fehler aufgetreten ..."));
-            QCOMPARE(t.boxen.letzte().titel, QStringLiteral("Schriften"));
+            pruefeBox(t.boxen, u("Es ist ein Fehler aufgetreten ..."), u("Schriften"));
             QSKIP("No fonts installed.");
         }
         QCOMPARE(e.Liste1->ListCount(), 0);
@@ -131,23 +139,23 @@ private Q_SLOTS:
                                {&Form8::Bezeichnung4_Click, e.Bezeichnung14},  {&Form8::Bezeichnung3_Click, e.Bezeichnung13}};
         int n = 0;
         for (const Fall &f : faelle) {
-            const QString name = QStringLiteral("Schrift%1").arg(++n);
+            const QString name = u("Schrift%1").arg(++n);
             e.Bezeichnung2->setFontName(name);
             (e.*f.klick)();
             QCOMPARE(f.muster->FontName(), name);
         }
-        QCOMPARE(e.Anzeigeschrift(), QStringLiteral("Schrift1"));
-        QCOMPARE(e.WoerterlisteSchrift(), QStringLiteral("Schrift4"));
-        QCOMPARE(e.SpiegelSchrift(), QStringLiteral("Schrift7"));
+        QCOMPARE(e.Anzeigeschrift(), u("Schrift1"));
+        QCOMPARE(e.WoerterlisteSchrift(), u("Schrift4"));
+        QCOMPARE(e.SpiegelSchrift(), u("Schrift7"));
         // Only the display and the word list change at once.
-        QCOMPARE(t.f1().Bezeichnung1->FontName(), QStringLiteral("Schrift1"));
-        QCOMPARE(t.f1().Liste2->FontName(), QStringLiteral("Schrift4"));
-        QCOMPARE(t.f1().Bezeichnung2->FontName(), QStringLiteral("Arial"));
+        QCOMPARE(t.f1().Bezeichnung1->FontName(), u("Schrift1"));
+        QCOMPARE(t.f1().Liste2->FontName(), u("Schrift4"));
+        QCOMPARE(t.f1().Bezeichnung2->FontName(), u("Arial"));
         // Nothing is saved.
         QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 8);
         // The mirror font shows with the next word of type 12.
         t.f1().Befehl12_Click();
-        QCOMPARE(t.f1().Bezeichnung1->FontName(), QStringLiteral("Schrift7"));
+        QCOMPARE(t.f1().Bezeichnung1->FontName(), u("Schrift7"));
     }
     void wortmenge_data()
     {
@@ -167,7 +175,7 @@ private Q_SLOTS:
         QFETCH(int, menge);
         Testprogramm t;
         Form8 &e = t.programm->form8();
-        e.Liste1->AddItem(QStringLiteral("Arial"));
+        e.Liste1->AddItem(u("Arial"));
         t.boxen.tippe(antwort);
         t.boxen.ok();
         e.Bild8_Click();
@@ -190,8 +198,7 @@ private Q_SLOTS:
     void woerterEingeben()
     {
         Testprogramm t;
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
+        Form8 &e = oeffnen(t);
         t.boxen.tippe("Zebra");
         t.boxen.tippe("Autobahn");
         t.boxen.tippe("autobahn");
@@ -206,18 +213,17 @@ private Q_SLOTS:
         QCOMPARE(e.Liste2->ListCount(), 22);
         QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
         QVERIFY(t.f1().Liste1->eintraege().contains("autobahn"));
-        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 22 Wörter"));
+        QCOMPARE(e.Bezeichnung16->Caption(), u(" 22 Wörter"));
         QCOMPARE(t.m().Benutzt.size(), 20);
-        QCOMPARE(t.f1().Caption(), QStringLiteral("T i p p o l o"));
+        QCOMPARE(t.f1().Caption(), u("T i p p o l o"));
     }
     void einenEintragLoeschen()
     {
         Testprogramm t;
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
+        Form8 &e = oeffnen(t);
         e.Liste2->setListIndex(2);
         const QString wort = e.Liste2->List(2);
-        QCOMPARE(wort, QStringLiteral("Delfin"));
+        QCOMPARE(wort, u("Delfin"));
         // Declined: nothing changes.
         const QString benutzt = t.m().Benutzt;
         t.boxen.nein();
@@ -233,22 +239,21 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
         QCOMPARE(t.m().Benutzt, QString(19, QLatin1Char('0')));
         QCOMPARE(e.Liste2->ListIndex(), 0);
-        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 19 Wörter"));
+        QCOMPARE(e.Bezeichnung16->Caption(), u(" 19 Wörter"));
     }
     void einzigenEintragLoeschen()
     {
         Testprogramm t(1, false);
         t.datei("EIN.TXT", "Haus\r\n");
         t.start();
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
+        Form8 &e = oeffnen(t);
         e.Liste2->setListIndex(0);
         t.boxen.ja();
         e.Bild6_Click();
         pruefeFrage(t.boxen, u("Nr. 1 = HAUS"), u("Eintrag löschen"));
         QCOMPARE(e.Liste2->ListCount(), 0);
         QCOMPARE(e.Liste2->ListIndex(), -1);
-        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
+        QCOMPARE(e.Bezeichnung16->Caption(), u(" 0 Wörter"));
         QCOMPARE(t.m().Benutzt, QString());
         // Nothing selected: nothing more to ask.
         e.Bild6_Click();
@@ -257,8 +262,7 @@ private Q_SLOTS:
     void loeschenDannHilfe()
     {
         Testprogramm t;
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
+        Form8 &e = oeffnen(t);
         e.Liste2->setListIndex(0);
         t.boxen.ja();
         e.Bild6_Click();
@@ -270,15 +274,14 @@ private Q_SLOTS:
         t.programm->form7().verbergen();
         QCOMPARE(t.programm->aktivesFenster(), &e);
         QCOMPARE(e.Liste2->ListCount(), 20);
-        QCOMPARE(e.Liste2->List(0), QStringLiteral("Autobahn"));
-        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 20 Wörter"));
+        QCOMPARE(e.Liste2->List(0), u("Autobahn"));
+        QCOMPARE(e.Bezeichnung16->Caption(), u(" 20 Wörter"));
     }
     void ganzeListeLoeschen()
     {
         Testprogramm t;
-        oeffnen(t);
-        Form8 &e = t.programm->form8();
-        e.Liste1->AddItem(QStringLiteral("Arial"));
+        Form8 &e = oeffnen(t);
+        e.Liste1->AddItem(u("Arial"));
         t.boxen.nein();
         e.Bild7_Click();
         QCOMPARE(e.Liste2->ListCount(), 20);
@@ -291,42 +294,27 @@ private Q_SLOTS:
         QCOMPARE(t.m().Benutzt, QString());
         QCOMPARE(e.Bezeichnung2->Caption(), QString());
         QCOMPARE(t.m().Uebung, 0);
-        QCOMPARE(t.f1().Bezeichnung1->Caption(), QStringLiteral("Wort 21 eingeben:"));
-        QCOMPARE(e.Bezeichnung16->Caption(), QStringLiteral(" 0 Wörter"));
-    }
-    void zurueck()
-    {
-        Testprogramm t;
-        oeffnen(t);
-        const QString wort = t.m().Loesungswort;
-        t.programm->form8().Bild1_Click();
-        QVERIFY(!t.programm->form8().isVisible());
-        QVERIFY(t.f1().isVisible());
-        QCOMPARE(t.m().Loesungswort, wort);
-        QCOMPARE(t.boxen.anzahl(), 1);
+        QCOMPARE(t.f1().Bezeichnung1->Caption(), u("Wort 21 eingeben:"));
+        QCOMPARE(e.Bezeichnung16->Caption(), u(" 0 Wörter"));
     }
     void schriftWechsel_data()
     {
-        QTest::addColumn<QString>("druck");
-        QTest::addColumn<QString>("schreib");
-        QTest::addColumn<QString>("nachKlick");
-        QTest::newRow("verschieden") << "Comic Sans MS" << "Lateinaus" << "Schreibschrift";
+        QTest::addColumn<Wechsel>("f");
+        QTest::newRow("verschieden") << Wechsel{u("Comic Sans MS"), u("Lateinaus"), u("Schreibschrift")};
         // Both the same: nothing to switch, the caption stays.
-        QTest::newRow("gleich") << "Arial" << "Arial" << "Druckschrift";
+        QTest::newRow("gleich") << Wechsel{u("Arial"), u("Arial"), u("Druckschrift")};
     }
     void schriftWechsel()
     {
-        QFETCH(QString, druck);
-        QFETCH(QString, schreib);
-        QFETCH(QString, nachKlick);
+        QFETCH(Wechsel, f);
         Testprogramm t;
-        t.programm->form8().Bezeichnung12->setFontName(druck);
-        t.programm->form8().Bezeichnung15->setFontName(schreib);
+        t.programm->form8().Bezeichnung12->setFontName(f.druck);
+        t.programm->form8().Bezeichnung15->setFontName(f.schreib);
         QCOMPARE(t.f1().Bezeichnung10->Caption(), u("Druckschrift"));
-        for (const QString &schrift : {schreib, druck, schreib}) {
+        for (const QString &schrift : {f.schreib, f.druck, f.schreib}) {
             t.f1().Bild17_Click();
             QCOMPARE(t.f1().Bezeichnung2->FontName(), schrift);
-            QCOMPARE(t.f1().Bezeichnung10->Caption(), schrift == druck ? u("Druckschrift") : nachKlick);
+            QCOMPARE(t.f1().Bezeichnung10->Caption(), schrift == f.druck ? u("Druckschrift") : f.nachKlick);
         }
     }
 };
