@@ -199,10 +199,8 @@ private Q_SLOTS:
     {
         Testprogramm t;
         Form8 &e = oeffnen(t);
-        t.boxen.tippe("Zebra");
-        t.boxen.tippe("Autobahn");
-        t.boxen.tippe("autobahn");
-        t.boxen.tippe(QString());
+        for (const char *wort : {"Zebra", "Autobahn", "autobahn", ""})
+            t.boxen.tippe(u(wort));
         e.Bild4_Click();
         QCOMPARE(t.m().Uebung, 0);
         // A word that is already in the list (same case) is not added again.

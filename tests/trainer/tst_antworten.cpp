@@ -338,7 +338,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<Auswertung>("f");
         QTest::newRow("ohne Lösungen keine Box") << Auswertung{4, 0, {}, {}};
-        QTest::newRow("3/12 = 25") << Auswertung{3, 12, u("25"), u("Das klappt schon fast gut!")};
         QTest::newRow("0/5 = 0") << Auswertung{0, 5, u("0"), u("Das ist einfach Spitze!")};
         QTest::newRow("1/3 = 33,3") << Auswertung{1, 3, u("33"), u("Schon recht ordentlich!")};
         QTest::newRow("1/21 = 4,8") << Auswertung{1, 21, u("4"), u("Das ist einfach Spitze!")};
@@ -351,7 +350,6 @@ private Q_SLOTS:
         QTest::newRow("Grenze 60") << Auswertung{3, 5, u("60"), u("Du musst viel mehr üben!")};
         QTest::newRow("knapp unter 60") << Auswertung{59, 100, u("59"), u("Du musst noch etwas üben!")};
         QTest::newRow("29 von 100 genau") << Auswertung{29, 100, u("29"), u("Das klappt schon fast gut!")};
-        QTest::newRow("99") << Auswertung{99, 100, u("99"), u("Du musst viel mehr üben!")};
         QTest::newRow("über 100") << Auswertung{5, 2, u("250"), u("Du musst viel mehr üben!")};
     }
     void auswertung()
