@@ -5,9 +5,12 @@
 
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
+#include "ui/Liste.h"
 #include "ui/testing/SkriptBoxen.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QTest>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -68,4 +71,33 @@ struct Spielprogramm
         return !spiel.isVisible() && f1().isVisible() && !m().Loesungswort.isEmpty() && m().Eingabe.isEmpty() &&
                programm->aktivesFenster() == &f1();
     }
+    /// Ends the game early with the button `ende`, answering Yes to the question.
+    bool abbrechen(QAbstractButton *ende, const QWidget &spiel)
+    {
+        boxen.ja();
+        ende->click();
+        return zurueckImHauptfenster(spiel);
+    }
 };
+
+/// The captions of several elements, to compare them at once.
+template <class... E> QStringList titel(const E *...e)
+{
+    return {e->Caption()...};
+}
+
+/// While the result box is shown the best list must be visible with exactly
+/// these entries, and `auchNoch` holds; the returned flag tells the check ran.
+inline std::shared_ptr<bool> listeBeiMeldung(Spielprogramm &t, Liste *liste, const QStringList &eintraege,
+                                             std::function<void()> auchNoch = {})
+{
+    auto geprueft = std::make_shared<bool>(false);
+    t.boxen.beiMeldung = [=](const QString &) {
+        if (auchNoch)
+            auchNoch();
+        QVERIFY(liste->isVisible());
+        QCOMPARE(liste->eintraege(), eintraege);
+        *geprueft = true;
+    };
+    return geprueft;
+}
