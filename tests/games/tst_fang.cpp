@@ -161,47 +161,41 @@ private Q_SLOTS:
         QCOMPARE(f.feld().fangX().size(), f.feld().wort().size());
         QCOMPARE(QPoint(Twips::links(f.Bezeichnung8), Twips::oben(f.Bezeichnung8)), weg.last() * 400);
     }
-    void sprungAlle10Sekunden()
+    void spruenge_data()
     {
+        QTest::addColumn<int>("abstand");
+        QTest::addColumn<int>("ab");
+        QTest::addColumn<int>("sekunden");
+        QTest::addColumn<QList<int>>("spruenge");
+        QTest::newRow("alle 10 Sekunden") << 10 << 0 << 20 << QList<int>{10, 20};
+        QTest::newRow("nach 12 Sekunden auf 5") << 5 << 12 << 16 << QList<int>{10, 15};
+        QTest::newRow("kleinster Abstand 1") << 0 << 0 << 3 << QList<int>{1, 2, 3};
+    }
+    void spruenge()
+    {
+        QFETCH(int, abstand);
+        QFETCH(int, ab);
+        QFETCH(int, sekunden);
+        QFETCH(QList<int>, spruenge);
         Spielprogramm t;
         fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
-        t.zufall().vorgeben(zellen({{16, 10}, {15, 10}, {14, 10}, {13, 10}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}));
-        ticks(f, 9);
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 16);
-        QCOMPARE(f.feld().fangX(), (QList<int>{0, 1, 2, 3}));
-        ticks(f, 1);
-        QCOMPARE(f.Bezeichnung6->Caption(), u("10"));
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 8);
+        QList<int> gesprungen;
+        for (int s = 1; s <= sekunden; ++s) {
+            if (s == ab + 1)
+                f.HBildlauf1->setValue(abstand);
+            if (t.zufall().vorgegebenUebrig() == 0)
+                t.zufall().vorgeben(zellen({{16, 10}, {15, 10}, {14, 10}, {13, 10}}));
+            f.Zeit1_Timer();
+            if (t.zufall().vorgegebenUebrig() == 0)
+                gesprungen << s;
+        }
+        QCOMPARE(gesprungen, spruenge);
+        QCOMPARE(f.HBildlauf1->Value(), qMax(abstand, 1));
+        QCOMPARE(titel(f.Bezeichnung6, f.Bezeichnung9), (QStringList{QString::number(sekunden), QString::number(qMax(abstand, 1))}));
         QCOMPARE(f.feld().fangX(), (QList<int>{16, 15, 14, 13}));
         QCOMPARE(f.feld().fangY(), (QList<int>{10, 10, 10, 10}));
         QCOMPARE(f.Bild5->zeichnung().inhalt().first().x, 16 * 400);
-        ticks(f, 9);
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 8);
-        ticks(f, 1);
-        QCOMPARE(f.Bezeichnung6->Caption(), u("20"));
-        QCOMPARE(f.feld().fangX(), (QList<int>{4, 5, 6, 7}));
         QCOMPARE(t.boxen.anzahl(), 0);
-    }
-    void sprungNachGeaendertemAbstand()
-    {
-        Spielprogramm t;
-        fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
-        ticks(f, 12);
-        f.HBildlauf1->setValue(5);
-        QCOMPARE(f.Bezeichnung9->Caption(), u("5"));
-        t.zufall().vorgeben(zellen({{4, 4}, {5, 4}, {6, 4}, {7, 4}}));
-        ticks(f, 2);
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 8);
-        ticks(f, 1);
-        QCOMPARE(f.Bezeichnung6->Caption(), u("15"));
-        QCOMPARE(f.feld().fangX(), (QList<int>{4, 5, 6, 7}));
-        // The smallest interval is one second: a jump every tick.
-        f.HBildlauf1->setValue(0);
-        QCOMPARE(f.HBildlauf1->Value(), 1);
-        QCOMPARE(f.Bezeichnung9->Caption(), u("1"));
-        t.zufall().vorgeben(zellen({{8, 1}, {8, 2}, {8, 3}, {8, 4}}));
-        ticks(f, 1);
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 0);
     }
     void sprungNieAufDenFaenger()
     {
