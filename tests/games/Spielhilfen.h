@@ -3,6 +3,7 @@
 // What the game tests share: a program whose boxes let a test look at the
 // windows while a message is shown, and small helpers to drive the games.
 
+#include "support/Testprogramm.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
 #include "ui/Liste.h"
@@ -86,18 +87,30 @@ template <class... E> QStringList titel(const E *...e)
     return {e->Caption()...};
 }
 
-/// While the result box is shown the best list must be visible with exactly
-/// these entries, and `auchNoch` holds; the returned flag tells the check ran.
-inline std::shared_ptr<bool> listeBeiMeldung(Spielprogramm &t, Liste *liste, const QStringList &eintraege,
-                                             std::function<void()> auchNoch = {})
+/// Ends a game with `zug`, which must show exactly one message box (`text`,
+/// `titel`) and lead back to the main window. While the box is shown `auchNoch`
+/// must hold and, unless `liste` is null, the best list be visible with exactly
+/// `eintraege`; afterwards it is hidden again.
+inline void spielEnde(Spielprogramm &t, const QWidget &spiel, const std::function<void()> &zug, const QString &text,
+                      const QString &titel, Liste *liste, const QStringList &eintraege = {},
+                      const std::function<void()> &auchNoch = [] {})
 {
-    auto geprueft = std::make_shared<bool>(false);
-    t.boxen.beiMeldung = [=](const QString &) {
-        if (auchNoch)
-            auchNoch();
-        QVERIFY(liste->isVisible());
-        QCOMPARE(liste->eintraege(), eintraege);
-        *geprueft = true;
+    bool geprueft = false;
+    t.boxen.beiMeldung = [&](const QString &) {
+        auchNoch();
+        if (liste) {
+            QVERIFY(liste->isVisible());
+            QCOMPARE(liste->eintraege(), eintraege);
+        }
+        geprueft = true;
     };
-    return geprueft;
+    const int vorher = t.boxen.anzahl();
+    t.boxen.ok();
+    zug();
+    t.boxen.beiMeldung = nullptr;
+    QVERIFY(geprueft);
+    QCOMPARE(t.boxen.anzahl(), vorher + 1);
+    pruefeBox(t.boxen, text, titel);
+    QVERIFY(t.zurueckImHauptfenster(spiel));
+    QVERIFY(!liste || !liste->isVisible());
 }

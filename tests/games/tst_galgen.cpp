@@ -149,21 +149,14 @@ private Q_SLOTS:
     {
         Spielprogramm t;
         galgen &g = starten(t, u("Auto"));
-        bool geprueft = false;
-        t.boxen.beiMeldung = [&](const QString &) {
-            QCOMPARE(g.Bezeichnung2->Caption(), u("Auto"));
-            QVERIFY(g.Linie5->isVisibleTo(&g) && !g.Liste2->isVisible());
-            geprueft = true;
-        };
-        t.boxen.ok();
-        klicke(g, u("BCDEFGHIJK"));
-        QVERIFY(geprueft);
-        QCOMPARE(t.boxen.anzahl(), 1);
-        pruefeBox(t.boxen, u("Du hast verloren!\r"), u("Galgenspiel"));
+        spielEnde(t, g, [&] { klicke(g, u("BCDEFGHIJK")); }, u("Du hast verloren!\r"), u("Galgenspiel"), nullptr, {},
+                  [&] {
+                      QCOMPARE(g.Bezeichnung2->Caption(), u("Auto"));
+                      QVERIFY(g.Linie5->isVisibleTo(&g) && !g.Liste2->isVisible());
+                  });
         QCOMPARE(t.m().Fehler, 10);
         QCOMPARE(t.f1().Bezeichnung3->Caption(), u("10"));
         QVERIFY(!t.gibt(u("BESTHANG.LST")));
-        QVERIFY(t.zurueckImHauptfenster(g));
         QCOMPARE(gezeigt(g), QStringList());
     }
     void gewinnZaehltMarkierteBuchstaben()
@@ -173,23 +166,18 @@ private Q_SLOTS:
         t.schreiben(u("BESTHANG.LST"), "0003  Ida\r\n0009  Max\r\n");
         galgen &g = starten(t, u("Auto"));
         QCOMPARE(g.Liste2->ListCount(), 2);
-        // At the win the hanged figure gives way to the free one.
-        const auto geprueft = listeBeiMeldung(t, g.Liste2, {"0003  Ida", u("0009  Jörg"), "0009  Max"}, [&] {
-            QCOMPARE(gezeigt(g), (QStringList{"Bild1", "Figur2", "Figur3", "Figur7", "Linie1", "Linie10", "Linie6",
-                                              "Linie7", "Linie8", "Linie9"}));
-        });
-        t.boxen.ok();
         // Misses B to F (the fifth shows the head), one wasted X clicked twice, then A, U, T.
         klicke(g, u("BCDEFXXAUT"));
         QCOMPARE(t.boxen.anzahl(), 0);
-        klicke(g, u("O"));
-        QVERIFY(*geprueft);
-        QCOMPARE(t.boxen.anzahl(), 1);
-        pruefeBox(t.boxen, u("Du hast 9 Versuche benötigt!\r"), u("Galgenspiel"));
+        // At the win the hanged figure gives way to the free one.
+        spielEnde(t, g, [&] { klicke(g, u("O")); }, u("Du hast 9 Versuche benötigt!\r"), u("Galgenspiel"), g.Liste2,
+                  {"0003  Ida", u("0009  Jörg"), "0009  Max"}, [&] {
+                      QCOMPARE(gezeigt(g), (QStringList{"Bild1", "Figur2", "Figur3", "Figur7", "Linie1", "Linie10",
+                                                        "Linie6", "Linie7", "Linie8", "Linie9"}));
+                  });
         QCOMPARE(t.lesen(u("BESTHANG.LST")), QByteArray("0003  Ida\r\n0009  J\xF6rg\r\n0009  Max\r\n"));
         QCOMPARE(t.m().Fehler, 7);
         QCOMPARE(t.f1().Bezeichnung3->Caption(), u("7"));
-        QVERIFY(t.zurueckImHauptfenster(g) && !g.Liste2->isVisible());
         QCOMPARE(g.Liste2->ListCount(), 0);
     }
     void abbrechenMitFrageUndNeuesSpiel()
