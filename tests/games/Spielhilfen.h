@@ -6,6 +6,7 @@
 #include "support/Testprogramm.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
+#include "ui/Twips.h"
 #include "ui/Liste.h"
 #include "ui/testing/SkriptBoxen.h"
 
@@ -71,6 +72,13 @@ struct Spielprogramm
     {
         return !spiel.isVisible() && f1().isVisible() && !m().Loesungswort.isEmpty() && m().Eingabe.isEmpty() &&
                programm->aktivesFenster() == &f1();
+    }
+    /// The game window `spiel` is open and active in place of the main window,
+    /// whose picture Bild9 is back at its place.
+    bool spielOffen(const QWidget &spiel)
+    {
+        return Twips::links(f1().Bild9) == 10440 && !f1().isVisible() && spiel.isVisible() &&
+               programm->aktivesFenster() == &spiel;
     }
     /// Ends the game early with the button `ende`, answering Yes to the question.
     bool abbrechen(QAbstractButton *ende, const QWidget &spiel)
