@@ -122,3 +122,14 @@ inline void spielEnde(Spielprogramm &t, const QWidget &spiel, const std::functio
     QVERIFY(t.zurueckImHauptfenster(spiel));
     QVERIFY(!liste || !liste->isVisible());
 }
+
+/// `ausloeser` (a key, the end button, the window's frame) asks before the game
+/// ends early; answered No, the game goes on.
+inline void abbruchVerneint(Spielprogramm &t, const QWidget &spiel, const QString &titel,
+                            const std::function<void()> &ausloeser)
+{
+    t.boxen.nein();
+    ausloeser();
+    pruefeFrage(t.boxen, QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), titel);
+    QVERIFY(spiel.isVisible());
+}

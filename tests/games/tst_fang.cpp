@@ -240,10 +240,8 @@ private Q_SLOTS:
     {
         Spielprogramm t;
         fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
-        t.boxen.nein();
-        QTest::keyClick(&f, Qt::Key_Escape);
-        pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), u("Wortfange"));
-        QVERIFY(f.isVisible() && f.Zeit1->Enabled());
+        abbruchVerneint(t, f, u("Wortfange"), [&] { QTest::keyClick(&f, Qt::Key_Escape); });
+        QVERIFY(f.Zeit1->Enabled());
         t.boxen.ja();
         f.close();
         QVERIFY(t.zurueckImHauptfenster(f));
