@@ -50,8 +50,6 @@ void hoch(gefangen &g, int n)
         g.Bild1_Click();
 }
 
-const QString kAbbrechen = u("Dieses Spiel vorzeitig beenden?\r");
-
 } // namespace
 
 class TestGefangen : public QObject
@@ -196,13 +194,8 @@ private Q_SLOTS:
         t.boxen.ja();
         g.Befehl2->click();
         // Escape, the end button and the window's close all ask first.
-        t.boxen.nein();
-        QTest::keyClick(&g, Qt::Key_Escape);
-        pruefeFrage(t.boxen, kAbbrechen, u("Wortgefängnis"));
-        t.boxen.nein();
-        g.Befehl1->click();
-        pruefeFrage(t.boxen, kAbbrechen, u("Wortgefängnis"));
-        QVERIFY(g.isVisible());
+        abbruchVerneint(t, g, u("Wortgefängnis"), [&] { QTest::keyClick(&g, Qt::Key_Escape); });
+        abbruchVerneint(t, g, u("Wortgefängnis"), [&] { g.Befehl1->click(); });
         t.boxen.ja();
         g.close();
         QVERIFY(t.zurueckImHauptfenster(g));
