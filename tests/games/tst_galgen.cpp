@@ -184,13 +184,8 @@ private Q_SLOTS:
         galgen &g = starten(t, u("Auto"));
         klicke(g, u("BCDEA"));
         // The end button and the window's frame both ask first.
-        t.boxen.nein();
-        g.Befehl1->click();
-        pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), u("Wortgalgen"));
-        t.boxen.nein();
-        g.close();
-        pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), u("Wortgalgen"));
-        QVERIFY(g.isVisible());
+        abbruchVerneint(t, g, u("Wortgalgen"), [&] { g.Befehl1->click(); });
+        abbruchVerneint(t, g, u("Wortgalgen"), [&] { g.close(); });
         QCOMPARE(t.m().Eingabe, u(" A _ _ _"));
         t.boxen.ja();
         g.close();
@@ -199,10 +194,8 @@ private Q_SLOTS:
         QCOMPARE(gezeigt(g), QStringList());
         // The next game starts afresh.
         starten(t, u("Haus"));
-        QCOMPARE(t.m().Loesungswort, u("Haus"));
-        QCOMPARE(t.m().Fehler, 0);
-        QCOMPARE(g.Liste1->SelCount(), 0);
-        QCOMPARE(t.m().Eingabe, u(" _ _ _ _"));
+        QCOMPARE((QStringList{t.m().Loesungswort, t.m().Eingabe}), (QStringList{"Haus", " _ _ _ _"}));
+        QVERIFY(t.m().Fehler == 0 && g.Liste1->SelCount() == 0);
         QCOMPARE(gezeigt(g), QStringList());
     }
     void bestenlisteNichtSpeicherbar()
