@@ -8,41 +8,46 @@
 
 namespace {
 
-/// The two random values that put a letter on cell (x, y).
-QList<double> zelle(int x, int y)
-{
-    return {(x + 0.5) / 17.0, (y + 0.5) / 11.0};
-}
-
+/// The random values that put the letters on these cells, in order.
 QList<double> zellen(const QList<QPoint> &punkte)
 {
     QList<double> werte;
     for (const QPoint &p : punkte)
-        werte += zelle(p.x(), p.y());
+        werte << (p.x() + 0.5) / 17.0 << (p.y() + 0.5) / 11.0;
     return werte;
 }
 
-} // namespace
-
-
-static fang &starten(Spielprogramm &t, const QString &wort)
+fang &starten(Spielprogramm &t, const QString &wort, const QList<QPoint> &punkte = {})
 {
     t.m().Loesungswort = wort;
     t.f1().Bezeichnung24_Click();
-    return t.programm->fangFenster();
+    fang &f = t.programm->fangFenster();
+    if (!punkte.isEmpty()) {
+        t.zufall().vorgeben(zellen(punkte));
+        f.Bild5_Click();
+    }
+    return f;
 }
 
-static void gehe(fang &f, int x, int y)
+/// Walks the catcher with the arrow keys, first across, then up or down.
+void gehe(fang &f, int x, int y)
 {
-    while (f.feld().spalte() < x)
-        f.NachRechts();
-    while (f.feld().spalte() > x)
-        f.NachLinks();
-    while (f.feld().zeile() < y)
-        f.NachUnten();
-    while (f.feld().zeile() > y)
-        f.NachOben();
+    while (f.feld().spalte() != x)
+        QTest::keyClick(&f, f.feld().spalte() < x ? Qt::Key_Right : Qt::Key_Left);
+    while (f.feld().zeile() != y)
+        QTest::keyClick(&f, f.feld().zeile() < y ? Qt::Key_Down : Qt::Key_Up);
 }
+
+void ticks(fang &f, int n)
+{
+    for (int i = 0; i < n; ++i)
+        f.Zeit1_Timer();
+}
+
+/// Caught, current and remaining letters.
+QStringList stand(fang &f) { return titel(f.Bezeichnung4, f.Bezeichnung3, f.Bezeichnung5); }
+
+} // namespace
 
 class TestFang : public QObject
 {
@@ -52,40 +57,43 @@ private Q_SLOTS:
     {
         Spielprogramm t;
         Twips::setzeLinks(t.f1().Bild9, 3000);
-        fang &f = starten(t, QStringLiteral("Hund"));
-        QCOMPARE(Twips::links(t.f1().Bild9), 10440);
-        QVERIFY(!t.f1().isVisible());
-        QVERIFY(f.isVisible());
-        QCOMPARE(f.Caption(), QStringLiteral("Wortfange"));
-        QCOMPARE(f.Bezeichnung3->Caption(), QStringLiteral("H"));
-        QCOMPARE(f.Bezeichnung4->Caption(), QString());
-        QCOMPARE(f.Bezeichnung5->Caption(), QStringLiteral("und"));
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("0"));
-        QCOMPARE(f.Bezeichnung9->Caption(), QStringLiteral("10"));
-        QCOMPARE(f.HBildlauf1->minimum(), 1);
-        QCOMPARE(f.HBildlauf1->maximum(), 15);
-        QCOMPARE(f.HBildlauf1->Value(), 10);
+        fang &f = starten(t, u("Hund"));
+        QVERIFY(t.spielOffen(f));
+        QCOMPARE(f.Caption(), u("Wortfange"));
+        QCOMPARE(stand(f), (QStringList{"", "H", "und"}));
+        QCOMPARE(titel(f.Bezeichnung6, f.Bezeichnung9), (QStringList{"0", "10"}));
+        QCOMPARE((QList<int>{f.HBildlauf1->minimum(), f.HBildlauf1->maximum(), f.HBildlauf1->Value()}),
+                 (QList<int>{1, 15, 10}));
         QCOMPARE(f.Zeit1->interval(), 1000);
-        QVERIFY(!f.Zeit1->Enabled());
-        QVERIFY(f.Bezeichnung8->isHidden());
-        QVERIFY(!f.Liste1->isVisible());
+        QVERIFY(!f.Zeit1->Enabled() && f.Bezeichnung8->isHidden() && !f.Liste1->isVisible());
         QCOMPARE(f.Bild5->zeichnung().texte(),
-                 (QStringList{"          Zum Starten hier klicken . . .", "          (Anleitung über Hilfe-Knopf)"}));
+                 (QStringList{"          Zum Starten hier klicken . . .", u("          (Anleitung über Hilfe-Knopf)")}));
         const auto &inhalt = f.Bild5->zeichnung().inhalt();
-        QVERIFY(inhalt.at(0).y > 0);
-        QVERIFY(inhalt.at(1).y > inhalt.at(0).y);
-        QCOMPARE(Twips::breite(f.Bild5), 18 * 400);
-        QCOMPARE(Twips::hoehe(f.Bild5), 11 * 400);
+        QVERIFY(inhalt.at(0).y > 0 && inhalt.at(1).y > inhalt.at(0).y);
+        QCOMPARE(QSize(Twips::breite(f.Bild5), Twips::hoehe(f.Bild5)), QSize(18 * 400, 11 * 400));
+        // Before the click the keys and the timer do nothing.
+        QTest::keyClick(&f, Qt::Key_Left);
+        f.NachOben();
+        QCOMPARE(QPoint(f.feld().spalte(), f.feld().zeile()), QPoint(9, 6));
+        QVERIFY(!f.Zeit1->Enabled());
+        t.boxen.ok();
+        f.Befehl2->click();
+        pruefeBox(t.boxen,
+                  u("Du musst die Wortbuchstaben der Reihe\rnach fangen. Gesteuert wird mit den vier\r"
+                    "Pfeiltasten rechts auf deiner PC-Tastatur.\rBei doppelten Buchstaben weißt du jedoch\r"
+                    "nicht, welcher Buchstabe an der Reihe ist.\r"),
+                  u("Wortfange: Hilfe"));
+        QVERIFY(!f.Zeit1->Enabled());
     }
     void wortErsatz_data()
     {
         QTest::addColumn<QString>("wort");
         QTest::addColumn<QString>("gespielt");
-        const QString fuenfzig = QStringLiteral("abcdefghij").repeated(5);
-        QTest::newRow("leer") << QString() << QStringLiteral("Wortfangemeister");
+        const QString fuenfzig = u("abcdefghij").repeated(5);
+        QTest::newRow("leer") << QString() << u("Wortfangemeister");
         QTest::newRow("50 Zeichen") << fuenfzig << fuenfzig;
-        QTest::newRow("51 Zeichen") << fuenfzig + QStringLiteral("k") << QStringLiteral("Wortfangemeister");
-        QTest::newRow("normal") << QStringLiteral("Maus") << QStringLiteral("Maus");
+        QTest::newRow("51 Zeichen") << fuenfzig + "k" << u("Wortfangemeister");
+        QTest::newRow("normal") << u("Maus") << u("Maus");
     }
     void wortErsatz()
     {
@@ -98,167 +106,107 @@ private Q_SLOTS:
         f.Bild5_Click();
         QCOMPARE(f.feld().fangX().size(), gespielt.size());
         QCOMPARE(f.Bild5->zeichnung().inhalt().size(), gespielt.size());
-        t.boxen.ja();
-        f.Befehl1->click();
-        QVERIFY(t.zurueckImHauptfenster(f));
-    }
-    void vorDemKlickNichts()
-    {
-        Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        QTest::keyClick(&f, Qt::Key_Left);
-        f.NachOben();
-        QCOMPARE(f.feld().spalte(), 9);
-        QCOMPARE(f.feld().zeile(), 6);
-        QVERIFY(!f.Zeit1->Enabled());
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("0"));
+        QVERIFY(t.abbrechen(f.Befehl1, f));
     }
     void klickStreutBuchstaben()
     {
         Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        t.zufall().vorgeben(zellen({{0, 0}, {16, 10}, {3, 4}, {16, 0}}));
-        f.Bild5_Click();
-        QVERIFY(f.Zeit1->Enabled());
-        QVERIFY(f.Bezeichnung8->isVisibleTo(&f));
+        // H first drawn onto the catcher, u onto the H, n onto the catcher again.
+        fang &f = starten(t, u("Hund"), {{9, 6}, {0, 0}, {0, 0}, {16, 10}, {9, 6}, {3, 4}, {16, 0}});
+        QCOMPARE(t.zufall().vorgegebenUebrig(), 0);
+        QVERIFY(f.Zeit1->Enabled() && f.Bezeichnung8->isVisibleTo(&f));
         QCOMPARE(f.feld().fangX(), (QList<int>{0, 16, 3, 16}));
         QCOMPARE(f.feld().fangY(), (QList<int>{0, 10, 4, 0}));
         const auto &inhalt = f.Bild5->zeichnung().inhalt();
-        QCOMPARE(inhalt.size(), 4);
-        QCOMPARE(inhalt.at(0).text, QStringLiteral("H"));
-        QCOMPARE(inhalt.at(1).text, QStringLiteral("u"));
-        QCOMPARE(inhalt.at(1).x, 16 * 400);
-        QCOMPARE(inhalt.at(1).y, 10 * 400);
-        QCOMPARE(inhalt.at(2).x, 3 * 400);
-        QCOMPARE(inhalt.at(2).y, 4 * 400);
-        QCOMPARE(inhalt.at(0).schrift.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(f.Bild5->zeichnung().texte(), (QStringList{"H", "u", "n", "d"}));
+        QCOMPARE(QPoint(inhalt.at(1).x, inhalt.at(1).y), QPoint(16 * 400, 10 * 400));
+        QCOMPARE(QPoint(inhalt.at(2).x, inhalt.at(2).y), QPoint(3 * 400, 4 * 400));
+        QCOMPARE(inhalt.at(0).schrift.family(), u("MS Sans Serif"));
         QCOMPARE(inhalt.at(0).schrift.pointSizeF(), 18.0);
         QVERIFY(inhalt.at(0).schrift.bold());
-        QCOMPARE(Twips::links(f.Bezeichnung8), 9 * 400);
-        QCOMPARE(Twips::oben(f.Bezeichnung8), 6 * 400);
+        QCOMPARE(QPoint(Twips::links(f.Bezeichnung8), Twips::oben(f.Bezeichnung8)), QPoint(9 * 400, 6 * 400));
         QVERIFY(Twips::breite(f.Bezeichnung8) < 400);
-        QCOMPARE(f.Bezeichnung8->Caption(), QStringLiteral("+"));
+        QCOMPARE(f.Bezeichnung8->Caption(), u("+"));
     }
-    void fangenDerReiheNach()
+    void fangen_data()
     {
-        Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        t.zufall().vorgeben(zellen({{11, 6}, {9, 8}, {15, 2}, {16, 0}}));
-        f.Bild5_Click();
-        // Right over (10, 6) to the H at (11, 6).
-        QTest::keyClick(&f, Qt::Key_Right);
-        QCOMPARE(f.Bezeichnung3->Caption(), QStringLiteral("H"));
-        QTest::keyClick(&f, Qt::Key_Right);
-        QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("H"));
-        QCOMPARE(f.Bezeichnung3->Caption(), QStringLiteral("u"));
-        QCOMPARE(f.Bezeichnung5->Caption(), QStringLiteral("nd"));
-        QCOMPARE(t.m().Loesungswort, QStringLiteral("und"));
-        QCOMPARE(f.feld().fangX(), (QList<int>{9, 15, 16}));
-        QCOMPARE(f.Bild5->zeichnung().texte(), (QStringList{"u", "n", "d"}));
-        QCOMPARE(Twips::links(f.Bezeichnung8), 11 * 400);
-        gehe(f, 9, 8);
-        QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("Hu"));
-        QCOMPARE(f.Bezeichnung3->Caption(), QStringLiteral("n"));
-        QCOMPARE(f.Bezeichnung5->Caption(), QStringLiteral("d"));
+        QTest::addColumn<QString>("wort");
+        QTest::addColumn<QList<QPoint>>("buchstaben");
+        QTest::addColumn<QList<QPoint>>("weg");
+        QTest::addColumn<QStringList>("stand");
+        const QList<QPoint> hund{{11, 6}, {9, 8}, {15, 2}, {16, 0}}, anna{{0, 0}, {5, 5}, {10, 6}, {0, 10}};
+        QTest::newRow("erster") << u("Hund") << hund << QList<QPoint>{{11, 6}} << QStringList{"H", "u", "nd"};
+        QTest::newRow("zweiter") << u("Hund") << hund << QList<QPoint>{{11, 6}, {9, 8}} << QStringList{"Hu", "n", "d"};
+        QTest::newRow("falsche Reihe") << u("Hund") << hund << QList<QPoint>{{9, 8}, {15, 2}} << QStringList{"", "H", "und"};
+        // The second n belongs to the later place: nothing caught there.
+        QTest::newRow("doppelt, zweites zu frueh") << u("Anna") << anna << QList<QPoint>{{0, 0}, {10, 6}}
+                                                   << QStringList{"A", "n", "na"};
+        QTest::newRow("doppelt der Reihe nach") << u("Anna") << anna << QList<QPoint>{{0, 0}, {10, 6}, {5, 5}, {10, 6}}
+                                                << QStringList{"Ann", "a", ""};
     }
-    void doppelterBuchstabeNurErster()
+    void fangen()
     {
+        QFETCH(QString, wort);
+        QFETCH(QList<QPoint>, buchstaben);
+        QFETCH(QList<QPoint>, weg);
+        QFETCH(QStringList, stand);
         Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Anna"));
-        t.zufall().vorgeben(zellen({{0, 0}, {5, 5}, {10, 6}, {0, 10}}));
-        f.Bild5_Click();
-        gehe(f, 0, 0);
-        QCOMPARE(f.Bezeichnung3->Caption(), QStringLiteral("n"));
-        // The second n at (10, 6) belongs to the later place: nothing is caught.
-        gehe(f, 10, 6);
-        QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("A"));
-        QCOMPARE(f.feld().wort(), QStringLiteral("nna"));
-        gehe(f, 5, 5);
-        QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("An"));
-        QCOMPARE(f.feld().wort(), QStringLiteral("na"));
-        // Now the n at (10, 6) is letter 1.
-        gehe(f, 10, 6);
-        QCOMPARE(f.Bezeichnung4->Caption(), QStringLiteral("Ann"));
+        fang &f = starten(t, wort, buchstaben);
+        for (const QPoint &p : weg)
+            gehe(f, p.x(), p.y());
+        QCOMPARE(::stand(f), stand);
+        // Only what is left stays on the field and in the word; the catcher where it went.
+        QCOMPARE(f.feld().wort(), stand.at(1) + stand.at(2));
+        QCOMPARE(t.m().Loesungswort, f.feld().wort());
+        QCOMPARE(f.Bild5->zeichnung().texte().join(""), f.feld().wort());
+        QCOMPARE(f.feld().fangX().size(), f.feld().wort().size());
+        QCOMPARE(QPoint(Twips::links(f.Bezeichnung8), Twips::oben(f.Bezeichnung8)), weg.last() * 400);
     }
-    void sprungAlle10Sekunden()
+    void spruenge_data()
     {
+        QTest::addColumn<int>("abstand");
+        QTest::addColumn<int>("ab");
+        QTest::addColumn<int>("sekunden");
+        QTest::addColumn<QList<int>>("spruenge");
+        QTest::newRow("alle 10 Sekunden") << 10 << 0 << 20 << QList<int>{10, 20};
+        QTest::newRow("nach 12 Sekunden auf 5") << 5 << 12 << 16 << QList<int>{10, 15};
+        QTest::newRow("kleinster Abstand 1") << 0 << 0 << 3 << QList<int>{1, 2, 3};
+    }
+    void spruenge()
+    {
+        QFETCH(int, abstand);
+        QFETCH(int, ab);
+        QFETCH(int, sekunden);
+        QFETCH(QList<int>, spruenge);
         Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        t.zufall().vorgeben(zellen({{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
-        f.Bild5_Click();
-        const QList<double> sprung1 = zellen({{16, 10}, {15, 10}, {14, 10}, {13, 10}});
-        const QList<double> sprung2 = zellen({{4, 4}, {5, 4}, {6, 4}, {7, 4}});
-        t.zufall().vorgeben(sprung1 + sprung2);
-        for (int s = 1; s <= 9; ++s)
+        fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
+        QList<int> gesprungen;
+        for (int s = 1; s <= sekunden; ++s) {
+            if (s == ab + 1)
+                f.HBildlauf1->setValue(abstand);
+            if (t.zufall().vorgegebenUebrig() == 0)
+                t.zufall().vorgeben(zellen({{16, 10}, {15, 10}, {14, 10}, {13, 10}}));
             f.Zeit1_Timer();
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("9"));
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 16);
-        QCOMPARE(f.feld().fangX(), (QList<int>{0, 1, 2, 3}));
-        f.Zeit1_Timer();
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("10"));
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 8);
+            if (t.zufall().vorgegebenUebrig() == 0)
+                gesprungen << s;
+        }
+        QCOMPARE(gesprungen, spruenge);
+        QCOMPARE(f.HBildlauf1->Value(), qMax(abstand, 1));
+        QCOMPARE(titel(f.Bezeichnung6, f.Bezeichnung9), (QStringList{QString::number(sekunden), QString::number(qMax(abstand, 1))}));
         QCOMPARE(f.feld().fangX(), (QList<int>{16, 15, 14, 13}));
         QCOMPARE(f.feld().fangY(), (QList<int>{10, 10, 10, 10}));
         QCOMPARE(f.Bild5->zeichnung().inhalt().first().x, 16 * 400);
-        for (int s = 11; s <= 19; ++s)
-            f.Zeit1_Timer();
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 8);
-        f.Zeit1_Timer();
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("20"));
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 0);
-        QCOMPARE(f.feld().fangX(), (QList<int>{4, 5, 6, 7}));
         QCOMPARE(t.boxen.anzahl(), 0);
-    }
-    void sprungNachGeaendertemAbstand()
-    {
-        Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        t.zufall().vorgeben(zellen({{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
-        f.Bild5_Click();
-        for (int s = 1; s <= 12; ++s)
-            f.Zeit1_Timer();
-        f.HBildlauf1->setValue(5);
-        QCOMPARE(f.Bezeichnung9->Caption(), QStringLiteral("5"));
-        t.zufall().vorgeben(zellen({{4, 4}, {5, 4}, {6, 4}, {7, 4}}));
-        f.Zeit1_Timer();
-        f.Zeit1_Timer();
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 8);
-        f.Zeit1_Timer();
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("15"));
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 0);
-        QCOMPARE(f.feld().fangX(), (QList<int>{4, 5, 6, 7}));
-        // The smallest interval is one second: a jump every tick.
-        f.HBildlauf1->setValue(0);
-        QCOMPARE(f.HBildlauf1->Value(), 1);
-        QCOMPARE(f.Bezeichnung9->Caption(), QStringLiteral("1"));
-        t.zufall().vorgeben(zellen({{8, 1}, {8, 2}, {8, 3}, {8, 4}}));
-        f.Zeit1_Timer();
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 0);
-    }
-    void sprungNieAufDenFaenger()
-    {
-        Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        // H first drawn onto the catcher, u onto the H, n onto the catcher again.
-        t.zufall().vorgeben(zellen({{9, 6}, {2, 2}, {2, 2}, {3, 3}, {9, 6}, {4, 4}, {5, 5}}));
-        f.Bild5_Click();
-        QCOMPARE(t.zufall().vorgegebenUebrig(), 0);
-        QCOMPARE(f.feld().fangX(), (QList<int>{2, 3, 4, 5}));
-        QCOMPARE(f.feld().fangY(), (QList<int>{2, 3, 4, 5}));
-        QCOMPARE(f.Bezeichnung4->Caption(), QString());
     }
     void randBegrenztFaenger()
     {
         Fangfeld feld;
-        feld.beginnen(QStringLiteral("Hund"));
-        for (int i = 0; i < 20; ++i)
-            feld.bewegen(1, 1);
-        QCOMPARE(feld.spalte(), 17);
-        QCOMPARE(feld.zeile(), 10);
-        for (int i = 0; i < 20; ++i)
-            feld.bewegen(-1, -1);
-        QCOMPARE(feld.spalte(), 0);
-        QCOMPARE(feld.zeile(), 0);
+        feld.beginnen(u("Hund"));
+        for (const int d : {1, -1}) {
+            for (int i = 0; i < 20; ++i)
+                feld.bewegen(d, d);
+            QCOMPARE(QPoint(feld.spalte(), feld.zeile()), d > 0 ? QPoint(17, 10) : QPoint(0, 0));
+        }
     }
     void gewinn_data()
     {
@@ -281,65 +229,29 @@ private Q_SLOTS:
             t.f1().Bezeichnung7->setCaption(name);
         if (!vorher.isEmpty())
             t.schreiben("BESTFANG.LST", vorher);
-        fang &f = starten(t, QStringLiteral("Eis"));
-        t.zufall().vorgeben(zellen({{10, 6}, {11, 6}, {12, 6}}));
-        f.Bild5_Click();
-        for (int s = 0; s < sekunden; ++s)
-            f.Zeit1_Timer();
-        bool geprueft = false;
-        t.boxen.beiMeldung = [&](const QString &) {
-            QVERIFY(f.Liste1->isVisible());
-            QVERIFY(!f.Zeit1->Enabled());
-            QCOMPARE(f.Liste1->eintraege(), liste);
-            geprueft = true;
-        };
-        t.boxen.ok();
-        gehe(f, 12, 6);
-        QVERIFY(geprueft);
-        QCOMPARE(t.boxen.anzahl(), 1);
-        pruefeBox(t.boxen, u("Du hast es in %1 Sekunden geschafft.\r").arg(sekunden), u("Wortfange"));
+        fang &f = starten(t, u("Eis"), {{10, 6}, {11, 6}, {12, 6}});
+        ticks(f, sekunden);
+        spielEnde(t, f, [&] { gehe(f, 12, 6); }, u("Du hast es in %1 Sekunden geschafft.\r").arg(sekunden),
+                  u("Wortfange"), f.Liste1, liste, [&] { QVERIFY(!f.Zeit1->Enabled()); });
         QCOMPARE(t.lesen("BESTFANG.LST"), liste.join("\r\n").toLatin1() + "\r\n");
-        QVERIFY(t.zurueckImHauptfenster(f));
-        QVERIFY(!f.Zeit1->Enabled());
-        QVERIFY(f.Bezeichnung8->isHidden());
-        QVERIFY(!f.Liste1->isVisible());
+        QVERIFY(!f.Zeit1->Enabled() && f.Bezeichnung8->isHidden());
     }
     void abbrechenAuchMitEsc()
     {
         Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        f.Bild5_Click();
-        t.boxen.nein();
-        QTest::keyClick(&f, Qt::Key_Escape);
-        pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), u("Wortfange"));
-        QVERIFY(f.isVisible());
+        fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
+        abbruchVerneint(t, f, u("Wortfange"), [&] { QTest::keyClick(&f, Qt::Key_Escape); });
         QVERIFY(f.Zeit1->Enabled());
         t.boxen.ja();
         f.close();
         QVERIFY(t.zurueckImHauptfenster(f));
-        QVERIFY(!f.Zeit1->Enabled());
-        QVERIFY(f.Bezeichnung8->isHidden());
-        QVERIFY(!t.gibt(QStringLiteral("BESTFANG.LST")));
-
+        QVERIFY(!f.Zeit1->Enabled() && f.Bezeichnung8->isHidden());
+        QVERIFY(!t.gibt("BESTFANG.LST"));
         // The next game starts afresh with the new word.
-        const QString neu = t.m().Loesungswort;
-        starten(t, neu);
-        QCOMPARE(f.Bezeichnung6->Caption(), QStringLiteral("0"));
-        QCOMPARE(f.feld().spalte(), 9);
-        QCOMPARE(f.feld().zeile(), 6);
+        starten(t, t.m().Loesungswort);
+        QCOMPARE(f.Bezeichnung6->Caption(), u("0"));
+        QCOMPARE(QPoint(f.feld().spalte(), f.feld().zeile()), QPoint(9, 6));
         QVERIFY(!f.gestartet());
-    }
-    void hilfe()
-    {
-        Spielprogramm t;
-        fang &f = starten(t, QStringLiteral("Hund"));
-        t.boxen.ok();
-        f.Befehl2->click();
-        pruefeBox(t.boxen,
-                  u("Du musst die Wortbuchstaben der Reihe\rnach fangen. Gesteuert wird mit den vier\r"
-                    "Pfeiltasten rechts auf deiner PC-Tastatur.\rBei doppelten Buchstaben weißt du jedoch\r"
-                    "nicht, welcher Buchstabe an der Reihe ist.\r"),
-                  u("Wortfange: Hilfe"));
     }
 };
 
