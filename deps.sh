@@ -2,7 +2,8 @@
 # Installs the Debian packages the trainer needs to build, run and test.
 # Sourced by run.sh and test.sh; installs only what is missing.
 PAKETE=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
-        qt6-translations-l10n libgl-dev fonts-liberation fonts-comic-neue fonts-dejavu-core)
+        qt6-translations-l10n libgl-dev fonts-liberation fonts-comic-neue fonts-dejavu-core
+        ${ZUSATZPAKETE[@]+"${ZUSATZPAKETE[@]}"})
 fehlend=()
 for p in "${PAKETE[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

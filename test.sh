@@ -4,6 +4,8 @@
 #   ./test.sh --sanitize AddressSanitizer + UndefinedBehaviorSanitizer in build-asan/
 set -eu
 cd "$(dirname "$0")"
+# pdftotext lets the printing tests read the worksheets they write.
+ZUSATZPAKETE=(poppler-utils)
 source ./deps.sh
 build=build; extra=()
 if [ "${1:-}" = "--sanitize" ]; then
