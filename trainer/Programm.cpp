@@ -57,7 +57,6 @@ template <class T> T &Programm::fenster(std::unique_ptr<T> &slot)
 
 void Programm::starten(bool zeigen)
 {
-    m_zeigen = zeigen;
     Form1 &f = form1();
     if (zeigen)
         f.zeigen();

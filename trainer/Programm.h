@@ -68,7 +68,7 @@ public:
     galgen &galgenFenster();
     gefangen &gefangenFenster();
     fang &fangFenster();
-    bool hatForm8() const { return static_cast<bool>(m_form8); }
+    /// Whether the help window has been made yet (it is made on first use).
     bool hatForm7() const { return static_cast<bool>(m_form7); }
 
     /// The window that is the program's active one (see Fenster).
@@ -83,7 +83,6 @@ private:
     Zufall m_zufall;
     QString m_arbeitsordner;
     bool m_beendet = false;
-    bool m_zeigen = true;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form8> m_form8;
     std::unique_ptr<Form7> m_form7;
