@@ -5,6 +5,7 @@
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
 #include "renderings/AufgabeDarstellen.h"
+#include "renderings/Schreibung.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
@@ -145,7 +146,7 @@ void Form1::Datei1_Click()
     }
     // The task cycle starts afresh: also letters typed for the old word go.
     m.Leeren();
-    setCaption(QStringLiteral("T i p p o l o (") + zahlMitVorzeichenstelle(Liste1->ListCount()) +
+    setCaption(QStringLiteral("T i p p o l o (") + Schreibung::zahl(Liste1->ListCount()) +
                QStringLiteral(" Wörter )"));
     m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
     m.Uebung = 13;

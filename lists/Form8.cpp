@@ -21,7 +21,7 @@ const QColor kHellblau(192, 224, 255);
 
 QString groesseText(int anzahl)
 {
-    return zahlMitVorzeichenstelle(anzahl) + QStringLiteral(" Wörter");
+    return Schreibung::zahl(anzahl) + QStringLiteral(" Wörter");
 }
 
 } // namespace
@@ -285,7 +285,7 @@ void Form8::Bild4_Click()
     for (;;) {
         const int n = f.Liste1->ListCount();
         const QString wort = programm().boxen().eingabe(QStringLiteral("Neues Wort eingeben:"),
-                                                        QStringLiteral("Worteingabe") + zahlMitVorzeichenstelle(n + 1));
+                                                        QStringLiteral("Worteingabe") + Schreibung::zahl(n + 1));
         if (wort.isEmpty())
             return;
         if (!f.Liste1->eintraege().contains(wort)) {
@@ -330,7 +330,7 @@ void Form8::Bild6_Click()
     if (Liste2->ListCount() == 0 || i < 0)
         return;
     MODUL1 &m = programm().modul;
-    const QString text = QStringLiteral("Nr.") + zahlMitVorzeichenstelle(i + 1) + QStringLiteral(" = ") +
+    const QString text = QStringLiteral("Nr.") + Schreibung::zahl(i + 1) + QStringLiteral(" = ") +
                          Schreibung::gross(Liste2->List(i));
     if (!programm().boxen().frage(text, QStringLiteral("Eintrag löschen"))) {
         AufgabeDarstellen(programm());
@@ -372,5 +372,5 @@ void Form8::Bild8_Click()
     m.Wortmenge = zahl < 10 ? 10 : zahl >= 2147483647.0 ? 2147483647 : static_cast<int>(std::lround(zahl));
     Bezeichnung8->setCaption(QString::number(m.Wortmenge));
     programm().boxen().meldung(QStringLiteral("Sie müssen die Einstellungen noch speichern!"),
-                               QStringLiteral("Wortmenge:") + zahlMitVorzeichenstelle(m.Wortmenge));
+                               QStringLiteral("Wortmenge:") + Schreibung::zahl(m.Wortmenge));
 }
