@@ -141,6 +141,17 @@ void Form8::verbinden()
     connect(Bild8, &Bild::Click, this, &Form8::Bild8_Click);
 }
 
+std::optional<QString> Form8::aufgabenschrift(int uebung) const
+{
+    switch (uebung) {
+    case 1: return AbgedecktSchrift();
+    case 10: return WortruinenSchrift();
+    case 12: return SpiegelSchrift();
+    case 24: return BildwoerterSchrift();
+    default: return std::nullopt;
+    }
+}
+
 QList<Bezeichnung *> Form8::Musterfolge() const
 {
     return {Bezeichnung9, Bezeichnung11, Bezeichnung12, Bezeichnung13,
