@@ -1,14 +1,10 @@
 #include "lists/Einstellungen.h"
 
 #include "lists/Dateien.h"
+#include "renderings/Schreibung.h"
 
 #include <cmath>
 #include <limits>
-
-QString zahlMitVorzeichenstelle(long long zahl)
-{
-    return zahl < 0 ? QString::number(zahl) : QLatin1Char(' ') + QString::number(zahl);
-}
 
 double zahlAmAnfang(const QString &text, bool *gefunden)
 {
@@ -93,9 +89,9 @@ bool Einstellungen::lesen(const QString &text)
 QStringList Einstellungen::zeilen() const
 {
     QStringList z;
-    z << zahlMitVorzeichenstelle(wortmenge) + QLatin1Char(' ');
+    z << Schreibung::zahl(wortmenge) + QLatin1Char(' ');
     for (int i = 0; i < kSchriften; ++i)
         z << schriften.value(i);
-    z << zahlMitVorzeichenstelle(sperre) + QLatin1Char(' ');
+    z << Schreibung::zahl(sperre) + QLatin1Char(' ');
     return z;
 }

@@ -34,10 +34,6 @@ struct Einstellungen
     QStringList zeilen() const;
 };
 
-/// A number as the program composes it into texts: one leading blank in the
-/// place of the sign (" 20", "-3").
-QString zahlMitVorzeichenstelle(long long zahl);
-
 /// The number a text begins with (leading blanks skipped; sign, digits, a
 /// point as decimal separator, an exponent). `gefunden` tells whether there
 /// was one; without one the result is 0.

@@ -5,6 +5,7 @@
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
 #include "renderings/AufgabeDarstellen.h"
+#include "renderings/Schreibung.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
@@ -27,21 +28,14 @@ void arbeitsblatt(Programm &p, Druckflaeche &flaeche)
     MODUL1 &m = p.modul;
     Form1 &f = p.form1();
     Form8 &e = p.form8();
-    QString aufgabenschrift;
-    switch (m.Uebung) {
-    case 1: aufgabenschrift = e.AbgedecktSchrift(); break;
-    case 10: aufgabenschrift = e.WortruinenSchrift(); break;
-    case 12: aufgabenschrift = e.SpiegelSchrift(); break;
-    case 24: aufgabenschrift = e.BildwoerterSchrift(); break;
-    default: break;
-    }
+    const std::optional<QString> aufgabenschrift = e.aufgabenschrift(m.Uebung);
     flaeche.setSchrift(e.Anzeigeschrift(), 16);
     flaeche.zeile(QStringLiteral(" "));
     const QStringList woerter = f.Liste1->eintraege();
     for (const QString &wort : woerter) {
         m.Loesungswort = wort;
-        if (!aufgabenschrift.isEmpty())
-            flaeche.setSchrift(aufgabenschrift, 16);
+        if (aufgabenschrift)
+            flaeche.setSchrift(*aufgabenschrift, 16);
         // A type without a rendering must not print the previous word again.
         m.Anzeigetext.clear();
         AufgabeDarstellen(p);
@@ -145,7 +139,7 @@ void Form1::Datei1_Click()
     }
     // The task cycle starts afresh: also letters typed for the old word go.
     m.Leeren();
-    setCaption(QStringLiteral("T i p p o l o (") + zahlMitVorzeichenstelle(Liste1->ListCount()) +
+    setCaption(QStringLiteral("T i p p o l o (") + Schreibung::zahl(Liste1->ListCount()) +
                QStringLiteral(" Wörter )"));
     m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
     m.Uebung = 13;

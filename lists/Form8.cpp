@@ -21,7 +21,7 @@ const QColor kHellblau(192, 224, 255);
 
 QString groesseText(int anzahl)
 {
-    return zahlMitVorzeichenstelle(anzahl) + QStringLiteral(" Wörter");
+    return Schreibung::zahl(anzahl) + QStringLiteral(" Wörter");
 }
 
 } // namespace
@@ -139,6 +139,17 @@ void Form8::verbinden()
     connect(Bild6, &Bild::Click, this, &Form8::Bild6_Click);
     connect(Bild7, &Bild::Click, this, &Form8::Bild7_Click);
     connect(Bild8, &Bild::Click, this, &Form8::Bild8_Click);
+}
+
+std::optional<QString> Form8::aufgabenschrift(int uebung) const
+{
+    switch (uebung) {
+    case 1: return AbgedecktSchrift();
+    case 10: return WortruinenSchrift();
+    case 12: return SpiegelSchrift();
+    case 24: return BildwoerterSchrift();
+    default: return std::nullopt;
+    }
 }
 
 QList<Bezeichnung *> Form8::Musterfolge() const
@@ -285,7 +296,7 @@ void Form8::Bild4_Click()
     for (;;) {
         const int n = f.Liste1->ListCount();
         const QString wort = programm().boxen().eingabe(QStringLiteral("Neues Wort eingeben:"),
-                                                        QStringLiteral("Worteingabe") + zahlMitVorzeichenstelle(n + 1));
+                                                        QStringLiteral("Worteingabe") + Schreibung::zahl(n + 1));
         if (wort.isEmpty())
             return;
         if (!f.Liste1->eintraege().contains(wort)) {
@@ -330,7 +341,7 @@ void Form8::Bild6_Click()
     if (Liste2->ListCount() == 0 || i < 0)
         return;
     MODUL1 &m = programm().modul;
-    const QString text = QStringLiteral("Nr.") + zahlMitVorzeichenstelle(i + 1) + QStringLiteral(" = ") +
+    const QString text = QStringLiteral("Nr.") + Schreibung::zahl(i + 1) + QStringLiteral(" = ") +
                          Schreibung::gross(Liste2->List(i));
     if (!programm().boxen().frage(text, QStringLiteral("Eintrag löschen"))) {
         AufgabeDarstellen(programm());
@@ -372,5 +383,5 @@ void Form8::Bild8_Click()
     m.Wortmenge = zahl < 10 ? 10 : zahl >= 2147483647.0 ? 2147483647 : static_cast<int>(std::lround(zahl));
     Bezeichnung8->setCaption(QString::number(m.Wortmenge));
     programm().boxen().meldung(QStringLiteral("Sie müssen die Einstellungen noch speichern!"),
-                               QStringLiteral("Wortmenge:") + zahlMitVorzeichenstelle(m.Wortmenge));
+                               QStringLiteral("Wortmenge:") + Schreibung::zahl(m.Wortmenge));
 }

@@ -4,6 +4,8 @@
 #include "ui/Fenster.h"
 #include "ui/Liste.h"
 
+#include <optional>
+
 struct Einstellungen;
 
 /// The settings and list-editor window. Created hidden at start-up: its
@@ -67,6 +69,12 @@ public:
     QString Schreibschrift() const { return Bezeichnung15->FontName(); }
     QString BildwoerterSchrift() const { return Bezeichnung18->FontName(); }
     QString WoerterlisteSchrift() const { return Bezeichnung20->FontName(); }
+
+    /// The font in which exercise `uebung` shows its task, on screen and on
+    /// the worksheet: AbgedecktSchrift for type 1, WortruinenSchrift for 10,
+    /// SpiegelSchrift for 12, BildwoerterSchrift for 24. Every other type has
+    /// none of its own and keeps the display font.
+    std::optional<QString> aufgabenschrift(int uebung) const;
 
     /// The sample labels in the order of the settings file's records 2 to 9.
     QList<Bezeichnung *> Musterfolge() const;

@@ -1,5 +1,7 @@
 #include "trainer/Antworten.h"
 
+#include "renderings/Schreibung.h"
+
 #include <QStringView>
 
 namespace Antworten {
@@ -16,11 +18,6 @@ QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
     return loesung.mid(eingabe.size(), 1);
 }
 
-QString zahlImText(long long n)
-{
-    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
-}
-
 int restBisBelohnung(int wortmenge, int loesungen)
 {
     const int menge = wortmenge < 1 ? 1 : wortmenge;
@@ -32,7 +29,7 @@ int restBisBelohnung(int wortmenge, int loesungen)
 
 QString fortschrittsText(int rest)
 {
-    return QStringLiteral("Noch") + zahlImText(rest) + (rest > 1 ? QStringLiteral(" Wörter") : QStringLiteral(" Wort")) +
+    return QStringLiteral("Noch") + Schreibung::zahl(rest) + (rest > 1 ? QStringLiteral(" Wörter") : QStringLiteral(" Wort")) +
            QStringLiteral(" bis zur Belohnung!\r");
 }
 
@@ -78,7 +75,7 @@ QString urteil(int fehler, int loesungen)
 
 QString auswertungsText(int fehler, int loesungen)
 {
-    return QStringLiteral("Du hast") + zahlImText(fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
+    return QStringLiteral("Du hast") + Schreibung::zahl(fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
            QStringLiteral("\n\r\n\r") + urteil(fehler, loesungen);
 }
 

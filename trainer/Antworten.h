@@ -16,9 +16,6 @@ bool istBuchstabe(QChar c);
 /// solution or longer.
 QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe);
 
-/// A number as it is composed into a message: one blank in place of the sign.
-QString zahlImText(long long n);
-
 /// Words still needed for the next reward once the word just completed is
 /// counted; 0 when that word makes the reward due. `loesungen` does not yet
 /// include the word just completed.

@@ -117,7 +117,7 @@ void Form1::Bild2_Click()
 
 void Form1::Bild3_Click()
 {
-    programm().boxen().meldung(QStringLiteral("Nach") + Antworten::zahlImText(programm().modul.Wortmenge) +
+    programm().boxen().meldung(QStringLiteral("Nach") + Schreibung::zahl(programm().modul.Wortmenge) +
                                    QStringLiteral(" Lösungen gibt es eine Belohnung!\r"),
                                QStringLiteral("Belohnung"));
 }

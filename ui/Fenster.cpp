@@ -71,11 +71,6 @@ void Fenster::setHintergrund(const QColor &farbe)
     setAutoFillBackground(true);
 }
 
-QColor Fenster::hintergrund() const
-{
-    return palette().color(QPalette::Window);
-}
-
 void Fenster::Cls()
 {
     m_zeichnung.Cls();

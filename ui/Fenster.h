@@ -38,7 +38,6 @@ public:
     void zentrieren(int teiler = 2);
 
     void setHintergrund(const QColor &farbe);
-    QColor hintergrund() const;
 
     /// The window's own drawing surface (text printed straight onto the form).
     Zeichnung &zeichnung() { return m_zeichnung; }
