@@ -154,7 +154,7 @@ void fang::Form_Activate()
     Bild5->zeichnung().setSchrift(buchstaben);
     Bild5->zeichnung().setFarbe(Qt::black);
 
-    BestenlisteLaden(programm().datei(kDatei), Liste1);
+    m_bestenlisteGanz = BestenlisteLaden(programm().datei(kDatei), Liste1);
 }
 
 void fang::Bild5_Click()
@@ -261,7 +261,7 @@ void fang::SpielGewonnen()
     Liste1->setVisible(true);
     Zeit1->setEnabled(false);
     programm().boxen().meldung(QStringLiteral("Du hast es in %1 Sekunden geschafft.\r").arg(t), kTitel);
-    BestenlisteSichern(programm(), kDatei, Liste1, kTitel);
+    BestenlisteSichern(programm(), kDatei, Liste1, kTitel, m_bestenlisteGanz);
     SpielBeenden();
 }
 

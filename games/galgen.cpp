@@ -152,7 +152,7 @@ void galgen::Form_Activate()
     Bezeichnung1->setCaption(m.Eingabe);
     m.Fehler = 0;
     FigurVerbergen();
-    BestenlisteLaden(programm().datei(kDatei), Liste2);
+    m_bestenlisteGanz = BestenlisteLaden(programm().datei(kDatei), Liste2);
 }
 
 void galgen::Liste1_Click()
@@ -193,7 +193,7 @@ void galgen::Liste1_Click()
     Liste2->AddItem(BestenEintrag(versuche, programm().form1().Bezeichnung7->Caption()));
     Liste2->setVisible(true);
     programm().boxen().meldung(QStringLiteral("Du hast %1 Versuche benötigt!\r").arg(versuche), kTitel);
-    BestenlisteSichern(programm(), kDatei, Liste2, kTitel);
+    BestenlisteSichern(programm(), kDatei, Liste2, kTitel, m_bestenlisteGanz);
     SpielBeenden();
 }
 

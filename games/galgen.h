@@ -54,4 +54,7 @@ protected:
 
 private:
     void aufbauen();
+    /// Whether the best list was read whole at the start of this game; a
+    /// list read only in part is not saved over the file.
+    bool m_bestenlisteGanz = true;
 };

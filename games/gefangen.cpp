@@ -88,7 +88,7 @@ void gefangen::Form_Activate()
     m_gitter.aufbauen(m.Eingabe, programm().zufall());
     Befehl2->setCaption(kWunschboxLeer);
     zeichnen();
-    BestenlisteLaden(programm().datei(kDatei), Liste1);
+    m_bestenlisteGanz = BestenlisteLaden(programm().datei(kDatei), Liste1);
 }
 
 void gefangen::gitterVorgeben(const QStringList &zeilen)
@@ -159,7 +159,7 @@ void gefangen::gewonnen()
     programm().boxen().meldung(
         QStringLiteral("Prima, du bist jetzt frei!\rEs waren %1 Spielzüge!\r").arg(genommen), kTitel);
     if (eintragen)
-        BestenlisteSichern(programm(), kDatei, Liste1, kTitel);
+        BestenlisteSichern(programm(), kDatei, Liste1, kTitel, m_bestenlisteGanz);
     beenden();
 }
 

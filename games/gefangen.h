@@ -59,6 +59,9 @@ protected:
 
 private:
     void aufbauen();
+    /// Whether the best list was read whole at the start of this game; a
+    /// list read only in part is not saved over the file.
+    bool m_bestenlisteGanz = true;
     void schritt(Gefaengnisgitter::Richtung r);
     /// Draws the grid and the marker from the game state.
     void zeichnen();

@@ -1,15 +1,14 @@
 #include "ui/Druckflaeche.h"
 
+#include "lists/Dateien.h"
 #include "ui/Elemente.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 // ---------------------------------------------------------------- Druckflaeche
 
@@ -156,14 +155,7 @@ bool PdfDruckflaeche::beginnen()
 
 bool PdfDruckflaeche::abschliessen()
 {
-    QSaveFile datei(m_pfad);
-    const QByteArray &inhalt = m_puffer->data();
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
-        m_fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2")
-                       .arg(QFileInfo(m_pfad).fileName(), datei.errorString());
-        return false;
-    }
-    return true;
+    return Dateien::bytesSchreiben(m_pfad, m_puffer->data(), &m_fehler);
 }
 
 // ---------------------------------------------------------------- DruckAufzeichnung
