@@ -33,6 +33,7 @@ QStringList eintraege(const QString &ordner)
 {
     QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     l.removeAll(QStringLiteral("FUELLUNG"));
+    l.sort();
     return l;
 }
 
