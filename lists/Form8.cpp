@@ -11,7 +11,6 @@
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <cmath>
 
@@ -318,9 +317,18 @@ void Form8::Bild5_Click()
     const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, QStringLiteral("TIPPOLO.TXT"));
     if (name.isEmpty())
         return;
-    const QString pfad = programm().datei(name);
+    const QString abgelehnt = Dateien::nameAblehnen(name);
+    if (!abgelehnt.isEmpty()) {
+        boxen.meldung(abgelehnt + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK,
+                      Symbol::Stop);
+        return;
+    }
+    // A name that differs from a file of the working folder only in capitals
+    // means that file, as the file list shows it.
+    const QString vorhandenerName = Dateien::vorhandenerName(programm().arbeitsordner(), name);
+    const QString pfad = programm().datei(vorhandenerName.isEmpty() ? name : vorhandenerName);
     Dateiliste *dateien = programm().form1().Datei1;
-    bool vorhanden = QFileInfo::exists(pfad);
+    bool vorhanden = !vorhandenerName.isEmpty();
     const QString gross = Schreibung::gross(name);
     for (int i = 0; i < dateien->ListCount() && !vorhanden; ++i)
         vorhanden = Schreibung::gross(dateien->List(i)) == gross;
