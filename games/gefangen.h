@@ -43,7 +43,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_KeyDown(int keyCode) override;
-    void Form_KeyPress(QChar zeichen) override;
+    void Form_KeyPress(QStringView zeichen) override;
     void Bild1_Click();
     void Bild2_Click();
     void Bild3_Click();
