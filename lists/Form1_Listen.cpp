@@ -4,6 +4,7 @@
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
+#include "lists/Listenpruefung.h"
 #include "renderings/AufgabeDarstellen.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Programm.h"
@@ -147,6 +148,7 @@ void Form1::Datei1_Click()
     MODUL1 &m = programm().modul;
     Bild8->hide();
     QStringList woerter;
+    Listenbefund befund;
     bool gelesen = false;
     if (Datei1->ListIndex() >= 0) {
         QString pfad = Datei1->Path();
@@ -157,7 +159,7 @@ void Form1::Datei1_Click()
         QString fehler;
         switch (Dateien::einlesen(pfad, bytes, &fehler)) {
         case Dateien::Lesestand::Gelesen:
-            woerter = Dateien::felder(Dateien::dekodieren(bytes));
+            woerter = Listenpruefung::lesen(Dateien::dekodieren(bytes), befund);
             gelesen = true;
             break;
         case Dateien::Lesestand::Abgelehnt:
@@ -182,6 +184,9 @@ void Form1::Datei1_Click()
     m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
     m.Uebung = 13;
     m.NaechsteAufgabe();
+    // The teacher hears once what in the file keeps a child from a word.
+    if (gelesen && !befund.sauber())
+        programm().boxen().meldung(befund.meldung(), Datei1->Text(), Knoepfe::OK, Symbol::Information);
 }
 
 void Form1::Bild5_Click()

@@ -2,7 +2,7 @@
 // duplicate check of word entry, and how numbers are written into texts.
 #include "renderings/Schreibung.h"
 #include "trainer/Aufgaben.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 #include <QTest>
 
