@@ -545,6 +545,7 @@ def neue_schrift(basis, familie):
     f = fontforge.font()
     f.encoding = "UnicodeBmp"
     f.em = basis.em
+    f.ascent, f.descent = basis.ascent, basis.descent
     f.layers["Fore"].is_quadratic = False
     f.fontname = familie + "-Bold"
     f.familyname = familie
@@ -590,8 +591,6 @@ def metriken(f):
     for name in ("os2_typoascent_add", "os2_typodescent_add", "os2_winascent_add", "os2_windescent_add",
                  "hhea_ascent_add", "hhea_descent_add"):
         setattr(f, name, False)
-    f.ascent = min(oben, f.em)
-    f.descent = f.em - f.ascent
 
 
 def schrift_machen(basis, familie, verwandeln):
@@ -627,7 +626,11 @@ def main():
         if schluessel:
             bild_zeichnen(g, BILDWOERTER[schluessel][1](), basis)
         else:
-            rahmen = ord("ß") if chr(cp) == "ẞ" else cp
+            # The capital in the frame, for the small letter too.
+            z = chr(cp)
+            rahmen = ord("ß") if z in "ßẞ" else ord(z.upper()) if len(z.upper()) == 1 else cp
+            if rahmen not in basis:
+                rahmen = cp
             bild_zeichnen(g, bild_rahmen(rahmen), basis)
 
     for familie, verwandeln in (("tpohalb", lambda g, cp: halb(g, schnitt)), ("tpofenster", fenster),
