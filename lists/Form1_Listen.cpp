@@ -103,6 +103,10 @@ void Form1::Bild6_Click()
     }
     Bild8->show();
     Bild8->raise();
+    // The panel reaches into the icon column: the icon that closes it, and
+    // its caption, stay on top of it.
+    Bild6->raise();
+    Beschriftungen.at(3)->raise();
 }
 
 void Form1::Laufwerk1_Change()

@@ -42,6 +42,7 @@ Form1::Form1(Programm &programm)
     aufbauen();
     verbinden();
     setKeyPreview(true);
+    setGroesseVeraenderbar(true);
 }
 
 Form1::~Form1() = default;
@@ -123,6 +124,7 @@ void Form1::aufbauen()
     Liste2->setFontBold(true);
     Liste2->setFontSize(12);
     Liste2->setTwips(8040, 555, 2145, 5430);
+    Liste2->setEinpassen(true);
     const char *const groessen[] = {"klein", "mittel", "groß"};
     Bezeichnung **groessenLabels[] = {&Bezeichnung27, &Bezeichnung28, &Bezeichnung29};
     for (int i = 0; i < 3; ++i) {
