@@ -1,5 +1,6 @@
 // The program drawn big: the start factor for a screen, windows and
-// elements at a factor, and the large box font.
+// elements at a factor, the large box font, and the zoom box fitting a
+// long rendering.
 #include "support/Testprogramm.h"
 
 #include "games/fang.h"
@@ -11,6 +12,7 @@
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
 
+#include <QFontMetricsF>
 #include <QInputDialog>
 #include <QListView>
 #include <QMessageBox>
@@ -156,6 +158,44 @@ private Q_SLOTS:
         QInputDialog dlg(&t.f1());
         QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
         QCOMPARE(dlg.font().pointSizeF(), punkte);
+    }
+
+    void groessenA()
+    {
+        // The six size labels, in the order of the sizes they stand for.
+        Testprogramm t;
+        Form1 &f = t.f1();
+        const QList<Bezeichnung *> reihe = {f.Bezeichnung23, f.Bezeichnung17, f.Bezeichnung19,
+                                           f.Bezeichnung20, f.Bezeichnung21, f.Bezeichnung22};
+        for (int i = 0; i < reihe.size(); ++i) {
+            QCOMPARE(reihe.at(i)->Caption(), u("A"));
+            if (i > 0)
+                QVERIFY2(reihe.at(i)->FontSize() > reihe.at(i - 1)->FontSize(), qPrintable(reihe.at(i)->objectName()));
+        }
+    }
+
+    void lupePasst_data()
+    {
+        QTest::addColumn<QString>("anzeige");
+        QTest::addColumn<bool>("kleiner");
+        QTest::newRow("kurz") << u("HAUS") << false;
+        QTest::newRow("40 Buchstaben") << u("DONAUDAMPFSCHIFFFAHRTSGESELLSCHAFTSKAPIT") << true;
+        QTest::newRow("40 schmale") << QString(40, QLatin1Char('i')) << false;
+    }
+    void lupePasst()
+    {
+        QFETCH(QString, anzeige);
+        QFETCH(bool, kleiner);
+        Testprogramm t;
+        t.f1().Bezeichnung1->setCaption(anzeige);
+        t.f1().Bezeichnung22_Click();
+        const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
+        QCOMPARE(s.text, anzeige);
+        QCOMPARE(t.f1().Bild4->FontSize(), 40.0);
+        QCOMPARE(s.schrift.pointSizeF() < 40.0, kleiner);
+        // From 840 twips to the box's right edge less 120 twips.
+        const double breite = QFontMetricsF(s.schrift).horizontalAdvance(s.text) * Twips::proPixel();
+        QVERIFY2(breite <= 10335 - 120 - 840, qPrintable(QString::number(breite)));
     }
 };
 
