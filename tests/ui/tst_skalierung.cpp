@@ -1,6 +1,6 @@
 // The program drawn big: the start factor for a screen, windows and
-// elements at a factor, the large box font, and the zoom box fitting a
-// long rendering.
+// elements at a factor, the large box font, the zoom box fitting a long
+// rendering, and the task that is in force again after printing.
 #include "support/Testprogramm.h"
 
 #include "games/fang.h"
@@ -10,6 +10,7 @@
 #include "info/TPOLABEL.h"
 #include "lists/Form8.h"
 #include "ui/Boxen.h"
+#include "ui/Druckflaeche.h"
 #include "ui/Twips.h"
 
 #include <QFontMetricsF>
@@ -196,6 +197,26 @@ private Q_SLOTS:
         // From 840 twips to the box's right edge less 120 twips.
         const double breite = QFontMetricsF(s.schrift).horizontalAdvance(s.text) * Twips::proPixel();
         QVERIFY2(breite <= 10335 - 120 - 840, qPrintable(QString::number(breite)));
+    }
+
+    void nachDemDruckenWeiter()
+    {
+        Testprogramm t;
+        QList<Druckzeile> zeilen;
+        t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
+        const QString wort = t.m().Loesungswort;
+        tippe(t.f1().Bezeichnung1, wort.left(2));
+        t.boxen.ja();
+        t.boxen.ok();
+        t.f1().Bild14_Click();
+        QCOMPARE(zeilen.size(), 61);
+        QCOMPARE(t.m().Loesungswort, wort);
+        QCOMPARE(t.f1().Bezeichnung2->Caption(), wort.left(2));
+        t.boxen.ok();
+        tippe(t.f1().Bezeichnung1, wort.mid(2));
+        QCOMPARE(t.m().Fehler, 0);
+        QCOMPARE(t.m().Loesungen, 1);
+        pruefeBox(t.boxen, u("Noch 19 Wörter bis zur Belohnung!\r"), u("Richtig, weiter so!"));
     }
 };
 
