@@ -597,8 +597,8 @@ private:
 
         PRUEFE(m_druck.isEmpty() || m_druck.size() == 1 + 3 * v.woerter, "the worksheet has %1 lines for %2 words",
                m_druck.size(), v.woerter);
-        PRUEFE(m_druck.isEmpty() || (mm.Loesungswort.isEmpty() && mm.Eingabe.isEmpty()),
-               "after printing a task is still open (\"%1\" / \"%2\")", mm.Loesungswort, mm.Eingabe);
+        PRUEFE(m_druck.isEmpty() || mm.Loesungswort == v.wort,
+               "after printing the task \"%1\" is not the one shown before (\"%2\")", mm.Loesungswort, v.wort);
         if (Form8 *f8 = offen<Form8>()) {
             ZEIGT(f8->Bezeichnung16, QStringLiteral(" %1 Wörter").arg(f8->Liste2->ListCount()));
             ZEIGT(f8->Bezeichnung8, QString::number(mm.Wortmenge));
