@@ -30,6 +30,13 @@ private Q_SLOTS:
         QCOMPARE(z.inhalt().first().text, u("  Über den Sandeimer wird eingestellt, nach"));
         QCOMPARE(z.inhalt().size(), 17);
         // Back to the main window and its help icon: page 1 again, drawn once.
+        // Only the window system's activation makes a window the active one.
+        t.programm->aktiviert(&t.f1());
+        QEvent neben(QEvent::Enter), aktiv(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&h, &neben);
+        QCOMPARE(t.programm->aktivesFenster(), &t.f1());
+        QCoreApplication::sendEvent(&h, &aktiv);
+        QCOMPARE(t.programm->aktivesFenster(), &h);
         t.programm->aktiviert(&t.f1());
         t.f1().Bild7_Click();
         QCOMPARE(z.inhalt().size(), 20);

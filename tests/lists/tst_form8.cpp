@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Bezeichnung1->FontName(), u("Schrift1"));
         QCOMPARE(t.f1().Liste2->FontName(), u("Schrift8"));
         QCOMPARE(t.f1().Bezeichnung2->FontName(), u("Arial"));
-        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 8);
+        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 4);
     }
     void wortmenge_data()
     {

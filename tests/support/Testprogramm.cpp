@@ -129,11 +129,12 @@ QByteArray dateiLesen(const QString &pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void dateiSchreiben(const QString &pfad, const QByteArray &inhalt)
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt)
 {
     QFile f(pfad);
-    QVERIFY2(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.flush(),
-             qPrintable(pfad + QStringLiteral(": ") + f.errorString()));
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.flush();
+    return QTest::qVerify(ok, "dateiSchreiben", qPrintable(pfad + QStringLiteral(": ") + f.errorString()), __FILE__,
+                          __LINE__);
 }
 
 int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel)

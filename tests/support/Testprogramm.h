@@ -71,9 +71,10 @@ void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &t
 /// Checks the input box `nr` of the protocol (-1: the last box).
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
                    const QString &vorgabe = QString());
-/// The bytes of a file (empty if it cannot be read), and writing them (fails the test if it cannot).
+/// The bytes of a file (empty if it cannot be read), and writing them (fails
+/// the test and gives false if it cannot).
 QByteArray dateiLesen(const QString &pfad);
-void dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 /// Fails with the entries of `liste` (faults found by a check) unless it is empty.
 #define PRUEFE_LEER(liste)                                                                                             \
     do {                                                                                                               \
