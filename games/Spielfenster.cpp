@@ -8,7 +8,7 @@
 
 Spielfenster::Spielfenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips,
                            int hoeheTwips, const QString &bestendatei)
-    : Fenster(programm, name, caption, breiteTwips, hoeheTwips), m_bestendatei(bestendatei)
+    : Fenster(programm, name, caption, breiteTwips, hoeheTwips), m_programm(programm), m_bestendatei(bestendatei)
 {
     setHintergrund(QColor(192, 255, 255));
 }

@@ -3,6 +3,7 @@
 #include "ui/Fenster.h"
 
 class Liste;
+class Programm;
 
 /// What the three game windows have in common: the light cyan background,
 /// centring on first use, the best list (hidden while a game runs, loaded
@@ -19,6 +20,8 @@ public:
     /// `bestendatei` is the best-list file in the working folder.
     Spielfenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips,
                  const QString &bestendatei);
+
+    Programm &programm() const { return m_programm; }
 
     void Form_Load() override;
     /// Arrow keys go to pfeil(), Escape to Befehl1_Click(); a game sees them
@@ -51,6 +54,7 @@ protected:
     void zurueckZumHauptfenster();
 
 private:
+    Programm &m_programm;
     QString m_bestendatei;
     Liste *m_besten = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "ui/Druckflaeche.h"
 
-#include "ui/Elemente.h"
+#include "basis/Schrift.h"
 
 #include <QBuffer>
 #include <QFileInfo>
