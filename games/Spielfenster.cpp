@@ -44,7 +44,7 @@ Liste *Spielfenster::bestenlisteAnlegen(const QString &name, int links, int oben
 
 void Spielfenster::bestenlisteLaden()
 {
-    BestenlisteLaden(programm().datei(m_bestendatei), m_besten);
+    m_bestenlisteGanz = BestenlisteLaden(programm().datei(m_bestendatei), m_besten);
 }
 
 void Spielfenster::bestenEintragen(int punkte)
@@ -55,7 +55,7 @@ void Spielfenster::bestenEintragen(int punkte)
 
 void Spielfenster::bestenlisteSichern(const QString &titel)
 {
-    BestenlisteSichern(programm(), m_bestendatei, m_besten, titel);
+    BestenlisteSichern(programm(), m_bestendatei, m_besten, titel, m_bestenlisteGanz);
 }
 
 bool Spielfenster::vorzeitigBeenden(const QString &titel)

@@ -46,6 +46,7 @@ protected:
     /// Adds the score with the player's name and shows the best list.
     void bestenEintragen(int punkte);
     /// Writes the best list to its file; a failure is told in a box titled `titel`.
+    /// A list that was not read whole is not written.
     void bestenlisteSichern(const QString &titel);
 
     /// "Dieses Spiel vorzeitig beenden?" under `titel`; true when the answer is Yes.
@@ -57,4 +58,7 @@ private:
     Programm &m_programm;
     QString m_bestendatei;
     Liste *m_besten = nullptr;
+    /// Whether the best list was read whole at the start of this game; a
+    /// list read only in part is not saved over the file.
+    bool m_bestenlisteGanz = true;
 };

@@ -110,9 +110,9 @@ void gefangen::pfeil(Pfeil richtung)
     }
 }
 
-void gefangen::Form_KeyPress(QChar zeichen)
+void gefangen::Form_KeyPress(QStringView zeichen)
 {
-    if (zeichen.unicode() >= 32 && zeichen.unicode() <= 122)
+    if (zeichen.size() == 1 && zeichen.front().unicode() >= 32 && zeichen.front().unicode() <= 122)
         Befehl2_Click();
 }
 

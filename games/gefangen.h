@@ -41,7 +41,7 @@ public:
     static QColor markenfarbe() { return QColor(255, 0, 0); }
 
     void Form_Activate() override;
-    void Form_KeyPress(QChar zeichen) override;
+    void Form_KeyPress(QStringView zeichen) override;
     void Bild1_Click();
     void Bild2_Click();
     void Bild3_Click();

@@ -54,6 +54,13 @@ double zahlAmAnfang(const QString &text, bool *gefunden)
 Einstellungen Einstellungen::standard(int sperre)
 {
     Einstellungen e;
+    // The four exercises that show the word in a font of their own get the
+    // program's own fonts, so that a new installation covers, breaks,
+    // mirrors and draws the word instead of showing it plain.
+    e.schriften[1] = QStringLiteral("tpohalb");
+    e.schriften[3] = QStringLiteral("tpofenster");
+    e.schriften[4] = QStringLiteral("tpospiegel");
+    e.schriften[6] = QStringLiteral("Anlaut");
     e.sperre = sperre;
     return e;
 }

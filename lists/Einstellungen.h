@@ -21,7 +21,9 @@ struct Einstellungen
     QStringList schriften = QStringList(kSchriften, QStringLiteral("Arial"));
     int sperre = 0;
 
-    /// The values of a newly written file; the lock keeps its current value.
+    /// The values of a newly written file: "Arial" for all fonts but the
+    /// four exercise fonts (records 3, 5, 6, 8: "tpohalb", "tpofenster",
+    /// "tpospiegel", "Anlaut"); the lock keeps its current value.
     static Einstellungen standard(int sperre);
 
     /// Reads the ten records from the file's text. Returns false when the

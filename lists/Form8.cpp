@@ -11,7 +11,6 @@
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <cmath>
 
@@ -115,6 +114,12 @@ void Form8::aufbauen()
     Bezeichnung16->setAlignment(Qt::AlignCenter);
     Twips::setzen(Bezeichnung16, 6720, 6360, 3240, 330);
 
+    Schrifthinweis = new Bezeichnung(this, QStringLiteral("Schrifthinweis"));
+    Schrifthinweis->setSchrift(QStringLiteral("MS Sans Serif"), 8, true);
+    Schrifthinweis->setFarben(QColor(176, 0, 0));
+    Schrifthinweis->setEinpassen(true);
+    Twips::setzen(Schrifthinweis, 240, 6855, 9720, 300);
+
     Zeit1 = new Zeitgeber(this, QStringLiteral("Zeit1"), 100);
     Zeit1->setSingleShot(true);
 }
@@ -213,6 +218,32 @@ void Form8::Form_Activate()
     Liste2->addItems(f.Liste1->eintraege());
     groesseZeigen();
     Bezeichnung8->setCaption(QString::number(programm().modul.Wortmenge));
+    fehlendeZeigen();
+}
+
+void Form8::fehlendeZeigen(bool vorschau)
+{
+    // A worksheet should never mix a chosen font with a substitute for the
+    // letters it lacks, so the teacher is told which letters those are.
+    const QString buchstaben = Schrift::buchstabenIn(programm().form1().Liste1->eintraege());
+    QStringList schriften;
+    if (vorschau)
+        schriften << Bezeichnung2->FontName();
+    for (const Bezeichnung *b : Musterfolge())
+        if (!schriften.contains(b->FontName()))
+            schriften << b->FontName();
+    for (const QString &schrift : schriften) {
+        const QString fehlt = Schrift::fehlendeBuchstaben(schrift, buchstaben);
+        if (!fehlt.isEmpty()) {
+            QStringList einzeln;
+            for (const char32_t c : QStringView(fehlt).toUcs4())
+                einzeln << QString::fromUcs4(&c, 1);
+            Schrifthinweis->setCaption(QStringLiteral("Der Schrift „%1“ fehlen Buchstaben der Wortliste: %2")
+                                           .arg(schrift, einzeln.join(QLatin1Char(' '))));
+            return;
+        }
+    }
+    Schrifthinweis->setCaption(QString());
 }
 
 void Form8::groesseZeigen()
@@ -243,11 +274,13 @@ void Form8::Liste1_Click()
 {
     if (Liste1->ListIndex() >= 0)
         Bezeichnung2->setFontName(Liste1->Text());
+    fehlendeZeigen(true);
 }
 
 void Form8::zuweisen(Bezeichnung *muster)
 {
     muster->setFontName(Bezeichnung2->FontName());
+    fehlendeZeigen();
 }
 
 void Form8::Bezeichnung5_Click()
@@ -297,8 +330,10 @@ void Form8::Bild4_Click()
         const int n = f.Liste1->ListCount();
         const QString wort = programm().boxen().eingabe(QStringLiteral("Neues Wort eingeben:"),
                                                         QStringLiteral("Worteingabe") + Schreibung::zahl(n + 1));
-        if (wort.isEmpty())
+        if (wort.isEmpty()) {
+            fehlendeZeigen();
             return;
+        }
         if (!f.Liste1->eintraege().contains(wort)) {
             f.Liste1->AddItem(wort);
             Liste2->AddItem(wort);
@@ -318,9 +353,18 @@ void Form8::Bild5_Click()
     const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, QStringLiteral("TIPPOLO.TXT"));
     if (name.isEmpty())
         return;
-    const QString pfad = programm().datei(name);
+    const QString abgelehnt = Dateien::nameAblehnen(name);
+    if (!abgelehnt.isEmpty()) {
+        boxen.meldung(abgelehnt + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK,
+                      Symbol::Stop);
+        return;
+    }
+    // A name that differs from a file of the working folder only in capitals
+    // means that file, as the file list shows it.
+    const QString vorhandenerName = Dateien::vorhandenerName(programm().arbeitsordner(), name);
+    const QString pfad = programm().datei(vorhandenerName.isEmpty() ? name : vorhandenerName);
     Dateiliste *dateien = programm().form1().Datei1;
-    bool vorhanden = QFileInfo::exists(pfad);
+    bool vorhanden = !vorhandenerName.isEmpty();
     const QString gross = Schreibung::gross(name);
     for (int i = 0; i < dateien->ListCount() && !vorhanden; ++i)
         vorhanden = Schreibung::gross(dateien->List(i)) == gross;

@@ -60,6 +60,9 @@ public:
     Liste *Liste2;               ///< the editor list
     Bezeichnung *Bezeichnung16;  ///< size of the editor list
     Zeitgeber *Zeit1;            ///< fills the font list once, 100 ms after creation
+    /// One line along the bottom that names the letters of the word list a
+    /// chosen font cannot show (empty when every chosen font shows them all).
+    Bezeichnung *Schrifthinweis;
 
     QString Anzeigeschrift() const { return Bezeichnung9->FontName(); }
     QString AbgedecktSchrift() const { return Bezeichnung11->FontName(); }
@@ -118,4 +121,7 @@ private:
     /// Sets the sample label's font to the preview's.
     void zuweisen(Bezeichnung *muster);
     void groesseZeigen();
+    /// Checks the eight assigned fonts (with `vorschau` first the preview's
+    /// font) against the letters of the word list and fills Schrifthinweis.
+    void fehlendeZeigen(bool vorschau = false);
 };

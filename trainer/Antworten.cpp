@@ -1,5 +1,6 @@
 #include "trainer/Antworten.h"
 
+#include "basis/Zeichen.h"
 #include "renderings/Schreibung.h"
 
 #include <QStringView>
@@ -11,11 +12,18 @@ bool istBuchstabe(QChar c)
     return QStringView(u"AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZaäbcdefghijklmnoöpqrstuüvwxyzß").contains(c);
 }
 
+bool istBuchstabe(QStringView zeichen)
+{
+    return zeichen.size() == 1 && istBuchstabe(zeichen.front());
+}
+
 QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
 {
-    if (eingabe.size() >= loesung.size())
+    const Zeichenfolge w(loesung);
+    const qsizetype n = Zeichen::anzahl(eingabe);
+    if (n >= w.size())
         return QString();
-    return loesung.mid(eingabe.size(), 1);
+    return w.at(n).toString();
 }
 
 int restBisBelohnung(int wortmenge, int loesungen)
@@ -35,10 +43,11 @@ QString fortschrittsText(int rest)
 
 QString buchstabiert(const QString &wort)
 {
+    const Zeichenfolge w(wort);
     QString text;
     text.reserve(wort.size() * 2);
-    for (QChar c : wort) {
-        text += c;
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        text += w.at(i);
         text += QLatin1Char(' ');
     }
     return text;

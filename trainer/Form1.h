@@ -109,7 +109,7 @@ public:
 
     // ---- answer checking (Form1_Antworten.cpp)
     void Form_KeyDown(int keyCode) override;
-    void Form_KeyPress(QChar zeichen) override;
+    void Form_KeyPress(QStringView zeichen) override;
     void ZeichenLoeschen();
     void WortRichtig();
     void Liste2_Click();

@@ -1,15 +1,14 @@
 #include "ui/Druckflaeche.h"
 
 #include "basis/Schrift.h"
+#include "lists/Dateien.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 // ---------------------------------------------------------------- Druckflaeche
 
@@ -154,14 +153,7 @@ bool PdfDruckflaeche::beginnen()
 
 bool PdfDruckflaeche::abschliessen()
 {
-    QSaveFile datei(m_pfad);
-    const QByteArray &inhalt = m_puffer->data();
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
-        m_fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2")
-                       .arg(QFileInfo(m_pfad).fileName(), datei.errorString());
-        return false;
-    }
-    return true;
+    return Dateien::bytesSchreiben(m_pfad, m_puffer->data(), &m_fehler);
 }
 
 // ---------------------------------------------------------------- DruckAufzeichnung
