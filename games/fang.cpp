@@ -15,7 +15,7 @@ const QString kDatei = QStringLiteral("BESTFANG.LST");
 } // namespace
 
 fang::fang(Programm &programm)
-    : Fenster(programm, QStringLiteral("fang"), QStringLiteral("Wortfange"), 7680, 6600)
+    : Fenster(programm, QStringLiteral("fang"), QStringLiteral("Wortfange"), 7680, 6600), m_programm(programm)
 {
     aufbauen();
     setKeyPreview(true);

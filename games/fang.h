@@ -9,11 +9,15 @@
 /// jump to new places every few seconds; the child steers the red catcher
 /// with the arrow keys and catches the letters in the order of the word. The
 /// seconds it took go into the best list BESTFANG.LST.
+class Programm;
+
 class fang : public Fenster
 {
     Q_OBJECT
 public:
     explicit fang(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
 
     Bild *Bild5;               ///< the field, 18 x 11 cells of 400 twips
     Bezeichnung *Bezeichnung8; ///< the catcher
@@ -63,6 +67,7 @@ protected:
     void schliessenAngefragt() override { Befehl1_Click(); }
 
 private:
+    Programm &m_programm;
     void aufbauen();
     /// Whether the best list was read whole at the start of this game; a
     /// list read only in part is not saved over the file.

@@ -19,7 +19,7 @@ const QString kDatei = QStringLiteral("BESTHANG.LST");
 } // namespace
 
 galgen::galgen(Programm &programm)
-    : Fenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9600, 6480)
+    : Fenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9600, 6480), m_programm(programm)
 {
     aufbauen();
     connect(Liste1, &Liste::Click, this, &galgen::Liste1_Click);

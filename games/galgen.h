@@ -13,11 +13,15 @@
 ///
 /// The word is in Loesungswort, the pattern in Eingabe and the misses in
 /// Fehler, the trainer's own counters, while the game runs.
+class Programm;
+
 class galgen : public Fenster
 {
     Q_OBJECT
 public:
     explicit galgen(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
 
     Liste *Liste1;             ///< the 30 letters, two rows, simple multiple selection
     Bezeichnung *Bezeichnung1; ///< the pattern
@@ -53,6 +57,7 @@ protected:
     void schliessenAngefragt() override { Befehl1_Click(); }
 
 private:
+    Programm &m_programm;
     void aufbauen();
     /// Whether the best list was read whole at the start of this game; a
     /// list read only in part is not saved over the file.

@@ -14,7 +14,7 @@ const QString kWunschboxLeer = QStringLiteral(" ? ? ?");
 } // namespace
 
 gefangen::gefangen(Programm &programm)
-    : Fenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 7800, 5880)
+    : Fenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 7800, 5880), m_programm(programm)
 {
     aufbauen();
     setKeyPreview(true);

@@ -13,11 +13,15 @@
 /// The grid is drawn straight onto the window (1 pt = 20 twips, a cell every
 /// 15 pt). The drawing is rebuilt from the game state after every change, so
 /// it survives the window being covered and a test reads it from zeichnung().
+class Programm;
+
 class gefangen : public Fenster
 {
     Q_OBJECT
 public:
     explicit gefangen(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
 
     Figur *Figur1;  ///< frame of the grid
     Figur *Figur2;  ///< frame of the command column
@@ -58,6 +62,7 @@ protected:
     void schliessenAngefragt() override { Befehl1_Click(); }
 
 private:
+    Programm &m_programm;
     void aufbauen();
     /// Whether the best list was read whole at the start of this game; a
     /// list read only in part is not saved over the file.

@@ -26,7 +26,7 @@ QString groesseText(int anzahl)
 } // namespace
 
 Form8::Form8(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form8"), QStringLiteral("Tippolo: Einstellungen"), 10200, 7200)
+    : Fenster(programm, QStringLiteral("Form8"), QStringLiteral("Tippolo: Einstellungen"), 10200, 7200), m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
     aufbauen();

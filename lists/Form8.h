@@ -10,11 +10,15 @@ struct Einstellungen;
 /// sample labels hold the eight font settings that the whole program reads.
 /// It assigns fonts, sets the reward interval and the folder lock, saves the
 /// settings, and edits and saves a copy of the word list.
+class Programm;
+
 class Form8 : public Fenster
 {
     Q_OBJECT
 public:
     explicit Form8(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
     ~Form8() override;
 
     // ---- icons along the top, left to right
@@ -100,6 +104,7 @@ public:
     void Bild8_Click();
 
 private:
+    Programm &m_programm;
     void aufbauen();
     void verbinden();
     /// Sets the sample label's font to the preview's.

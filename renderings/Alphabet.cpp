@@ -1,7 +1,7 @@
 #include "renderings/Darstellung.h"
 
 #include "renderings/Schreibung.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 namespace {
 

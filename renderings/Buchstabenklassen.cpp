@@ -1,7 +1,7 @@
 #include "renderings/Darstellung.h"
 
 #include "renderings/Schreibung.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 // The letter classes. Membership is exact: a character belongs to a class
 // when it occurs in the class string.

@@ -1,6 +1,6 @@
 #include "renderings/Darstellung.h"
 
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 // Renderings by letter position. L is the length of the word, c(i) its
 // character at the 1-based position i, h = L / 2 rounded down.

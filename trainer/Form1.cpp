@@ -36,7 +36,7 @@ QString Form1::Knopfbeschriftung(int nummer)
 }
 
 Form1::Form1(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form1"), QStringLiteral("T i p p o l o"), 10305, 6855)
+    : Fenster(programm, QStringLiteral("Form1"), QStringLiteral("T i p p o l o"), 10305, 6855), m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
     aufbauen();

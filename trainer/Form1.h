@@ -19,11 +19,15 @@ class Verzeichnisliste;
 /// checking and the small commands (Form1_Antworten.cpp, Form1_Befehle.cpp);
 /// the enlarged display (renderings/); file browser, settings, unlock,
 /// printing and the script switch (lists/); the game launch (games/).
+class Programm;
+
 class Form1 : public Fenster
 {
     Q_OBJECT
 public:
     explicit Form1(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
     ~Form1() override;
 
     // ---- elements
@@ -162,6 +166,7 @@ protected:
     void schliessenAngefragt() override { Bild1_Click(); }
 
 private:
+    Programm &m_programm;
     void aufbauen();
     void verbinden();
 };

@@ -1,5 +1,6 @@
 #include "trainer/Programm.h"
 
+#include "basis/Schrift.h"
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/gefangen.h"
@@ -8,7 +9,6 @@
 #include "lists/Form8.h"
 #include "trainer/Form1.h"
 #include "ui/Boxen.h"
-#include "ui/Elemente.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "trainer/MODUL1.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
+#include "ui/Fensterverwaltung.h"
 
 #include <QList>
 #include <QPointer>
@@ -27,7 +28,7 @@ class fang;
 ///
 /// Nothing lives in a global: a test makes a fresh Programm with scripted
 /// boxes, a seeded generator and a temporary working folder.
-class Programm
+class Programm : public Fensterverwaltung
 {
 public:
     Programm(Boxen &boxen, const QString &arbeitsordner);
@@ -73,8 +74,8 @@ public:
 
     /// The window that is the program's active one (see Fenster).
     Fenster *aktivesFenster() const { return m_aktiv; }
-    void aktiviert(Fenster *f);
-    void verborgen(Fenster *f);
+    void aktiviert(Fenster *f) override;
+    void verborgen(Fenster *f) override;
 
 private:
     template <class T> T &fenster(std::unique_ptr<T> &slot);

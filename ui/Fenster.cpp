@@ -1,6 +1,5 @@
 #include "ui/Fenster.h"
 
-#include "trainer/Programm.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -10,9 +9,9 @@
 #include <QPainter>
 #include <QScreen>
 
-Fenster::Fenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips,
+Fenster::Fenster(Fensterverwaltung &verwaltung, const QString &name, const QString &caption, int breiteTwips,
                  int hoeheTwips)
-    : QWidget(nullptr), m_programm(programm)
+    : QWidget(nullptr), m_verwaltung(verwaltung)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -31,7 +30,7 @@ void Fenster::zeigen()
     show();
     raise();
     activateWindow();
-    m_programm.aktiviert(this);
+    m_verwaltung.aktiviert(this);
 }
 
 void Fenster::verbergen()
@@ -43,7 +42,7 @@ void Fenster::hideEvent(QHideEvent *ev)
 {
     QWidget::hideEvent(ev);
     if (!ev->spontaneous())
-        m_programm.verborgen(this);
+        m_verwaltung.verborgen(this);
 }
 
 void Fenster::closeEvent(QCloseEvent *ev)
@@ -169,6 +168,6 @@ bool Fenster::eventFilter(QObject *obj, QEvent *ev)
 bool Fenster::event(QEvent *ev)
 {
     if (ev->type() == QEvent::WindowActivate && isVisible())
-        m_programm.aktiviert(this);
+        m_verwaltung.aktiviert(this);
     return QWidget::event(ev);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "ui/Fensterverwaltung.h"
 #include "ui/Zeichnung.h"
 
 #include <QWidget>
-
-class Programm;
 
 /// Base of the program's windows: client area in twips, centring, the
 /// window's own drawing surface, key preview and the activation event.
@@ -17,10 +16,8 @@ class Fenster : public QWidget
 {
     Q_OBJECT
 public:
-    Fenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips);
+    Fenster(Fensterverwaltung &verwaltung, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips);
     ~Fenster() override;
-
-    Programm &programm() const { return m_programm; }
 
     /// Runs once when the window is created (after construction).
     virtual void Form_Load() {}
@@ -71,7 +68,7 @@ protected:
 private:
     bool tasteVerarbeiten(QObject *ziel, QEvent *ev);
 
-    Programm &m_programm;
+    Fensterverwaltung &m_verwaltung;
     Zeichnung m_zeichnung;
     bool m_keyPreview = false;
 };
