@@ -1,23 +1,19 @@
 #pragma once
 
 #include "games/Fangfeld.h"
+#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
-#include "ui/Fenster.h"
 #include "ui/Liste.h"
 
 /// The word catch: the letters of the word lie scattered over a field and
 /// jump to new places every few seconds; the child steers the red catcher
 /// with the arrow keys and catches the letters in the order of the word. The
 /// seconds it took go into the best list BESTFANG.LST.
-class Programm;
-
-class fang : public Fenster
+class fang : public Spielfenster
 {
     Q_OBJECT
 public:
     explicit fang(Programm &programm);
-
-    Programm &programm() const { return m_programm; }
 
     Bild *Bild5;               ///< the field, 18 x 11 cells of 400 twips
     Bezeichnung *Bezeichnung8; ///< the catcher
@@ -42,14 +38,12 @@ public:
     void buchstabeSetzen(int i, int x, int y);
     bool gestartet() const { return m_gestartet; }
 
-    void Form_Load() override;
     void Form_Activate() override;
-    void Form_KeyDown(int keyCode) override;
     void Bild5_Click();
     void Zeit1_Timer();
     void HBildlauf1_Change();
     void HBildlauf1_Scroll() { HBildlauf1_Change(); }
-    void Befehl1_Click();
+    void Befehl1_Click() override;
     void Befehl2_Click();
 
     void NachOben();
@@ -64,14 +58,10 @@ public:
     void SpielBeenden();
 
 protected:
-    void schliessenAngefragt() override { Befehl1_Click(); }
+    void pfeil(Pfeil richtung) override;
 
 private:
-    Programm &m_programm;
     void aufbauen();
-    /// Whether the best list was read whole at the start of this game; a
-    /// list read only in part is not saved over the file.
-    bool m_bestenlisteGanz = true;
     void bewegen(int dSpalte, int dZeile);
 
     Fangfeld m_feld;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
-#include "ui/Fenster.h"
 #include "ui/Liste.h"
 
 #include <QList>
@@ -13,15 +13,11 @@
 ///
 /// The word is in Loesungswort, the pattern in Eingabe and the misses in
 /// Fehler, the trainer's own counters, while the game runs.
-class Programm;
-
-class galgen : public Fenster
+class galgen : public Spielfenster
 {
     Q_OBJECT
 public:
     explicit galgen(Programm &programm);
-
-    Programm &programm() const { return m_programm; }
 
     Liste *Liste1;             ///< the 30 letters, two rows, simple multiple selection
     Bezeichnung *Bezeichnung1; ///< the pattern
@@ -46,20 +42,12 @@ public:
     /// The sixteen drawing elements in the order FigurVerbergen names them.
     QList<QWidget *> Zeichenelemente() const;
 
-    void Form_Load() override;
     void Form_Activate() override;
     void Liste1_Click();
-    void Befehl1_Click();
+    void Befehl1_Click() override;
     void FigurVerbergen();
     void SpielBeenden();
 
-protected:
-    void schliessenAngefragt() override { Befehl1_Click(); }
-
 private:
-    Programm &m_programm;
     void aufbauen();
-    /// Whether the best list was read whole at the start of this game; a
-    /// list read only in part is not saved over the file.
-    bool m_bestenlisteGanz = true;
 };

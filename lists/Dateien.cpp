@@ -76,7 +76,24 @@ bool istUtf8MitUmlauten(const QByteArray &bytes)
 QString dekodieren(const QByteArray &bytes)
 {
     QString text;
-    if (istUtf8MitUmlauten(bytes)) {
+    const bool utf16le = bytes.startsWith("\xFF\xFE");
+    if (utf16le || bytes.startsWith("\xFE\xFF")) {
+        // The decoder drops the byte-order mark and turns an odd last byte
+        // into the replacement character; half a pair becomes one too, so
+        // the text holds whole characters only.
+        QStringDecoder utf16(utf16le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        text = utf16.decode(bytes);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isNull())
+                text[i] = QLatin1Char(' ');
+            else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+    } else if (istUtf8MitUmlauten(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8.decode(bytes);
         text.replace(QChar(0), QLatin1Char(' '));

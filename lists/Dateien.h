@@ -9,10 +9,12 @@
 /// writing through QSaveFile, so a failed write never destroys the old file.
 namespace Dateien {
 
-/// Decodes file bytes. Bytes that are valid UTF-8 and hold non-ASCII
-/// characters (or start with a UTF-8 byte-order mark) are read as UTF-8, so a
-/// list saved by a current editor shows its umlauts; everything else is
-/// Windows-1252. A NUL byte reads as a blank.
+/// Decodes file bytes. Bytes that start with a UTF-16 byte-order mark (FF FE
+/// little-endian, FE FF big-endian, as some Windows editors save) are read as
+/// UTF-16; bytes that are valid UTF-8 and hold non-ASCII characters (or start
+/// with a UTF-8 byte-order mark) are read as UTF-8, so a list saved by a
+/// current editor shows its umlauts; everything else is Windows-1252. The
+/// byte-order mark is not part of the text; a NUL character reads as a blank.
 QString dekodieren(const QByteArray &bytes);
 
 /// Brings text to the composed form (NFC): an "a" followed by a combining

@@ -4,7 +4,9 @@
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
+#include "lists/Listenpruefung.h"
 #include "renderings/AufgabeDarstellen.h"
+#include "renderings/Schreibung.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
@@ -27,21 +29,14 @@ void arbeitsblatt(Programm &p, Druckflaeche &flaeche)
     MODUL1 &m = p.modul;
     Form1 &f = p.form1();
     Form8 &e = p.form8();
-    QString aufgabenschrift;
-    switch (m.Uebung) {
-    case 1: aufgabenschrift = e.AbgedecktSchrift(); break;
-    case 10: aufgabenschrift = e.WortruinenSchrift(); break;
-    case 12: aufgabenschrift = e.SpiegelSchrift(); break;
-    case 24: aufgabenschrift = e.BildwoerterSchrift(); break;
-    default: break;
-    }
+    const std::optional<QString> aufgabenschrift = e.aufgabenschrift(m.Uebung);
     flaeche.setSchrift(e.Anzeigeschrift(), 16);
     flaeche.zeile(QStringLiteral(" "));
     const QStringList woerter = f.Liste1->eintraege();
     for (const QString &wort : woerter) {
         m.Loesungswort = wort;
-        if (!aufgabenschrift.isEmpty())
-            flaeche.setSchrift(aufgabenschrift, 16);
+        if (aufgabenschrift)
+            flaeche.setSchrift(*aufgabenschrift, 16);
         // A type without a rendering must not print the previous word again.
         m.Anzeigetext.clear();
         AufgabeDarstellen(p);
@@ -153,6 +148,7 @@ void Form1::Datei1_Click()
     MODUL1 &m = programm().modul;
     Bild8->hide();
     QStringList woerter;
+    Listenbefund befund;
     bool gelesen = false;
     if (Datei1->ListIndex() >= 0) {
         QString pfad = Datei1->Path();
@@ -163,7 +159,7 @@ void Form1::Datei1_Click()
         QString fehler;
         switch (Dateien::einlesen(pfad, bytes, &fehler)) {
         case Dateien::Lesestand::Gelesen:
-            woerter = Dateien::felder(Dateien::dekodieren(bytes));
+            woerter = Listenpruefung::lesen(Dateien::dekodieren(bytes), befund);
             gelesen = true;
             break;
         case Dateien::Lesestand::Abgelehnt:
@@ -183,11 +179,14 @@ void Form1::Datei1_Click()
     }
     // The task cycle starts afresh: also letters typed for the old word go.
     m.Leeren();
-    setCaption(QStringLiteral("T i p p o l o (") + zahlMitVorzeichenstelle(Liste1->ListCount()) +
+    setCaption(QStringLiteral("T i p p o l o (") + Schreibung::zahl(Liste1->ListCount()) +
                QStringLiteral(" Wörter )"));
     m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
     m.Uebung = 13;
     m.NaechsteAufgabe();
+    // The teacher hears once what in the file keeps a child from a word.
+    if (gelesen && !befund.sauber())
+        programm().boxen().meldung(befund.meldung(), Datei1->Text(), Knoepfe::OK, Symbol::Information);
 }
 
 void Form1::Bild5_Click()

@@ -4,6 +4,8 @@
 #include "ui/Fenster.h"
 #include "ui/Liste.h"
 
+#include <optional>
+
 struct Einstellungen;
 
 /// The settings and list-editor window. Created hidden at start-up: its
@@ -58,6 +60,9 @@ public:
     Liste *Liste2;               ///< the editor list
     Bezeichnung *Bezeichnung16;  ///< size of the editor list
     Zeitgeber *Zeit1;            ///< fills the font list once, 100 ms after creation
+    /// One line along the bottom that names the letters of the word list a
+    /// chosen font cannot show (empty when every chosen font shows them all).
+    Bezeichnung *Schrifthinweis;
 
     QString Anzeigeschrift() const { return Bezeichnung9->FontName(); }
     QString AbgedecktSchrift() const { return Bezeichnung11->FontName(); }
@@ -67,6 +72,12 @@ public:
     QString Schreibschrift() const { return Bezeichnung15->FontName(); }
     QString BildwoerterSchrift() const { return Bezeichnung18->FontName(); }
     QString WoerterlisteSchrift() const { return Bezeichnung20->FontName(); }
+
+    /// The font in which exercise `uebung` shows its task, on screen and on
+    /// the worksheet: AbgedecktSchrift for type 1, WortruinenSchrift for 10,
+    /// SpiegelSchrift for 12, BildwoerterSchrift for 24. Every other type has
+    /// none of its own and keeps the display font.
+    std::optional<QString> aufgabenschrift(int uebung) const;
 
     /// The sample labels in the order of the settings file's records 2 to 9.
     QList<Bezeichnung *> Musterfolge() const;
@@ -110,4 +121,7 @@ private:
     /// Sets the sample label's font to the preview's.
     void zuweisen(Bezeichnung *muster);
     void groesseZeigen();
+    /// Checks the eight assigned fonts (with `vorschau` first the preview's
+    /// font) against the letters of the word list and fills Schrifthinweis.
+    void fehlendeZeigen(bool vorschau = false);
 };

@@ -183,7 +183,8 @@ void Form1::aufbauen()
     Bild9 = new Bild(this, QStringLiteral("Bild9"));
     Bild9->setHintergrund(kPanelBlau);
     Bild9->setRahmen(true);
-    Twips::setzen(Bild9, 10440, 2400, 2895, 2175);
+    Twips::setzen(Bild9, 0, 2400, 2895, 2175);
+    belohnungVerbergen();
     const char *const spiele[] = {"Wortfange", "Gefängnis", "Galgenspiel"};
     Bezeichnung **spielLabels[] = {&Bezeichnung24, &Bezeichnung25, &Bezeichnung26};
     for (int i = 0; i < 3; ++i) {

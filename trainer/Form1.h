@@ -109,7 +109,7 @@ public:
 
     // ---- answer checking (Form1_Antworten.cpp)
     void Form_KeyDown(int keyCode) override;
-    void Form_KeyPress(QChar zeichen) override;
+    void Form_KeyPress(QStringView zeichen) override;
     void ZeichenLoeschen();
     void WortRichtig();
     void Liste2_Click();
@@ -152,7 +152,11 @@ public:
     void Bild14_Click();
     void Bild17_Click();
 
-    // ---- game launch (games/Form1_Spiele.cpp)
+    // ---- reward panel and game launch (games/Form1_Spiele.cpp)
+    /// Brings the reward panel Bild9 into view, over the other elements.
+    void belohnungZeigen();
+    /// Moves the reward panel out of view again, to the right of the window.
+    void belohnungVerbergen();
     void Bezeichnung24_Click();
     void Bezeichnung25_Click();
     void Bezeichnung26_Click();

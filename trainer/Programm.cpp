@@ -46,6 +46,11 @@ QString Programm::datei(const QString &name) const
     return QDir(m_arbeitsordner).filePath(name);
 }
 
+std::optional<QString> Programm::aufgabenschrift(int uebung)
+{
+    return form8().aufgabenschrift(uebung);
+}
+
 template <class T> T &Programm::fenster(std::unique_ptr<T> &slot)
 {
     if (!slot) {

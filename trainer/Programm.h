@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Boxen;
 class Druckflaeche;
@@ -69,6 +70,9 @@ public:
     galgen &galgenFenster();
     gefangen &gefangenFenster();
     fang &fangFenster();
+    /// The settings window's font for the task of exercise `uebung`, for the
+    /// parts that do not know the settings window (see Form8::aufgabenschrift).
+    std::optional<QString> aufgabenschrift(int uebung);
     /// Whether the help window has been made yet (it is made on first use).
     bool hatForm7() const { return static_cast<bool>(m_form7); }
 

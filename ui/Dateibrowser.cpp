@@ -201,12 +201,6 @@ void Dateiliste::setPath(const QString &pfad)
     Refresh();
 }
 
-void Dateiliste::setPattern(const QString &muster)
-{
-    m_muster = muster;
-    Refresh();
-}
-
 void Dateiliste::Refresh()
 {
     QDir d(m_pfad);

@@ -74,12 +74,10 @@ public:
     Dateiliste(QWidget *parent, const QString &name, const QString &muster = QStringLiteral("*.TXT"));
     QString Path() const { return m_pfad; }
     void setPath(const QString &pfad);
-    QString Pattern() const { return m_muster; }
-    void setPattern(const QString &muster);
     /// Reads the folder again.
     void Refresh();
 
 private:
     QString m_pfad;
-    QString m_muster;
+    const QString m_muster;
 };

@@ -51,7 +51,6 @@ bool MalerDruckflaeche::beginnen()
     }
     m_maler->setRenderHint(QPainter::TextAntialiasing);
     m_y = 0;
-    m_seiten = 1;
     return true;
 }
 
@@ -73,7 +72,6 @@ void MalerDruckflaeche::zeile(const QString &text, int spalte)
     if (m_y > 0 && m_y + hoehe > seitenhoehe) {
         m_geraet.newPage();
         m_y = 0;
-        ++m_seiten;
     }
     double x = (std::max(spalte, 1) - 1) * masse.averageCharWidth();
     // A line that would run past the right edge moves left so that it ends

@@ -270,7 +270,6 @@ Kontrollkaestchen::Kontrollkaestchen(QWidget *parent, const QString &name, const
     setObjectName(name);
     setTristate(true);
     setFocusPolicy(Qt::NoFocus);
-    connect(this, &QCheckBox::clicked, this, [this] { Q_EMIT Click(); });
 }
 
 int Kontrollkaestchen::Value() const

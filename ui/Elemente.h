@@ -152,9 +152,6 @@ public:
     int Value() const;
     void setValue(int v);
 
-Q_SIGNALS:
-    void Click();
-
 protected:
     /// A click switches between off and on; the grey state comes only from the program.
     void nextCheckState() override;

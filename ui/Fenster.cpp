@@ -1,6 +1,7 @@
 #include "ui/Fenster.h"
 
 #include "ui/Twips.h"
+#include "basis/Zeichen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,11 +72,6 @@ void Fenster::setHintergrund(const QColor &farbe)
     setAutoFillBackground(true);
 }
 
-QColor Fenster::hintergrund() const
-{
-    return palette().color(QPalette::Window);
-}
-
 void Fenster::Cls()
 {
     m_zeichnung.Cls();
@@ -126,6 +122,14 @@ void Fenster::setKeyPreview(bool an)
         qApp->removeEventFilter(this);
 }
 
+void Fenster::zeichenWeitergeben(const QString &text)
+{
+    const QString zusammengesetzt = text.normalized(QString::NormalizationForm_C);
+    const Zeichenfolge zeichen(zusammengesetzt);
+    for (qsizetype i = 0; i < zeichen.size(); ++i)
+        Form_KeyPress(zeichen.at(i));
+}
+
 bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
 {
     auto *w = qobject_cast<QWidget *>(ziel);
@@ -137,14 +141,12 @@ bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
         Form_KeyDown(code);
         // A letter that arrives decomposed (base letter and combining mark)
         // is handed on as the one character the keyboard would type.
-        for (QChar c : k->text().normalized(QString::NormalizationForm_C))
-            Form_KeyPress(c);
+        zeichenWeitergeben(k->text());
         return !tasteDurchlassen(code);
     }
     if (ev->type() == QEvent::InputMethod) {
         auto *im = static_cast<QInputMethodEvent *>(ev);
-        for (QChar c : im->commitString().normalized(QString::NormalizationForm_C))
-            Form_KeyPress(c);
+        zeichenWeitergeben(im->commitString());
         return true;
     }
     if (ev->type() == QEvent::ShortcutOverride) {

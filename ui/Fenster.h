@@ -3,6 +3,7 @@
 #include "ui/Fensterverwaltung.h"
 #include "ui/Zeichnung.h"
 
+#include <QStringView>
 #include <QWidget>
 
 /// Base of the program's windows: client area in twips, centring, the
@@ -10,7 +11,9 @@
 ///
 /// Key preview: a window that asks for it sees every key typed anywhere in
 /// it first, as Form_KeyDown (key code: 8 Backspace, 13 Enter, 27 Escape,
-/// 37-40 arrows, else the Qt key) and then Form_KeyPress (the character).
+/// 37-40 arrows, else the Qt key) and then Form_KeyPress (each whole
+/// character typed: one UTF-16 unit, or two for a character outside the
+/// Basic Multilingual Plane, which is never handed on in halves).
 /// Keys it handles do not reach the focused element.
 class Fenster : public QWidget
 {
@@ -24,7 +27,7 @@ public:
     /// Runs each time the window becomes the program's active window.
     virtual void Form_Activate() {}
     virtual void Form_KeyDown(int keyCode) { Q_UNUSED(keyCode); }
-    virtual void Form_KeyPress(QChar zeichen) { Q_UNUSED(zeichen); }
+    virtual void Form_KeyPress(QStringView zeichen) { Q_UNUSED(zeichen); }
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &c) { setWindowTitle(c); }
@@ -38,7 +41,6 @@ public:
     void zentrieren(int teiler = 2);
 
     void setHintergrund(const QColor &farbe);
-    QColor hintergrund() const;
 
     /// The window's own drawing surface (text printed straight onto the form).
     Zeichnung &zeichnung() { return m_zeichnung; }
@@ -67,6 +69,8 @@ protected:
 
 private:
     bool tasteVerarbeiten(QObject *ziel, QEvent *ev);
+    /// Hands the typed text on to Form_KeyPress, composed, one whole character at a time.
+    void zeichenWeitergeben(const QString &text);
 
     Fensterverwaltung &m_verwaltung;
     Zeichnung m_zeichnung;

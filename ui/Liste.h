@@ -72,7 +72,6 @@ public:
     void setSpalten(int spalten);
 
     QListView *view() const { return m_view; }
-    bool sortiert() const { return m_sortiert; }
     void setVisible(bool sichtbar);
     bool isVisible() const;
     void setFocus();
