@@ -5,8 +5,6 @@
 #include "ui/Boxen.h"
 #include "ui/Liste.h"
 
-#include <algorithm>
-
 bool BestenlisteLaden(const QString &datei, Liste *liste)
 {
     liste->Clear();
@@ -19,9 +17,7 @@ bool BestenlisteLaden(const QString &datei, Liste *liste)
 
 static QString speicherbar(const QString &text)
 {
-    if (Dateien::kodierbar(text) && std::none_of(text.begin(), text.end(), [](QChar c) {
-            return c.category() == QChar::Other_Control;
-        }))
+    if (Dateien::kodierbar(text))
         return text;
     QString s;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -31,7 +27,7 @@ static QString speicherbar(const QString &text)
             ++i;
             continue;
         }
-        s += Dateien::kodierbar(QString(c)) && c.category() != QChar::Other_Control ? c : QLatin1Char('?');
+        s += Dateien::kodierbar(QString(c)) ? c : QLatin1Char('?');
     }
     return s;
 }

@@ -223,7 +223,7 @@ void Form1::Bild14_Click()
                              .arg(name),
                          titel))
             return;
-        flaeche = Druckflaeche::pdfDatei(pdf);
+        flaeche = Druckflaeche::pdfDatei(pdf, Dateien::bytesSchreiben);
     }
     if (!flaeche->beginnen()) {
         boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), titel, Knoepfe::OK,

@@ -1,14 +1,15 @@
 #include "ui/Druckflaeche.h"
 
 #include "basis/Schrift.h"
-#include "lists/Dateien.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 // ---------------------------------------------------------------- Druckflaeche
 
@@ -19,9 +20,9 @@ std::unique_ptr<Druckflaeche> Druckflaeche::standardDrucker()
     return std::make_unique<DruckerDruckflaeche>();
 }
 
-std::unique_ptr<Druckflaeche> Druckflaeche::pdfDatei(const QString &pfad)
+std::unique_ptr<Druckflaeche> Druckflaeche::pdfDatei(const QString &pfad, Dateischreiber schreiben)
 {
-    return std::make_unique<PdfDruckflaeche>(pfad);
+    return std::make_unique<PdfDruckflaeche>(pfad, std::move(schreiben));
 }
 
 // ---------------------------------------------------------------- MalerDruckflaeche
@@ -124,13 +125,13 @@ PdfDruckflaeche::Teile PdfDruckflaeche::machen()
     return t;
 }
 
-PdfDruckflaeche::PdfDruckflaeche(const QString &pfad)
-    : PdfDruckflaeche(pfad, machen())
+PdfDruckflaeche::PdfDruckflaeche(const QString &pfad, Dateischreiber schreiben)
+    : PdfDruckflaeche(pfad, std::move(schreiben), machen())
 {
 }
 
-PdfDruckflaeche::PdfDruckflaeche(const QString &pfad, Teile teile)
-    : MalerDruckflaeche(*teile.schreiber), m_pfad(pfad), m_puffer(std::move(teile.puffer)),
+PdfDruckflaeche::PdfDruckflaeche(const QString &pfad, Dateischreiber schreiben, Teile teile)
+    : MalerDruckflaeche(*teile.schreiber), m_pfad(pfad), m_schreiben(std::move(schreiben)), m_puffer(std::move(teile.puffer)),
       m_schreiber(std::move(teile.schreiber))
 {
 }
@@ -153,7 +154,16 @@ bool PdfDruckflaeche::beginnen()
 
 bool PdfDruckflaeche::abschliessen()
 {
-    return Dateien::bytesSchreiben(m_pfad, m_puffer->data(), &m_fehler);
+    if (m_schreiben)
+        return m_schreiben(m_pfad, m_puffer->data(), &m_fehler);
+    QSaveFile datei(m_pfad);
+    const QByteArray &inhalt = m_puffer->data();
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
+        // The system's own text would be English; the program's writer knows the German reasons.
+        m_fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.").arg(QFileInfo(m_pfad).fileName());
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------- DruckAufzeichnung

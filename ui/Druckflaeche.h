@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QIODevice;
@@ -35,9 +36,14 @@ public:
 
     /// The system's default printer, or nullptr when no printer is installed.
     static std::unique_ptr<Druckflaeche> standardDrucker();
-    /// A PDF file at `pfad`. The document is built in memory and written
-    /// through a QSaveFile at the end, so a failure leaves an old file as it was.
-    static std::unique_ptr<Druckflaeche> pdfDatei(const QString &pfad);
+    /// Writes the bytes of a file; false with a German sentence in `fehler`
+    /// on failure.
+    using Dateischreiber = std::function<bool(const QString &pfad, const QByteArray &inhalt, QString *fehler)>;
+    /// A PDF file at `pfad`. The document is built in memory and written at
+    /// the end by `schreiben` (the program passes its checked file writer),
+    /// else through a plain QSaveFile; either way a failure leaves an old
+    /// file as it was.
+    static std::unique_ptr<Druckflaeche> pdfDatei(const QString &pfad, Dateischreiber schreiben = {});
 
 protected:
     QString m_fehler;
@@ -86,7 +92,7 @@ private:
 class PdfDruckflaeche : public MalerDruckflaeche
 {
 public:
-    explicit PdfDruckflaeche(const QString &pfad);
+    explicit PdfDruckflaeche(const QString &pfad, Dateischreiber schreiben = {});
     ~PdfDruckflaeche() override;
     bool beginnen() override;
 
@@ -100,8 +106,9 @@ private:
         std::unique_ptr<QPdfWriter> schreiber;
     };
     static Teile machen();
-    PdfDruckflaeche(const QString &pfad, Teile teile);
+    PdfDruckflaeche(const QString &pfad, Dateischreiber schreiben, Teile teile);
     QString m_pfad;
+    Dateischreiber m_schreiben;
     std::unique_ptr<QBuffer> m_puffer;
     std::unique_ptr<QPdfWriter> m_schreiber;
 };

@@ -1,40 +1,53 @@
 #include "games/Bestenliste.h"
+#include "lists/Dateien.h"
 #include "lists/Form8.h"
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
+#include "ui/Dateibrowser.h"
+#include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
-/// Saving and starting on a real small disk that is full or read-only, and
-/// files that are links or no regular files: the old file always stays, and
-/// the message says why in German.
+/// Files on full and read-only disks (a real tmpfs), links, devices, pipes
+/// and odd names: the old file always stays, and the message says why in German.
 
 namespace {
 
-const QByteArray kAlteEinstellungen =
-    " 30 \r\nComic Sans MS\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\n 1 \r\n";
-const QByteArray kStandard = " 20 \r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\n 0 \r\n";
+const QByteArray kIni = " 30 \r\nCourier\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\n 1 \r\n";
+const QString kPlatz = QStringLiteral("Auf dem Datenträger ist nicht genug Platz frei.");
+const QString kNurLesbar = QStringLiteral("Der Datenträger ist schreibgeschützt.");
+const QString kKeineDatei = QStringLiteral("Sie ist keine gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
+const QString kStandard = QStringLiteral("\rDas Programm arbeitet mit den Standardeinstellungen.");
 
-bool fifo(const QString &pfad)
+/// Puts `lage` at `pfad`: "Pipe", "Ordner", "gross" (over 64 MB), else a link to `lage`.
+bool anlegen(const QString &lage, const QString &pfad)
 {
-    struct stat st;
-    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    const QByteArray n = QFile::encodeName(pfad);
+    if (lage == u("Pipe"))
+        return ::mkfifo(n.constData(), 0644) == 0;
+    if (lage == u("Ordner"))
+        return QDir().mkdir(pfad);
+    if (lage == u("gross"))
+        return dateiSchreiben(pfad, "Haus") && ::truncate(n.constData(), 64 * 1024 * 1024 + 1) == 0;
+    return QFile::link(lage, pfad);
 }
 
-/// The file names of the working folder, without the disk's filler.
-QStringList eintraege(const QString &ordner)
+/// What stands at `pfad`: kind, link target and bytes.
+QString art(const QString &pfad)
 {
-    QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    l.removeAll(QStringLiteral("FUELLUNG"));
-    l.sort();
-    return l;
+    struct stat st;
+    if (::lstat(QFile::encodeName(pfad).constData(), &st) != 0)
+        return u("fehlt");
+    const bool klein = S_ISREG(st.st_mode) && st.st_size < 4096;
+    return u("%1 %2 %3 %4").arg(st.st_mode & S_IFMT).arg(st.st_size).arg(QFile::symLinkTarget(pfad),
+                                                                        klein ? QString::fromLatin1(dateiLesen(pfad)) : QString());
 }
 
 } // namespace
@@ -49,207 +62,304 @@ private:
     QString m_ohneMounts;
 
 private Q_SLOTS:
-    void init()
+    void speichernScheitert_data()
     {
-        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(u("No mount namespace of our own: ") + m_ohneMounts));
-    }
-
-    /// Each of the three kinds of file, saved with room to spare, on a full
-    /// disk, on a read-only disk, as a link and as a pipe.
-    void speichern_data()
-    {
-        QTest::addColumn<QString>("art");
+        QTest::addColumn<QString>("datei");
         QTest::addColumn<QString>("lage");
         QTest::addColumn<QString>("grund");
-        const QString voll = u("Auf dem Datenträger ist nicht genug Platz frei.");
-        const QString nurLesbar = u("Der Datenträger ist schreibgeschützt.");
         const QString link = u("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch Verknüpfungen.");
-        const QString fifo = u("Sie ist keine gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
-        for (const char *art : {"Liste", "Einstellungen", "Bestenliste"}) {
-            QTest::addRow("%s, Platz frei", art) << u(art) << u("frei") << QString();
-            QTest::addRow("%s, Platte voll", art) << u(art) << u("voll") << voll;
-            QTest::addRow("%s, schreibgeschützt", art) << u(art) << u("nurLesbar") << nurLesbar;
-            QTest::addRow("%s, Verknüpfung", art) << u(art) << u("Verknuepfung") << link;
-            QTest::addRow("%s, Pipe", art) << u(art) << u("Pipe") << fifo;
+        for (const char *datei : {"LISTE.TXT", "TIPPOLO.INI", "BESTHANG.LST"}) {
+            QTest::addRow("%s, Platte voll", datei) << u(datei) << u("voll") << kPlatz;
+            QTest::addRow("%s, schreibgeschützt", datei) << u(datei) << u("nurLesbar") << kNurLesbar;
+            QTest::addRow("%s, Verknüpfung", datei) << u(datei) << u("ziel.dat") << link;
+            QTest::addRow("%s, Pipe", datei) << u(datei) << u("Pipe") << kKeineDatei;
         }
     }
-    void speichern()
+    void speichernScheitert()
     {
-        QFETCH(QString, art);
+        QFETCH(QString, datei);
         QFETCH(QString, lage);
         QFETCH(QString, grund);
+        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
         Testprogramm t(1, false);
         EngerRaum raum(t.ordner.path());
-        QVERIFY2(raum.fehler().isEmpty(), qPrintable(raum.fehler()));
-
-        const QString name = art == u("Liste") ? u("LISTE.TXT") : art == u("Einstellungen") ? u("TIPPOLO.INI") : u("BESTHANG.LST");
-        const QByteArray alt = art == u("Liste") ? QByteArray("alt\r\n")
-                               : art == u("Einstellungen") ? kAlteEinstellungen
-                                                            : QByteArray("0003  Ida\r\n");
-        const QString pfad = t.programm->datei(name);
-        if (art != u("Einstellungen"))
-            t.datei(u("TIPPOLO.INI"), kAlteEinstellungen);
-        if (lage == u("Verknuepfung")) {
-            t.datei(u("ziel.dat"), alt);
-            QVERIFY(QFile::link(u("ziel.dat"), pfad));
-        } else if (lage == u("Pipe")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0644), 0);
-            if (art == u("Einstellungen"))
-                t.boxen.ok(); // a pipe in place of the settings is not read at start
-        } else {
-            t.datei(name, alt);
+        QVERIFY(raum.eingehaengt());
+        const QString pfad = t.programm->datei(datei);
+        t.datei(u("TIPPOLO.INI"), kIni);
+        t.datei(lage == u("ziel.dat") ? lage : datei, datei == u("TIPPOLO.INI") ? kIni : QByteArray("0003  Ida\r\n"));
+        if (lage == u("ziel.dat") || lage == u("Pipe")) {
+            QFile::remove(pfad);
+            QVERIFY(anlegen(lage, pfad));
         }
+        if (datei == u("TIPPOLO.INI") && lage == u("Pipe"))
+            t.boxen.ok(); // not read at start either
         t.start();
-        if (lage == u("voll"))
-            QVERIFY(raum.fuellen());
-        if (lage == u("nurLesbar"))
-            QVERIFY(raum.nurLesbar());
-        const int vorher = t.boxen.anzahl();
-
+        QVERIFY(lage != u("voll") || raum.fuellen());
+        QVERIFY(lage != u("nurLesbar") || raum.nurLesbar());
+        const QString vorher = art(pfad), ziel = art(t.programm->datei(u("ziel.dat")));
         Form8 &e = t.programm->form8();
-        QString text, titel;
-        if (art == u("Liste")) {
-            e.Liste2->Clear();
+        Liste liste(nullptr, u("Liste2"));
+        liste.addItems({u("0001  Neu")});
+        if (datei == u("LISTE.TXT")) {
             e.Liste2->addItems({u("neu")});
-            t.boxen.tippe(name);
+            t.boxen.tippe(datei);
             t.boxen.ja();
             t.boxen.ok();
             e.Bild5_Click();
-            pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), name, vorher + 1);
-            titel = grund.isEmpty() ? name : u("Liste speichern");
-            text = grund.isEmpty() ? u("Liste wurde gespeichert!")
-                                   : u("Die Datei \"LISTE.TXT\" konnte nicht gespeichert werden.\r%1\r"
-                                       "Die Liste wurde nicht gespeichert.").arg(grund);
-        } else if (art == u("Einstellungen")) {
-            e.Bezeichnung2->setFontName(u("Courier"));
-            e.Bezeichnung5_Click(); // Anzeigeschrift := Courier
+        } else if (datei == u("TIPPOLO.INI")) {
             t.boxen.ok();
             e.Bild2_Click();
-            titel = u("Einstellungen");
-            text = grund.isEmpty() ? u("Daten wurden gespeichert!")
-                                   : u("Die Datei \"TIPPOLO.INI\" konnte nicht gespeichert werden.\r%1\r"
-                                       "Die Einstellungen wurden nicht gespeichert.").arg(grund);
         } else {
-            Liste liste(nullptr, u("Liste2"));
-            liste.addItems({u("0003  Ida"), u("0001  Neu")});
-            if (!grund.isEmpty())
-                t.boxen.ok();
-            BestenlisteSichern(*t.programm, name, &liste, u("Galgenspiel"));
-            titel = u("Galgenspiel");
-            text = u("Die Bestenliste konnte nicht gespeichert werden.\rDie Datei \"BESTHANG.LST\" konnte nicht "
-                     "gespeichert werden.\r%1\r").arg(grund);
+            t.boxen.ok();
+            BestenlisteSichern(*t.programm, datei, &liste, u("Galgenspiel"));
         }
+        const QString text = u("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2").arg(datei, grund);
+        if (datei == u("LISTE.TXT"))
+            pruefeBox(t.boxen, text + u("\rDie Liste wurde nicht gespeichert."), u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
+        else if (datei == u("TIPPOLO.INI"))
+            pruefeBox(t.boxen, text + u("\rDie Einstellungen wurden nicht gespeichert."), u("Einstellungen"), Knoepfe::OK, Symbol::Stop);
+        else
+            pruefeBox(t.boxen, u("Die Bestenliste konnte nicht gespeichert werden.\r") + text + u("\r"), u("Galgenspiel"),
+                      Knoepfe::OK, Symbol::Stop);
         QCOMPARE(t.boxen.offeneAntworten(), 0);
-        if (art != u("Bestenliste") || !grund.isEmpty())
-            pruefeBox(t.boxen, text, titel, Knoepfe::OK,
-                      grund.isEmpty() ? (art == u("Liste") ? Symbol::Information : Symbol::Keins) : Symbol::Stop);
-
-        const QByteArray neu = art == u("Liste") ? QByteArray("neu\r\n")
-                               : art == u("Einstellungen")
-                                   ? QByteArray(" 30 \r\nCourier\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\n 1 \r\n")
-                                   : QByteArray("0001  Neu\r\n0003  Ida\r\n");
-        if (lage == u("Verknuepfung")) {
-            QCOMPARE(QFileInfo(pfad).symLinkTarget(), t.programm->datei(u("ziel.dat")));
-            QCOMPARE(t.lesen(u("ziel.dat")), alt);
-        } else if (lage == u("Pipe")) {
-            QVERIFY(fifo(pfad));
-        } else {
-            QCOMPARE(t.lesen(name), grund.isEmpty() ? neu : alt);
-        }
+        QCOMPARE(art(pfad), vorher);
+        QCOMPARE(art(t.programm->datei(u("ziel.dat"))), ziel);
         // No half-written copy is left behind.
-        QStringList erwartet{name, u("TIPPOLO.INI")};
-        if (lage == u("Verknuepfung"))
-            erwartet << u("ziel.dat");
-        erwartet.removeDuplicates();
-        erwartet.sort();
-        QCOMPARE(eintraege(t.ordner.path()), erwartet);
+        QCOMPARE(QDir(t.ordner.path()).entryList({u("*.TXT*"), u("*.INI*"), u("*.LST*")}, QDir::AllEntries | QDir::System).size(),
+                 datei == u("TIPPOLO.INI") ? 1 : 2);
     }
 
-    /// The start with a settings file that is missing or damaged, on a disk
-    /// that cannot take the new one: the old file stays, the program runs with
-    /// the defaults and says so once.
-    void startOhnePlatz_data()
+    /// The settings at start: a file that is there but cannot be read stays
+    /// as it is, a damaged one is kept as "TIPPOLO.INI.alt", and a disk that
+    /// cannot take the new file leaves the old one.
+    void einstellungenBeimStart_data()
     {
-        QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("lage");
+        QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("text");
-        const QString standard = u("\rDas Programm arbeitet mit den Standardeinstellungen.");
-        QTest::newRow("fehlt, Platte voll")
-            << QByteArray() << u("voll")
-            << u("Die Datei \"TIPPOLO.INI\" konnte nicht gespeichert werden.\r"
-                 "Auf dem Datenträger ist nicht genug Platz frei.") + standard;
-        QTest::newRow("fehlt, schreibgeschützt")
-            << QByteArray() << u("nurLesbar")
-            << u("Die Datei \"TIPPOLO.INI\" konnte nicht gespeichert werden.\rDer Datenträger ist schreibgeschützt.") +
-                   standard;
-        QTest::newRow("beschädigt, Platte voll")
-            << QByteArray(" 30 \r\nComic Sans MS\r\n") << u("voll")
-            << u("Die Datei \"TIPPOLO.INI.alt\" konnte nicht gespeichert werden.\r"
-                 "Auf dem Datenträger ist nicht genug Platz frei.\r"
-                 "Die beschädigte Datei \"TIPPOLO.INI\" bleibt deshalb unverändert.") + standard;
-        QTest::newRow("beschädigt, schreibgeschützt")
-            << QByteArray(" 30 \r\nComic Sans MS\r\n 9 \r\n") << u("nurLesbar")
-            << u("Die Datei \"TIPPOLO.INI.alt\" konnte nicht gespeichert werden.\r"
-                 "Der Datenträger ist schreibgeschützt.\r"
-                 "Die beschädigte Datei \"TIPPOLO.INI\" bleibt deshalb unverändert.") + standard;
+        const QString unlesbar = u("Die Datei \"TIPPOLO.INI\" konnte nicht gelesen werden.\r%1\rDie Datei bleibt unverändert.") + kStandard;
+        const QString kopie = u("Die Datei \"TIPPOLO.INI.alt\" konnte nicht gespeichert werden.\r%1\r"
+                                "Die beschädigte Datei \"TIPPOLO.INI\" bleibt deshalb unverändert.") + kStandard;
+        QTest::newRow("Ordner") << u("Ordner") << QByteArray() << unlesbar.arg(u("An ihrer Stelle steht ein Ordner."));
+        QTest::newRow("Gerät ohne Ende") << u("/dev/zero") << QByteArray() << unlesbar.arg(kKeineDatei);
+        QTest::newRow("über 64 MB") << u("gross") << QByteArray() << unlesbar.arg(u("Sie ist größer als 64 MB."));
+        QTest::newRow("beschädigt") << QString() << QByteArray(" 30 \r\nLateinaus\r\n") << QString();
+        QTest::newRow("beschädigt, Platte voll") << u("voll") << QByteArray(" 30 \r\nLateinaus\r\n") << kopie.arg(kPlatz);
+        QTest::newRow("fehlt, Platte voll") << u("voll") << QByteArray()
+                                            << u("Die Datei \"TIPPOLO.INI\" konnte nicht gespeichert werden.\r") + kPlatz + kStandard;
     }
-    void startOhnePlatz()
+    void einstellungenBeimStart()
     {
-        QFETCH(QByteArray, inhalt);
         QFETCH(QString, lage);
+        QFETCH(QByteArray, inhalt);
         QFETCH(QString, text);
+        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
         Testprogramm t(1, false);
         EngerRaum raum(t.ordner.path());
-        QVERIFY2(raum.fehler().isEmpty(), qPrintable(raum.fehler()));
+        QVERIFY(raum.eingehaengt());
+        const QString pfad = t.programm->datei(u("TIPPOLO.INI"));
+        t.datei(u("TIPPOLO.INI.alt"), "ganz alt");
         if (!inhalt.isEmpty())
             t.datei(u("TIPPOLO.INI"), inhalt);
-        QVERIFY(lage == u("voll") ? raum.fuellen() : raum.nurLesbar());
-        t.boxen.ok();
+        else if (!lage.isEmpty() && lage != u("voll"))
+            QVERIFY(anlegen(lage, pfad));
+        QVERIFY(lage != u("voll") || raum.fuellen());
+        QVERIFY(lage != u("nurLesbar") || raum.nurLesbar());
+        const QString vorher = art(pfad);
+        if (!text.isEmpty())
+            t.boxen.ok();
         t.start();
-        QCOMPARE(t.boxen.anzahl(), 1);
-        pruefeBox(t.boxen, text, u("Einstellungen"), Knoepfe::OK, Symbol::Information);
-        QCOMPARE(QFile::exists(t.programm->datei(u("TIPPOLO.INI"))), !inhalt.isEmpty());
-        QCOMPARE(t.lesen(u("TIPPOLO.INI")), inhalt);
-        QVERIFY(!QFile::exists(t.programm->datei(u("TIPPOLO.INI.alt"))));
-        QCOMPARE(t.m().Wortmenge, 20);
-        QCOMPARE(t.programm->form8().Anzeigeschrift(), u("Arial"));
-        // The program goes on: a word is asked.
-        QVERIFY(!t.m().Loesungswort.isEmpty());
+        QCOMPARE(t.boxen.anzahl(), text.isEmpty() ? 0 : 1);
+        if (!text.isEmpty())
+            pruefeBox(t.boxen, text, u("Einstellungen"), Knoepfe::OK, Symbol::Information);
+        if (!text.isEmpty())
+            QCOMPARE(art(pfad), vorher);
+        QCOMPARE(t.lesen(u("TIPPOLO.INI.alt")), text.isEmpty() ? inhalt : QByteArray("ganz alt"));
+        if (text.isEmpty())
+            QVERIFY(t.lesen(u("TIPPOLO.INI")).startsWith(" 20 \r\nArial\r\n")); // the defaults replaced it
+        QCOMPARE((QList<QVariant>{t.m().Wortmenge, t.programm->form8().Anzeigeschrift()}), (QList<QVariant>{20, u("Arial")}));
     }
 
-    /// Saved bytes are the bytes on disk, up to the last one that fits.
-    void speichernBisZumRand()
+    void nameAbgelehnt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("grund");
+        const QString strich = u("Der Name \"%1\" enthält einen Schrägstrich. Listen werden nur im Arbeitsordner "
+                                 "gespeichert; bitte nur den Namen der Datei eingeben.");
+        const QString steuer = u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).");
+        const QString eigene = u("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste überschrieben werden.");
+        QTest::newRow("Ordner darüber") << u("../x.TXT") << strich.arg(u("../x.TXT"));
+        QTest::newRow("absolut") << u("/tmp/x.TXT") << strich.arg(u("/tmp/x.TXT"));
+        QTest::newRow("zwei Punkte") << u("..") << u("\"..\" ist kein Name für eine Datei.");
+        QTest::newRow("nur Blanks") << u("   ") << u("Der Name besteht nur aus Leerzeichen.");
+        QTest::newRow("Zeilenumbruch") << u("A\r\nB.TXT") << steuer;
+        QTest::newRow("NUL") << QString::fromUtf8("X\0.TXT", 6) << steuer;
+        QTest::newRow("Einstellungen") << u("tippolo.ini") << eigene.arg(u("tippolo.ini"));
+        QTest::newRow("Bestenliste") << u("BestSuch.lst") << eigene.arg(u("BestSuch.lst"));
+    }
+    void nameAbgelehnt()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, grund);
+        Testprogramm t;
+        t.programm->form8().Liste2->addItems({u("Haus")});
+        t.boxen.tippe(name);
+        t.boxen.ok();
+        t.programm->form8().Bild5_Click();
+        pruefeBox(t.boxen, grund + u("\rDie Liste wurde nicht gespeichert."), u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
+        QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), QStringList{u("TIPPOLO.INI")});
+        QVERIFY(!QFile::exists(t.ordner.filePath(u("../x.TXT"))) && !QFile::exists(u("/tmp/x.TXT")));
+    }
+
+    /// A name in other capitals means the file the folder holds.
+    void grossUndKleinDieselbeDatei()
     {
         Testprogramm t(1, false);
-        EngerRaum raum(t.ordner.path(), 16);
-        QVERIFY2(raum.fehler().isEmpty(), qPrintable(raum.fehler()));
-        t.datei(u("TIPPOLO.INI"), kStandard);
+        t.datei(u("liste.txt"), "alt\r\n");
         t.start();
-        Form8 &e = t.programm->form8();
-        // 16 KiB hold four pages: the INI takes one, so 12 KiB fit and 13 do not.
-        for (int kib : {12, 13}) {
-            QStringList woerter;
-            for (int i = 0; i < kib * 1024 / 8; ++i)
-                woerter << u("Wort%1").arg(1000 + i).left(6);
-            e.Liste2->Clear();
-            e.Liste2->addItems(woerter);
-            t.boxen.tippe(u("GROSS.TXT"));
-            if (kib == 13)
-                t.boxen.ja();
-            t.boxen.ok();
-            e.Bild5_Click();
-            QCOMPARE(t.boxen.letzte().symbol, kib == 12 ? Symbol::Information : Symbol::Stop);
-            QCOMPARE(t.lesen(u("GROSS.TXT")).size(), 12 * 1024);
-        }
+        t.programm->form8().Liste2->addItems({u("neu")});
+        t.boxen.tippe(u("LISTE.TXT"));
+        t.boxen.ja();
+        t.boxen.ok();
+        t.programm->form8().Bild5_Click();
+        pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("LISTE.TXT"), 1);
+        QCOMPARE(QDir(t.ordner.path()).entryList({u("*.txt")}), QStringList{u("liste.txt")});
+        QCOMPARE(t.lesen(u("liste.txt")), QByteArray("neu\r\n"));
+    }
+
+    /// Without a printer the worksheet takes the first free name.
+    void pdfName_data()
+    {
+        QTest::addColumn<QStringList>("vorhanden");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("keine") << QStringList() << u("TIPPOLO.PDF");
+        QTest::newRow("klein geschrieben") << QStringList{u("tippolo.pdf")} << u("TIPPOLO-2.PDF");
+        QTest::newRow("Lücke") << QStringList{u("TIPPOLO.PDF"), u("TIPPOLO-3.PDF")} << u("TIPPOLO-2.PDF");
+    }
+    void pdfName()
+    {
+        QFETCH(QStringList, vorhanden);
+        QFETCH(QString, name);
+        Testprogramm t;
+        for (const QString &v : vorhanden)
+            t.datei(v, "alt");
+        t.programm->druckflaeche = [] { return std::unique_ptr<Druckflaeche>(); };
+        t.boxen.ja();
+        t.boxen.ja();
+        t.boxen.ok();
+        t.f1().Bild14_Click();
+        pruefeFrage(t.boxen, u("Es ist kein Drucker eingerichtet.\rSoll das Arbeitsblatt stattdessen als PDF-Datei \"%1\" "
+                               "im Arbeitsordner gespeichert werden?\r").arg(name), u("Drucken:  Großschrift"), 1);
+        QVERIFY(t.boxen.letzte().text.contains(t.programm->datei(name)));
+        QVERIFY(t.lesen(name).startsWith("%PDF"));
+        for (const QString &v : vorhanden)
+            QCOMPARE(t.lesen(v), QByteArray("alt"));
+    }
+
+    /// Word lists that are no regular file or too large are refused; the list in use stays.
+    void listeAbgelehnt_data()
+    {
+        QTest::addColumn<QString>("lage");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("über 64 MB") << u("gross") << u("Sie ist größer als 64 MB.");
+        QTest::newRow("Gerät ohne Ende") << u("/dev/zero") << kKeineDatei;
+    }
+    void listeAbgelehnt()
+    {
+        QFETCH(QString, lage);
+        QFETCH(QString, grund);
+        Testprogramm t(1, false);
+        t.datei(u("A.TXT"), "Haus\r\nMaus\r\n");
+        t.datei(u("B.TXT"), "Baum\r\n");
+        t.start();
+        const QString wort = t.m().Loesungswort;
+        // Swapped after the file list was read.
+        QVERIFY(QFile::remove(t.programm->datei(u("B.TXT"))) && anlegen(lage, t.programm->datei(u("B.TXT"))));
+        t.boxen.ok();
+        t.f1().Datei1->setListIndex(1);
+        pruefeBox(t.boxen, u("Die Datei \"B.TXT\" konnte nicht gelesen werden.\r%1\rDie bisherige Liste bleibt.").arg(grund),
+                  u("Liste laden"), Knoepfe::OK, Symbol::Stop);
+        QCOMPARE(t.f1().Liste1->eintraege(), (QStringList{u("Haus"), u("Maus")}));
+        QCOMPARE((QStringList{t.f1().Caption(), t.m().Loesungswort}), (QStringList{u("T i p p o l o ( 2 Wörter )"), wort}));
+    }
+
+    /// A best list not read whole is not saved over the file.
+    void bestenlisteNichtGanz_data()
+    {
+        QTest::addColumn<QString>("lage");
+        QTest::newRow("Gerät ohne Ende") << u("/dev/zero");
+        QTest::newRow("Lesefehler") << u("/proc/self/mem");
+        QTest::newRow("über 64 MB") << u("gross");
+    }
+    void bestenlisteNichtGanz()
+    {
+        QFETCH(QString, lage);
+        Testprogramm t;
+        const QString pfad = t.programm->datei(u("BESTFANG.LST"));
+        QVERIFY(anlegen(lage, pfad));
+        const QString vorher = art(pfad);
+        Liste liste(nullptr, u("Liste1"));
+        QVERIFY(!BestenlisteLaden(pfad, &liste));
+        liste.AddItem(u("0005  Freund"));
+        t.boxen.ok();
+        BestenlisteSichern(*t.programm, u("BESTFANG.LST"), &liste, u("Wortfangen"), false);
+        pruefeBox(t.boxen, u("Die Bestenliste \"BESTFANG.LST\" konnte nicht ganz gelesen werden und wird deshalb nicht gespeichert.\r"),
+                  u("Wortfangen"), Knoepfe::OK, Symbol::Information);
+        QCOMPARE(art(pfad), vorher);
+    }
+
+    /// A pasted player name loses its control characters.
+    void spielername_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("CR LF") << u("Max\r\n0001  Betrug") << u("Max0001  Betrug");
+        QTest::newRow("NUL und Tabulator") << QString::fromUtf8("Li\0n\ta", 6) << u("Lina");
+        QTest::newRow("nur Steuerzeichen") << u("\r\n") << u("Freund");
+    }
+    void spielername()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, name);
+        Testprogramm t;
+        t.boxen.tippe(eingabe);
+        t.f1().Bild23_Click();
+        QCOMPARE(t.f1().Bezeichnung7->Caption(), name);
+    }
+
+    /// Qt's English system texts become German sentences.
+    void gruende_data()
+    {
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("satz");
+        QTest::newRow("kein Platz") << ENOSPC << kPlatz;
+        QTest::newRow("schreibgeschützt") << EROFS << kNurLesbar;
+        QTest::newRow("keine Berechtigung") << EACCES << u("Das Programm hat dafür keine Berechtigung.");
+        QTest::newRow("nicht gefunden") << ENOENT << u("Die Datei oder ihr Ordner wurde nicht gefunden.");
+        QTest::newRow("ein Ordner") << EISDIR << u("An ihrer Stelle steht ein Ordner.");
+    }
+    void gruende()
+    {
+        QFETCH(int, nummer);
+        QFETCH(QString, satz);
+        QCOMPARE(Dateien::grund(Dateien::Grund::System, Dateien::fehlernummer(qt_error_string(nummer))), satz);
+    }
+
+    /// The drive box comes from the mount table alone: a hung network drive
+    /// (whose folder does not even exist here) is listed without being asked.
+    void laufwerke()
+    {
+        const QByteArray tabelle = "server:/schule /mnt/schule nfs4 rw,hard 0 0\nproc /proc proc rw 0 0\n"
+                                   "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\n";
+        QCOMPARE(Laufwerkliste::laufwerkeAus(tabelle),
+                 (QStringList{QDir::rootPath(), QDir::homePath(), u("/mnt/schule"), u("/media/USB Stick")}));
     }
 };
 
 int main(int argc, char **argv)
 {
-    // Before Qt starts any thread.
-    const QString ohneMounts = EngerRaum::eigeneMounts();
+    const QString ohneMounts = EngerRaum::eigeneMounts(); // before Qt starts a thread
     QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
     TestSicherheit test(ohneMounts);
     return QTest::qExec(&test, argc, argv);
 }
