@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <unistd.h>
+
 namespace Dateien {
 
 namespace {
@@ -212,6 +214,49 @@ bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fe
                           .arg(name, f.errorString());
         return false;
     }
+    return true;
+}
+
+} // namespace Dateien
+
+namespace Dateien {
+
+bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang, QString *fehler)
+{
+    const QFileInfo info(pfad);
+    auto scheitern = [&](const QString &grund) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(info.fileName(), grund);
+        return false;
+    };
+    if (info.isDir())
+        return scheitern(QStringLiteral("An ihrer Stelle steht ein Ordner."));
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        if (!QFileInfo(info.absolutePath()).isWritable())
+            return scheitern(QStringLiteral("Der Ordner ist schreibgeschützt."));
+        if (info.exists() && !info.isWritable())
+            return scheitern(QStringLiteral("Sie ist schreibgeschützt."));
+        return scheitern(QStringLiteral("Sie lässt sich nicht öffnen."));
+    }
+    QByteArray inhalt;
+    const qint64 groesse = f.size();
+    if (groesse == 0) {
+        inhalt = anfang;
+    } else {
+        char letztes = '\n';
+        if (!f.isSequential() && f.seek(groesse - 1) && f.getChar(&letztes) && letztes != '\n')
+            inhalt = "\r\n";
+    }
+    if (!f.isSequential() && !f.seek(groesse))
+        return scheitern(QStringLiteral("Sie lässt sich nicht öffnen."));
+    inhalt += bytes;
+    const bool geschrieben = f.write(inhalt) == inhalt.size() && f.flush();
+    // The bytes reach the disk now: a power cut afterwards loses nothing.
+    const bool gesichert = geschrieben && ::fdatasync(f.handle()) == 0;
+    f.close();
+    if (!gesichert)
+        return scheitern(QStringLiteral("Der Datenträger ist voll oder nicht bereit."));
     return true;
 }
 

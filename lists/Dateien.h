@@ -57,3 +57,17 @@ bool lesen(const QString &pfad, QByteArray &bytes);
 bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler = nullptr);
 
 } // namespace Dateien
+
+namespace Dateien {
+
+/// Appends `bytes` to the end of a file, creating it when it is missing, and
+/// hands them to the disk before it returns. An append cannot go through
+/// QSaveFile (that rewrites the whole file); only the end of the file grows,
+/// so what stands in it already is never touched. When the file is new or
+/// empty, `anfang` is written first. When it does not end with a line end (a
+/// line cut off by a crash), a CR LF is written first, so the new bytes begin
+/// a line of their own. On failure `fehler` gets a German sentence saying why.
+bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang = QByteArray(),
+               QString *fehler = nullptr);
+
+} // namespace Dateien

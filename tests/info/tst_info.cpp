@@ -40,11 +40,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("erste");
         QTest::addColumn<QString>("letzte");
         QTest::addColumn<QList<int>>("leerzeilen");
+        QTest::addColumn<int>("zeilen");
         QTest::newRow("Seite 1") << 1 << "  Das Programm ist weitgehend selbsterklärend"
-                                 << "  eine versehentliche Veränderung zu verhindern." << QList<int>{1, 4, 11, 15, 19};
+                                 << "  eine versehentliche Veränderung zu verhindern." << QList<int>{1, 4, 11, 15, 19}
+                                 << 25;
+        // Page 2 ends with the report's notebook icon.
         QTest::newRow("Seite 2") << 2 << "  Über den Sandeimer wird eingestellt, nach"
-                                 << "  Laufwerke und Ordner ausgeblendet werden."
-                                 << QList<int>{1, 4, 7, 11, 14, 17, 20, 23};
+                                 << "  Das Heft-Symbol zeigt den Fehlerbericht."
+                                 << QList<int>{1, 4, 7, 11, 14, 17, 20, 23, 26} << 27;
     }
     void hilfeseiten()
     {
@@ -52,15 +55,16 @@ private Q_SLOTS:
         QFETCH(QString, erste);
         QFETCH(QString, letzte);
         QFETCH(QList<int>, leerzeilen);
+        QFETCH(int, zeilen);
         Testprogramm t;
         t.m().Hilfethema = static_cast<short>(seite);
         Form7 &h = t.programm->form7();
         h.zeigen();
         const Zeichnung &z = h.zeichnung();
 
-        // 25 lines, printed one below the other from the top-left corner.
-        QCOMPARE(z.CurrentY, 25 * z.zeilenhoehe());
-        QCOMPARE(z.inhalt().size(), 25 - leerzeilen.size());
+        // The lines, printed one below the other from the top-left corner.
+        QCOMPARE(z.CurrentY, zeilen * z.zeilenhoehe());
+        QCOMPARE(z.inhalt().size(), zeilen - leerzeilen.size());
         QCOMPARE(z.inhalt().first().text, erste);
         QCOMPARE(z.inhalt().last().text, letzte);
         QList<int> belegt;
@@ -70,9 +74,9 @@ private Q_SLOTS:
             QCOMPARE(s.y % z.zeilenhoehe(), 0);
             belegt << s.y / z.zeilenhoehe() + 1;
         }
-        for (int zeile = 1; zeile <= 25; ++zeile)
+        for (int zeile = 1; zeile <= zeilen; ++zeile)
             QCOMPARE(belegt.contains(zeile), !leerzeilen.contains(zeile));
-        QCOMPARE(Form7::Seite(seite).size(), 25);
+        QCOMPARE(Form7::Seite(seite).size(), zeilen);
     }
     void zweimalGeoeffnetWechseltDieSeite()
     {
@@ -86,7 +90,7 @@ private Q_SLOTS:
         t.m().Hilfethema = 2;
         h.zeigen();
         QCOMPARE(h.zeichnung().inhalt().first().text, QStringLiteral("  Über den Sandeimer wird eingestellt, nach"));
-        QCOMPARE(h.zeichnung().inhalt().size(), 17);
+        QCOMPARE(h.zeichnung().inhalt().size(), 18);
 
         // Back to the main window and its help icon: page 1 again.
         t.programm->aktiviert(&t.f1());
