@@ -4,8 +4,9 @@
 #   ./test.sh --sanitize AddressSanitizer + UndefinedBehaviorSanitizer in build-asan/
 set -eu
 cd "$(dirname "$0")"
-# pdftotext lets the printing tests read the worksheets they write.
-ZUSATZPAKETE=(poppler-utils)
+# pdftotext lets the printing tests read the worksheets they write; FontForge
+# and Andika let the font test make the exercise fonts again and compare them.
+ZUSATZPAKETE=(poppler-utils python3-fontforge fonts-sil-andika)
 source ./deps.sh
 build=build; extra=()
 if [ "${1:-}" = "--sanitize" ]; then

@@ -1,6 +1,6 @@
+#include "basis/Schrift.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
-#include "ui/Elemente.h"
 
 #include <QApplication>
 #include <QDir>

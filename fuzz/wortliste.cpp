@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the word-list reader: decoding and the field reader.
+// Feeds arbitrary bytes to the word-list reader: decoding, the field reader
+// and the list check after loading.
 #include "lists/Dateien.h"
+#include "lists/Listenpruefung.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,5 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QByteArray zurueck;
         Dateien::kodieren(w, zurueck);
     }
+    // The check reads the very words the reader reads, and the text holds
+    // whole characters only.
+    Listenbefund befund;
+    if (Listenpruefung::lesen(text, befund) != woerter || !text.isValidUtf16())
+        __builtin_trap();
+    befund.meldung();
     return 0;
 }

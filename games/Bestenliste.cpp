@@ -5,18 +5,23 @@
 #include "ui/Boxen.h"
 #include "ui/Liste.h"
 
-void BestenlisteLaden(const QString &datei, Liste *liste)
+#include <algorithm>
+
+bool BestenlisteLaden(const QString &datei, Liste *liste)
 {
     liste->Clear();
     QByteArray bytes;
-    if (!Dateien::lesen(datei, bytes) && bytes.isEmpty())
-        return;
-    liste->addItems(BestenlisteEintraege(Dateien::dekodieren(bytes)));
+    const Dateien::Lesestand stand = Dateien::einlesen(datei, bytes);
+    if (!bytes.isEmpty())
+        liste->addItems(BestenlisteEintraege(Dateien::dekodieren(bytes)));
+    return stand == Dateien::Lesestand::Gelesen || stand == Dateien::Lesestand::Fehlt;
 }
 
 static QString speicherbar(const QString &text)
 {
-    if (Dateien::kodierbar(text))
+    if (Dateien::kodierbar(text) && std::none_of(text.begin(), text.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control;
+        }))
         return text;
     QString s;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -26,7 +31,7 @@ static QString speicherbar(const QString &text)
             ++i;
             continue;
         }
-        s += Dateien::kodierbar(QString(c)) ? c : QLatin1Char('?');
+        s += Dateien::kodierbar(QString(c)) && c.category() != QChar::Other_Control ? c : QLatin1Char('?');
     }
     return s;
 }
@@ -42,8 +47,16 @@ bool BestenlisteSpeichern(const QString &datei, const Liste *liste, QString *feh
     return Dateien::zeilenSchreiben(datei, zeilen, fehler);
 }
 
-void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel)
+void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel,
+                        bool ganzGelesen)
 {
+    if (!ganzGelesen) {
+        programm.boxen().meldung(QStringLiteral("Die Bestenliste \"%1\" konnte nicht ganz gelesen werden und wird "
+                                                "deshalb nicht gespeichert.\r")
+                                     .arg(dateiname),
+                                 titel, Knoepfe::OK, Symbol::Information);
+        return;
+    }
     QString fehler;
     if (BestenlisteSpeichern(programm.datei(dateiname), liste, &fehler))
         return;

@@ -16,8 +16,10 @@ class Programm;
 /// for equal scores, by name.
 
 /// Fills the list control from the file. A missing or unreadable file gives
-/// an empty list without a message.
-void BestenlisteLaden(const QString &datei, Liste *liste);
+/// an empty list without a message; a file read only in part gives what was
+/// read. Returns whether the list holds the whole file (true also when there
+/// is no file yet): only then may it be saved over it.
+bool BestenlisteLaden(const QString &datei, Liste *liste);
 
 /// Writes the first 50 non-empty entries of the list control to the file,
 /// replacing it. On failure the old file stays as it was, the function
@@ -28,4 +30,7 @@ bool BestenlisteSpeichern(const QString &datei, const Liste *liste, QString *feh
 
 /// What the games do after a win: save the list and, when that fails, tell
 /// the child in a message box titled `titel`. The game goes on ending normally.
-void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel);
+/// A list that was not read whole (`ganzGelesen` false, see BestenlisteLaden)
+/// is not saved, so the file keeps all its entries; one line says so.
+void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel,
+                        bool ganzGelesen = true);

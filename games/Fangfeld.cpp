@@ -1,6 +1,6 @@
 #include "games/Fangfeld.h"
 
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 #include <algorithm>
 

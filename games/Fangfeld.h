@@ -35,7 +35,6 @@ public:
     QString fangen();
 
     const QString &wort() const { return m_wort; }
-    void setWort(const QString &wort) { m_wort = wort; }
     int spalte() const { return m_spalte; }
     int zeile() const { return m_zeile; }
     /// Cells of the remaining letters, letter 1 first.

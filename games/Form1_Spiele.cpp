@@ -1,4 +1,5 @@
-// The main window's game launch: the three labels of the reward panel.
+// The main window's reward panel and game launch: the panel comes into view
+// when a reward falls due, and its three labels start the games.
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/gefangen.h"
@@ -8,17 +9,30 @@
 
 namespace {
 
-/// Where the reward panel waits, out of view, until a reward falls due.
-constexpr int PanelVersteckt = 10440;
+/// The left edge of the reward panel in view, and out of view at the right
+/// of the window, where it waits until a reward falls due.
+constexpr int kPanelSichtbar = 3000;
+constexpr int kPanelVersteckt = 10440;
 
 void spielOeffnen(Form1 &f, Fenster &spiel)
 {
-    Twips::setzeLinks(f.Bild9, PanelVersteckt);
+    f.belohnungVerbergen();
     f.verbergen();
     spiel.zeigen();
 }
 
 } // namespace
+
+void Form1::belohnungZeigen()
+{
+    Twips::setzeLinks(Bild9, kPanelSichtbar);
+    Bild9->raise();
+}
+
+void Form1::belohnungVerbergen()
+{
+    Twips::setzeLinks(Bild9, kPanelVersteckt);
+}
 
 void Form1::Bezeichnung24_Click()
 {

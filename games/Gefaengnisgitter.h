@@ -48,8 +48,6 @@ public:
     QChar zelle(int spalte, int zeile) const;
     int spalte() const { return m_spalte; }
     int zeile() const { return m_zeile; }
-    int vorherSpalte() const { return m_vorherSpalte; }
-    int vorherZeile() const { return m_vorherZeile; }
     int naechster() const { return m_naechster; }
     int genommen() const { return m_genommen; }
     bool ausgebrochen() const { return m_ausgebrochen; }

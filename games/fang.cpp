@@ -1,6 +1,5 @@
 #include "games/fang.h"
 
-#include "games/Bestenliste.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
@@ -9,13 +8,12 @@
 #include <QFrame>
 
 namespace {
-const QColor kHellcyan(192, 255, 255);
 const QString kTitel = QStringLiteral("Wortfange");
 const QString kDatei = QStringLiteral("BESTFANG.LST");
 } // namespace
 
 fang::fang(Programm &programm)
-    : Fenster(programm, QStringLiteral("fang"), QStringLiteral("Wortfange"), 7680, 6600)
+    : Spielfenster(programm, QStringLiteral("fang"), QStringLiteral("Wortfange"), 7680, 6600, kDatei)
 {
     aufbauen();
     setKeyPreview(true);
@@ -29,8 +27,6 @@ fang::fang(Programm &programm)
 
 void fang::aufbauen()
 {
-    setHintergrund(kHellcyan);
-
     Bild5 = new Bild(this, QStringLiteral("Bild5"));
     Bild5->setHintergrund(Qt::white);
     Bild5->setFontName(QStringLiteral("MS Sans Serif"));
@@ -114,18 +110,7 @@ void fang::aufbauen()
 
     Zeit1 = new Zeitgeber(this, QStringLiteral("Zeit1"), 1000);
 
-    Liste1 = new Liste(this, QStringLiteral("Liste1"));
-    Liste1->setFontName(QStringLiteral("Courier New"));
-    Liste1->setFontSize(10);
-    Liste1->setFontBold(true);
-    Liste1->setFarben(Qt::black, QColor(0, 255, 255));
-    Liste1->setTwips(2400, 720, 3120, 3360);
-    Liste1->setVisible(false);
-}
-
-void fang::Form_Load()
-{
-    zentrieren();
+    Liste1 = bestenlisteAnlegen(QStringLiteral("Liste1"), 2400, 720, 3120, 3360);
 }
 
 void fang::Form_Activate()
@@ -154,7 +139,7 @@ void fang::Form_Activate()
     Bild5->zeichnung().setSchrift(buchstaben);
     Bild5->zeichnung().setFarbe(Qt::black);
 
-    BestenlisteLaden(programm().datei(kDatei), Liste1);
+    bestenlisteLaden();
 }
 
 void fang::Bild5_Click()
@@ -195,15 +180,13 @@ void fang::buchstabeSetzen(int i, int x, int y)
     BuchstabenZeichnen();
 }
 
-void fang::Form_KeyDown(int keyCode)
+void fang::pfeil(Pfeil richtung)
 {
-    switch (keyCode) {
-    case 38: NachOben(); break;
-    case 40: NachUnten(); break;
-    case 37: NachLinks(); break;
-    case 39: NachRechts(); break;
-    case 27: Befehl1_Click(); break;
-    default: break;
+    switch (richtung) {
+    case Pfeil::Oben: NachOben(); break;
+    case Pfeil::Unten: NachUnten(); break;
+    case Pfeil::Links: NachLinks(); break;
+    case Pfeil::Rechts: NachRechts(); break;
     }
 }
 
@@ -257,17 +240,16 @@ void fang::HBildlauf1_Change()
 void fang::SpielGewonnen()
 {
     const int t = Bezeichnung6->Caption().toInt();
-    Liste1->AddItem(BestenEintrag(t, programm().form1().Bezeichnung7->Caption()));
-    Liste1->setVisible(true);
+    bestenEintragen(t);
     Zeit1->setEnabled(false);
     programm().boxen().meldung(QStringLiteral("Du hast es in %1 Sekunden geschafft.\r").arg(t), kTitel);
-    BestenlisteSichern(programm(), kDatei, Liste1, kTitel);
+    bestenlisteSichern(kTitel);
     SpielBeenden();
 }
 
 void fang::Befehl1_Click()
 {
-    if (!programm().boxen().frage(QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), kTitel))
+    if (!vorzeitigBeenden(kTitel))
         return;
     SpielBeenden();
 }
@@ -275,12 +257,10 @@ void fang::Befehl1_Click()
 void fang::SpielBeenden()
 {
     Bezeichnung8->hide();
-    Liste1->setVisible(false);
     Zeit1->setInterval(1000);
     Zeit1->setEnabled(false);
     m_gestartet = false;
-    verbergen();
-    programm().form1().zeigen();
+    zurueckZumHauptfenster();
     MODUL1 &m = programm().modul;
     m.Loesungswort.clear();
     m.Eingabe.clear();

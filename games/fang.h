@@ -1,15 +1,15 @@
 #pragma once
 
 #include "games/Fangfeld.h"
+#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
-#include "ui/Fenster.h"
 #include "ui/Liste.h"
 
 /// The word catch: the letters of the word lie scattered over a field and
 /// jump to new places every few seconds; the child steers the red catcher
 /// with the arrow keys and catches the letters in the order of the word. The
 /// seconds it took go into the best list BESTFANG.LST.
-class fang : public Fenster
+class fang : public Spielfenster
 {
     Q_OBJECT
 public:
@@ -38,14 +38,12 @@ public:
     void buchstabeSetzen(int i, int x, int y);
     bool gestartet() const { return m_gestartet; }
 
-    void Form_Load() override;
     void Form_Activate() override;
-    void Form_KeyDown(int keyCode) override;
     void Bild5_Click();
     void Zeit1_Timer();
     void HBildlauf1_Change();
     void HBildlauf1_Scroll() { HBildlauf1_Change(); }
-    void Befehl1_Click();
+    void Befehl1_Click() override;
     void Befehl2_Click();
 
     void NachOben();
@@ -60,7 +58,7 @@ public:
     void SpielBeenden();
 
 protected:
-    void schliessenAngefragt() override { Befehl1_Click(); }
+    void pfeil(Pfeil richtung) override;
 
 private:
     void aufbauen();

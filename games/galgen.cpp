@@ -1,6 +1,5 @@
 #include "games/galgen.h"
 
-#include "games/Bestenliste.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
@@ -8,7 +7,6 @@
 #include "ui/Twips.h"
 
 namespace {
-const QColor kHellcyan(192, 255, 255);
 const QColor kBraun(128, 64, 0);
 const QColor kDunkelbraun(80, 40, 0);
 const QColor kRot(255, 0, 0);
@@ -19,7 +17,7 @@ const QString kDatei = QStringLiteral("BESTHANG.LST");
 } // namespace
 
 galgen::galgen(Programm &programm)
-    : Fenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9600, 6480)
+    : Spielfenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9600, 6480, kDatei)
 {
     aufbauen();
     connect(Liste1, &Liste::Click, this, &galgen::Liste1_Click);
@@ -33,8 +31,6 @@ QString galgen::Buchstaben()
 
 void galgen::aufbauen()
 {
-    setHintergrund(kHellcyan);
-
     Liste1 = new Liste(this, QStringLiteral("Liste1"), false);
     Liste1->setMehrfachauswahl(true);
     Liste1->setFontName(QStringLiteral("MS Sans Serif"));
@@ -88,13 +84,7 @@ void galgen::aufbauen()
     Bezeichnung2->setEinpassen(true);
     Twips::setzen(Bezeichnung2, 3840, 2820, 5520, 480);
 
-    Liste2 = new Liste(this, QStringLiteral("Liste2"));
-    Liste2->setFontName(QStringLiteral("Courier New"));
-    Liste2->setFontSize(10);
-    Liste2->setFontBold(true);
-    Liste2->setFarben(Qt::black, QColor(0, 255, 255));
-    Liste2->setTwips(4560, 3360, 3120, 2640);
-    Liste2->setVisible(false);
+    Liste2 = bestenlisteAnlegen(QStringLiteral("Liste2"), 4560, 3360, 3120, 2640);
 
     Befehl1 = new Knopf(this, QStringLiteral("Befehl1"), QStringLiteral(" E N D E"));
     Befehl1->setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 9.75, true));
@@ -133,11 +123,6 @@ QList<QWidget *> galgen::Zeichenelemente() const
             Linie5, Linie6, Bild1, Figur7, Linie7, Linie8, Linie9, Linie10};
 }
 
-void galgen::Form_Load()
-{
-    zentrieren();
-}
-
 void galgen::Form_Activate()
 {
     MODUL1 &m = programm().modul;
@@ -152,7 +137,7 @@ void galgen::Form_Activate()
     Bezeichnung1->setCaption(m.Eingabe);
     m.Fehler = 0;
     FigurVerbergen();
-    BestenlisteLaden(programm().datei(kDatei), Liste2);
+    bestenlisteLaden();
 }
 
 void galgen::Liste1_Click()
@@ -190,16 +175,15 @@ void galgen::Liste1_Click()
                        static_cast<QWidget *>(Linie9), static_cast<QWidget *>(Linie10)})
         w->show();
     const int versuche = Liste1->SelCount();
-    Liste2->AddItem(BestenEintrag(versuche, programm().form1().Bezeichnung7->Caption()));
-    Liste2->setVisible(true);
+    bestenEintragen(versuche);
     programm().boxen().meldung(QStringLiteral("Du hast %1 Versuche benötigt!\r").arg(versuche), kTitel);
-    BestenlisteSichern(programm(), kDatei, Liste2, kTitel);
+    bestenlisteSichern(kTitel);
     SpielBeenden();
 }
 
 void galgen::Befehl1_Click()
 {
-    if (!programm().boxen().frage(QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), QStringLiteral("Wortgalgen")))
+    if (!vorzeitigBeenden(QStringLiteral("Wortgalgen")))
         return;
     SpielBeenden();
 }
@@ -213,14 +197,10 @@ void galgen::FigurVerbergen()
 void galgen::SpielBeenden()
 {
     FigurVerbergen();
-    Liste2->setVisible(false);
-    Liste2->Clear();
-    verbergen();
     // The misses of the game are the trainer's wrong letters from now on;
     // the counter in the main window shows them.
-    Form1 &f = programm().form1();
-    f.Bezeichnung3->setCaption(QString::number(programm().modul.Fehler));
-    f.zeigen();
+    programm().form1().Bezeichnung3->setCaption(QString::number(programm().modul.Fehler));
+    zurueckZumHauptfenster();
     programm().modul.Leeren();
     programm().modul.NaechsteAufgabe();
 }

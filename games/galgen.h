@@ -1,7 +1,7 @@
 #pragma once
 
+#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
-#include "ui/Fenster.h"
 #include "ui/Liste.h"
 
 #include <QList>
@@ -13,7 +13,7 @@
 ///
 /// The word is in Loesungswort, the pattern in Eingabe and the misses in
 /// Fehler, the trainer's own counters, while the game runs.
-class galgen : public Fenster
+class galgen : public Spielfenster
 {
     Q_OBJECT
 public:
@@ -42,15 +42,11 @@ public:
     /// The sixteen drawing elements in the order FigurVerbergen names them.
     QList<QWidget *> Zeichenelemente() const;
 
-    void Form_Load() override;
     void Form_Activate() override;
     void Liste1_Click();
-    void Befehl1_Click();
+    void Befehl1_Click() override;
     void FigurVerbergen();
     void SpielBeenden();
-
-protected:
-    void schliessenAngefragt() override { Befehl1_Click(); }
 
 private:
     void aufbauen();

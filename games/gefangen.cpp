@@ -1,20 +1,18 @@
 #include "games/gefangen.h"
 
-#include "games/Bestenliste.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
 
 namespace {
-const QColor kHellcyan(192, 255, 255);
 const QString kTitel = QStringLiteral("Wortgefängnis");
 const QString kDatei = QStringLiteral("BESTSUCH.LST");
 const QString kWunschboxLeer = QStringLiteral(" ? ? ?");
 } // namespace
 
 gefangen::gefangen(Programm &programm)
-    : Fenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 7800, 5880)
+    : Spielfenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 7800, 5880, kDatei)
 {
     aufbauen();
     setKeyPreview(true);
@@ -30,7 +28,6 @@ gefangen::gefangen(Programm &programm)
 
 void gefangen::aufbauen()
 {
-    setHintergrund(kHellcyan);
     zeichnung().setSchrift(Schrift::machen(QStringLiteral("Arial"), 13.5));
 
     // Frames only: the grid is drawn on the window beneath them.
@@ -66,18 +63,7 @@ void gefangen::aufbauen()
     Bild5->setCursor(Qt::PointingHandCursor);
     Twips::setzen(Bild5, 6030, 4080, 1200, 1200);
 
-    Liste1 = new Liste(this, QStringLiteral("Liste1"));
-    Liste1->setFontName(QStringLiteral("Courier New"));
-    Liste1->setFontSize(10);
-    Liste1->setFontBold(true);
-    Liste1->setFarben(Qt::black, QColor(0, 255, 255));
-    Liste1->setTwips(1380, 1380, 3060, 3060);
-    Liste1->setVisible(false);
-}
-
-void gefangen::Form_Load()
-{
-    zentrieren();
+    Liste1 = bestenlisteAnlegen(QStringLiteral("Liste1"), 1380, 1380, 3060, 3060);
 }
 
 void gefangen::Form_Activate()
@@ -88,7 +74,7 @@ void gefangen::Form_Activate()
     m_gitter.aufbauen(m.Eingabe, programm().zufall());
     Befehl2->setCaption(kWunschboxLeer);
     zeichnen();
-    BestenlisteLaden(programm().datei(kDatei), Liste1);
+    bestenlisteLaden();
 }
 
 void gefangen::gitterVorgeben(const QStringList &zeilen)
@@ -114,21 +100,19 @@ void gefangen::zeichnen()
     update();
 }
 
-void gefangen::Form_KeyDown(int keyCode)
+void gefangen::pfeil(Pfeil richtung)
 {
-    switch (keyCode) {
-    case 38: Bild1_Click(); break;
-    case 40: Bild4_Click(); break;
-    case 37: Bild2_Click(); break;
-    case 39: Bild3_Click(); break;
-    case 27: Befehl1_Click(); break;
-    default: break;
+    switch (richtung) {
+    case Pfeil::Oben: Bild1_Click(); break;
+    case Pfeil::Unten: Bild4_Click(); break;
+    case Pfeil::Links: Bild2_Click(); break;
+    case Pfeil::Rechts: Bild3_Click(); break;
     }
 }
 
-void gefangen::Form_KeyPress(QChar zeichen)
+void gefangen::Form_KeyPress(QStringView zeichen)
 {
-    if (zeichen.unicode() >= 32 && zeichen.unicode() <= 122)
+    if (zeichen.size() == 1 && zeichen.front().unicode() >= 32 && zeichen.front().unicode() <= 122)
         Befehl2_Click();
 }
 
@@ -152,14 +136,12 @@ void gefangen::gewonnen()
     const int genommen = m_gitter.genommen();
     // Walking out of an empty grid is no achievement for the best list.
     const bool eintragen = !m_gitter.wort().isEmpty();
-    if (eintragen) {
-        Liste1->AddItem(BestenEintrag(genommen, programm().form1().Bezeichnung7->Caption()));
-        Liste1->setVisible(true);
-    }
+    if (eintragen)
+        bestenEintragen(genommen);
     programm().boxen().meldung(
         QStringLiteral("Prima, du bist jetzt frei!\rEs waren %1 Spielzüge!\r").arg(genommen), kTitel);
     if (eintragen)
-        BestenlisteSichern(programm(), kDatei, Liste1, kTitel);
+        bestenlisteSichern(kTitel);
     beenden();
 }
 
@@ -213,7 +195,7 @@ void gefangen::Befehl1_Click()
 
 void gefangen::SpielAbbrechen()
 {
-    if (!programm().boxen().frage(QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), kTitel))
+    if (!vorzeitigBeenden(kTitel))
         return;
     beenden();
 }
@@ -221,10 +203,7 @@ void gefangen::SpielAbbrechen()
 void gefangen::beenden()
 {
     Befehl2->setCaption(kWunschboxLeer);
-    Liste1->setVisible(false);
-    Liste1->Clear();
-    verbergen();
-    programm().form1().zeigen();
+    zurueckZumHauptfenster();
     programm().modul.Leeren();
     programm().modul.NaechsteAufgabe();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "games/Gefaengnisgitter.h"
+#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
-#include "ui/Fenster.h"
 #include "ui/Liste.h"
 
 /// The word prison: a red "+" in the middle of a 17 x 17 grid of letters of
@@ -13,7 +13,7 @@
 /// The grid is drawn straight onto the window (1 pt = 20 twips, a cell every
 /// 15 pt). The drawing is rebuilt from the game state after every change, so
 /// it survives the window being covered and a test reads it from zeichnung().
-class gefangen : public Fenster
+class gefangen : public Spielfenster
 {
     Q_OBJECT
 public:
@@ -40,22 +40,20 @@ public:
     static int zellenY(int zeile) { return 300 * zeile; }
     static QColor markenfarbe() { return QColor(255, 0, 0); }
 
-    void Form_Load() override;
     void Form_Activate() override;
-    void Form_KeyDown(int keyCode) override;
-    void Form_KeyPress(QChar zeichen) override;
+    void Form_KeyPress(QStringView zeichen) override;
     void Bild1_Click();
     void Bild2_Click();
     void Bild3_Click();
     void Bild4_Click();
-    void Befehl1_Click();
+    void Befehl1_Click() override;
     void Befehl2_Click();
     void Befehl3_Click();
     void Bild5_Click();
     void SpielAbbrechen();
 
 protected:
-    void schliessenAngefragt() override { Befehl1_Click(); }
+    void pfeil(Pfeil richtung) override;
 
 private:
     void aufbauen();

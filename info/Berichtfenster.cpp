@@ -1,13 +1,13 @@
 #include "info/Berichtfenster.h"
 
 #include "lists/Dateien.h"
-#include "lists/Einstellungen.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
+#include "basis/Schrift.h"
 #include "ui/Elemente.h"
 #include "ui/Twips.h"
 
@@ -22,6 +22,16 @@
 namespace {
 
 const char *const kBerichtPdf = "BERICHT.PDF";
+
+/// "BERICHT.PDF", or when that name is taken the first free one of
+/// "BERICHT-2.PDF", "BERICHT-3.PDF" …, so an earlier report is never replaced.
+QString freierPdfName(const QString &ordner)
+{
+    QString name = QString::fromLatin1(kBerichtPdf);
+    for (int n = 2; !Dateien::vorhandenerName(ordner, name).isEmpty(); ++n)
+        name = QStringLiteral("BERICHT-%1.PDF").arg(n);
+    return name;
+}
 
 QTableWidget *tabelle(QWidget *eltern, const QString &name, const QString &spalte1, const QString &spalte2)
 {
@@ -121,7 +131,8 @@ void Tagesbalken::paintEvent(QPaintEvent *)
 // ---------------------------------------------------------------- Berichtfenster
 
 Berichtfenster::Berichtfenster(Programm &programm)
-    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), 12840, 9240)
+    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), 12840, 9240),
+      m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/bericht.svg")));
     setFont(Schrift::machen(QStringLiteral("Arial"), 10));
@@ -269,7 +280,7 @@ void Berichtfenster::speichernKnopf_Click()
         return;
     }
     programm().form1().Datei1->Refresh();
-    boxen.meldung(QStringLiteral("Die Liste mit") + zahlMitVorzeichenstelle(liste.size()) +
+    boxen.meldung(QStringLiteral("Die Liste mit") + Schreibung::zahl(liste.size()) +
                       (liste.size() == 1 ? QStringLiteral(" Wort") : QStringLiteral(" Wörtern")) +
                       QStringLiteral(" wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),
                   name, Knoepfe::OK, Symbol::Information);
@@ -283,11 +294,12 @@ void Berichtfenster::druckenKnopf_Click()
     std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
     QString pdf;
     if (!flaeche) {
-        pdf = p.datei(QString::fromLatin1(kBerichtPdf));
+        const QString name = freierPdfName(p.arbeitsordner());
+        pdf = p.datei(name);
         if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                         "Soll der Bericht stattdessen als PDF-Datei \"%1\" "
                                         "im Arbeitsordner gespeichert werden?\r")
-                             .arg(QString::fromLatin1(kBerichtPdf)),
+                             .arg(name),
                          titel))
             return;
         flaeche = Druckflaeche::pdfDatei(pdf);

@@ -5,6 +5,7 @@
 
 class Bezeichnung;
 class Knopf;
+class Programm;
 class QComboBox;
 class QTableWidget;
 
@@ -38,6 +39,8 @@ public:
     explicit Berichtfenster(Programm &programm);
     ~Berichtfenster() override;
 
+    Programm &programm() const { return m_programm; }
+
     QComboBox *kindWahl;          ///< the children named in the log
     QComboBox *zeitraumWahl;      ///< "Heute", "Letzte 7 Tage", "Letzte 30 Tage", "Alle Tage"
     Bezeichnung *zusammenfassung; ///< words solved, practised, wrong letters, per hundred words
@@ -63,6 +66,7 @@ public:
     void schliessenKnopf_Click();
 
 private:
+    Programm &m_programm;
     QList<Protokoll::Eintrag> m_eintraege;
     Bericht::Auswertung m_auswertung;
 };

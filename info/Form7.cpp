@@ -80,7 +80,7 @@ template <std::size_t N> QStringList zeilen(const char *const (&seite)[N])
 } // namespace
 
 Form7::Form7(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form7"), QStringLiteral("Tippolo: Hilfe"), 4395, 6870)
+    : Fenster(programm, QStringLiteral("Form7"), QStringLiteral("Tippolo: Hilfe"), 4395, 6870), m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/hilfe.svg")));
     setHintergrund(QColor(192, 255, 255));

@@ -10,11 +10,15 @@ class Knopf;
 /// The help window: one of two fixed pages of text printed onto the window,
 /// page 1 for the main window, page 2 for the settings window (chosen by
 /// Hilfethema), and the button "Fertig" that hides it.
+class Programm;
+
 class Form7 : public Fenster
 {
     Q_OBJECT
 public:
     explicit Form7(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
 
     Knopf *Befehl1;  ///< "Fertig"
 
@@ -32,6 +36,7 @@ public:
     static QStringList Seite(int nummer);
 
 private:
+    Programm &m_programm;
     void nebenFensterStellen(const QWidget *fenster);
     QPointer<QWidget> m_neben;
 };

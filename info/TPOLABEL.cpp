@@ -13,7 +13,7 @@ const QColor kDunkelblau(0, 0, 128);
 } // namespace
 
 TPOLABEL::TPOLABEL(Programm &programm)
-    : Fenster(programm, QStringLiteral("TPOLABEL"), QStringLiteral("Programm-Info"), 5520, 3720)
+    : Fenster(programm, QStringLiteral("TPOLABEL"), QStringLiteral("Programm-Info"), 5520, 3720), m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/autor.svg")));
     setHintergrund(kHintergrund);

@@ -10,11 +10,15 @@ class Bild;
 /// The program-information window: the program's name in large coloured
 /// letters, the release, a picture and "O k a y". While it is open the main
 /// window is hidden; the picture and "O k a y" bring the main window back.
+class Programm;
+
 class TPOLABEL : public Fenster
 {
     Q_OBJECT
 public:
     explicit TPOLABEL(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
 
     Bild *Bild1;                 ///< the program's picture
     Bezeichnung *Bezeichnung1;   ///< "O k a y"
@@ -30,4 +34,7 @@ public:
 protected:
     /// Closing the window by its frame returns to the main window as "O k a y" does.
     void schliessenAngefragt() override { Bild1_Click(); }
+
+private:
+    Programm &m_programm;
 };

@@ -1,10 +1,14 @@
 #include "lists/Dateien.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace Dateien {
@@ -73,7 +77,24 @@ bool istUtf8MitUmlauten(const QByteArray &bytes)
 QString dekodieren(const QByteArray &bytes)
 {
     QString text;
-    if (istUtf8MitUmlauten(bytes)) {
+    const bool utf16le = bytes.startsWith("\xFF\xFE");
+    if (utf16le || bytes.startsWith("\xFE\xFF")) {
+        // The decoder drops the byte-order mark and turns an odd last byte
+        // into the replacement character; half a pair becomes one too, so
+        // the text holds whole characters only.
+        QStringDecoder utf16(utf16le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        text = utf16.decode(bytes);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isNull())
+                text[i] = QLatin1Char(' ');
+            else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+    } else if (istUtf8MitUmlauten(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8.decode(bytes);
         text.replace(QChar(0), QLatin1Char(' '));
@@ -179,16 +200,177 @@ QStringList felder(const QString &text)
     return l;
 }
 
-bool lesen(const QString &pfad, QByteArray &bytes)
+namespace {
+
+QString kurzname(const QString &pfad)
+{
+    return QFileInfo(pfad).fileName();
+}
+
+QString schreibfehler(const QString &pfad, Grund g, int nummer = 0)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2").arg(kurzname(pfad), grund(g, nummer));
+}
+
+} // namespace
+
+QString grund(Grund g, int nummer)
+{
+    switch (g) {
+    case Grund::Verknuepfung:
+        return QStringLiteral("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch Verknüpfungen.");
+    case Grund::KeineDatei:
+        return QStringLiteral("Sie ist keine gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
+    case Grund::Ordner:
+        return QStringLiteral("An ihrer Stelle steht ein Ordner.");
+    case Grund::ZuGross:
+        return QStringLiteral("Sie ist größer als 64 MB.");
+    case Grund::Unvollstaendig:
+        return QStringLiteral("Die Daten sind nicht vollständig in der Datei angekommen.");
+    case Grund::System:
+        break;
+    }
+    switch (nummer) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("Auf dem Datenträger ist nicht genug Platz frei.");
+    case EROFS:
+        return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Das Programm hat dafür keine Berechtigung.");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("Die Datei oder ihr Ordner wurde nicht gefunden.");
+    case EISDIR:
+        return grund(Grund::Ordner);
+    default:
+        return QStringLiteral("Der Datenträger meldet einen Fehler.");
+    }
+}
+
+int fehlernummer(const QString &systemtext)
+{
+    static const int kBekannt[] = {ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EPERM, ENOENT, ENOTDIR, EISDIR};
+    for (int n : kBekannt)
+        if (systemtext == qt_error_string(n))
+            return n;
+    // QSaveFile's own texts.
+    if (systemtext.contains(QLatin1String("refers to a directory")))
+        return EISDIR;
+    if (systemtext.contains(QLatin1String("is not writable")))
+        return EACCES;
+    return 0;
+}
+
+Lesestand einlesen(const QString &pfad, QByteArray &bytes, QString *fehler, qint64 grenze)
 {
     bytes.clear();
-    if (QFileInfo(pfad).isDir())
-        return false;
+    auto melden = [&](Lesestand stand, Grund g, int nummer = 0) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\r%2").arg(kurzname(pfad), grund(g, nummer));
+        return stand;
+    };
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0) {
+        const int nummer = errno;
+        struct stat link;
+        if (nummer == ENOENT && ::lstat(name.constData(), &link) != 0)
+            return Lesestand::Fehlt;
+        // A link that leads nowhere, or a folder on the way that cannot be entered.
+        return melden(nummer == ENOENT ? Lesestand::Abgelehnt : Lesestand::Fehler,
+                      nummer == ENOENT ? Grund::KeineDatei : Grund::System, nummer);
+    }
+    // Devices and pipes are not opened at all: a pipe would block, a device
+    // could be endless.
+    if (S_ISDIR(st.st_mode))
+        return melden(Lesestand::Abgelehnt, Grund::Ordner);
+    if (!S_ISREG(st.st_mode))
+        return melden(Lesestand::Abgelehnt, Grund::KeineDatei);
+    if (st.st_size > grenze)
+        return melden(Lesestand::Abgelehnt, Grund::ZuGross);
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly))
+        return melden(Lesestand::Fehler, Grund::System, fehlernummer(f.errorString()));
+    // Swapped for something else since the look above?
+    if (::fstat(f.handle(), &st) != 0 || !S_ISREG(st.st_mode))
+        return melden(Lesestand::Abgelehnt, Grund::KeineDatei);
+    bytes.reserve(st.st_size);
+    char puffer[65536];
+    for (;;) {
+        const qint64 n = f.read(puffer, sizeof puffer);
+        if (n < 0)
+            return melden(Lesestand::Fehler, Grund::System, fehlernummer(f.errorString()));
+        if (n == 0)
+            break;
+        if (bytes.size() + n > grenze) {
+            bytes.clear();
+            return melden(Lesestand::Abgelehnt, Grund::ZuGross);
+        }
+        bytes.append(puffer, n);
+    }
+    return Lesestand::Gelesen;
+}
+
+bool lesen(const QString &pfad, QByteArray &bytes)
+{
+    return einlesen(pfad, bytes) == Lesestand::Gelesen;
+}
+
+bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler)
+{
+    auto scheitern = [&](Grund g, int nummer = 0) {
+        if (fehler)
+            *fehler = schreibfehler(pfad, g, nummer);
         return false;
-    bytes = f.readAll();
-    return f.error() == QFileDevice::NoError;
+    };
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st;
+    if (::lstat(name.constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode))
+            return scheitern(Grund::Verknuepfung);
+        if (S_ISDIR(st.st_mode))
+            return scheitern(Grund::Ordner);
+        if (!S_ISREG(st.st_mode))
+            return scheitern(Grund::KeineDatei);
+    }
+    QSaveFile f(pfad);
+    // Unbuffered, so that every write reaches the system and its failure is
+    // seen here rather than lost in a flush that nobody checks.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        int nummer = fehlernummer(f.errorString());
+        // Qt words a refused old file in its own way ("not writable"); the
+        // system knows the cause (read-only disk or missing permission).
+        if (nummer == 0 || nummer == EACCES) {
+            const QByteArray ordner = QFile::encodeName(QFileInfo(pfad).absolutePath());
+            if (::access(name.constData(), W_OK) != 0 && errno != ENOENT)
+                nummer = errno;
+            else if (::access(ordner.constData(), W_OK) != 0)
+                nummer = errno;
+        }
+        return scheitern(Grund::System, nummer);
+    }
+    if (f.write(inhalt) != inhalt.size()) {
+        const int nummer = fehlernummer(f.errorString());
+        f.cancelWriting();
+        return scheitern(Grund::System, nummer ? nummer : ENOSPC);
+    }
+    if (::fsync(f.handle()) != 0) {
+        const int nummer = errno;
+        f.cancelWriting();
+        return scheitern(Grund::System, nummer);
+    }
+    if (::fstat(f.handle(), &st) != 0 || st.st_size != inhalt.size()) {
+        f.cancelWriting();
+        return scheitern(Grund::Unvollstaendig);
+    }
+    if (!f.commit())
+        return scheitern(Grund::System, fehlernummer(f.errorString()));
+    if (::stat(name.constData(), &st) != 0 || st.st_size != inhalt.size())
+        return scheitern(Grund::Unvollstaendig);
+    return true;
 }
 
 bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler)
@@ -206,15 +388,46 @@ bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fe
         inhalt += b;
         inhalt += "\r\n";
     }
-    const QString name = QFileInfo(pfad).fileName();
-    QSaveFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size() || !f.commit()) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2")
-                          .arg(name, f.errorString());
-        return false;
-    }
-    return true;
+    return bytesSchreiben(pfad, inhalt, fehler);
+}
+
+QString vorhandenerName(const QString &ordner, const QString &name)
+{
+    const QStringList eintraege =
+        QDir(ordner).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (eintraege.contains(name))
+        return name;
+    for (const QString &e : eintraege)
+        if (e.compare(name, Qt::CaseInsensitive) == 0)
+            return e;
+    return QString();
+}
+
+QStringList eigeneDateien()
+{
+    return {QStringLiteral("TIPPOLO.INI"), QStringLiteral("TIPPOLO.INI.alt"), QStringLiteral("BESTHANG.LST"),
+            QStringLiteral("BESTSUCH.LST"), QStringLiteral("BESTFANG.LST"), QStringLiteral("TIPPOLO.PDF")};
+}
+
+QString nameAblehnen(const QString &name)
+{
+    for (QChar c : name)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return QStringLiteral("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).");
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("Der Name besteht nur aus Leerzeichen.");
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("Der Name \"%1\" enthält einen Schrägstrich. Listen werden nur im Arbeitsordner "
+                              "gespeichert; bitte nur den Namen der Datei eingeben.")
+            .arg(name);
+    if (name.count(QLatin1Char('.')) == name.size())
+        return QStringLiteral("\"%1\" ist kein Name für eine Datei.").arg(name);
+    for (const QString &eigene : eigeneDateien())
+        if (eigene.compare(name, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste "
+                                  "überschrieben werden.")
+                .arg(name);
+    return QString();
 }
 
 } // namespace Dateien
@@ -223,41 +436,49 @@ namespace Dateien {
 
 bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang, QString *fehler)
 {
-    const QFileInfo info(pfad);
-    auto scheitern = [&](const QString &grund) {
+    auto scheitern = [&](Grund g, int nummer = 0) {
         if (fehler)
-            *fehler = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(info.fileName(), grund);
+            *fehler = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                          .arg(QFileInfo(pfad).fileName(), grund(g, nummer));
         return false;
     };
-    if (info.isDir())
-        return scheitern(QStringLiteral("An ihrer Stelle steht ein Ordner."));
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        if (!QFileInfo(info.absolutePath()).isWritable())
-            return scheitern(QStringLiteral("Der Ordner ist schreibgeschützt."));
-        if (info.exists() && !info.isWritable())
-            return scheitern(QStringLiteral("Sie ist schreibgeschützt."));
-        return scheitern(QStringLiteral("Sie lässt sich nicht öffnen."));
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st;
+    if (::lstat(name.constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode))
+            return scheitern(Grund::Verknuepfung);
+        if (S_ISDIR(st.st_mode))
+            return scheitern(Grund::Ordner);
+        if (!S_ISREG(st.st_mode))
+            return scheitern(Grund::KeineDatei);
     }
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return scheitern(Grund::System, errno);
     QByteArray inhalt;
-    const qint64 groesse = f.size();
-    if (groesse == 0) {
+    char letztes = '\n';
+    if (::fstat(fd, &st) == 0 && st.st_size == 0)
         inhalt = anfang;
-    } else {
-        char letztes = '\n';
-        if (!f.isSequential() && f.seek(groesse - 1) && f.getChar(&letztes) && letztes != '\n')
-            inhalt = "\r\n";
-    }
-    if (!f.isSequential() && !f.seek(groesse))
-        return scheitern(QStringLiteral("Sie lässt sich nicht öffnen."));
+    else if (::pread(fd, &letztes, 1, st.st_size - 1) == 1 && letztes != '\n')
+        inhalt = "\r\n";
     inhalt += bytes;
-    const bool geschrieben = f.write(inhalt) == inhalt.size() && f.flush();
+    qsizetype geschrieben = 0;
+    int nummer = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, static_cast<size_t>(inhalt.size() - geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            nummer = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        geschrieben += n;
+    }
     // The bytes reach the disk now: a power cut afterwards loses nothing.
-    const bool gesichert = geschrieben && ::fdatasync(f.handle()) == 0;
-    f.close();
-    if (!gesichert)
-        return scheitern(QStringLiteral("Der Datenträger ist voll oder nicht bereit."));
-    return true;
+    if (nummer == 0 && ::fdatasync(fd) != 0)
+        nummer = errno;
+    ::close(fd);
+    return nummer == 0 ? true : scheitern(Grund::System, nummer);
 }
 
 } // namespace Dateien

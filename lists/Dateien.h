@@ -9,10 +9,12 @@
 /// writing through QSaveFile, so a failed write never destroys the old file.
 namespace Dateien {
 
-/// Decodes file bytes. Bytes that are valid UTF-8 and hold non-ASCII
-/// characters (or start with a UTF-8 byte-order mark) are read as UTF-8, so a
-/// list saved by a current editor shows its umlauts; everything else is
-/// Windows-1252. A NUL byte reads as a blank.
+/// Decodes file bytes. Bytes that start with a UTF-16 byte-order mark (FF FE
+/// little-endian, FE FF big-endian, as some Windows editors save) are read as
+/// UTF-16; bytes that are valid UTF-8 and hold non-ASCII characters (or start
+/// with a UTF-8 byte-order mark) are read as UTF-8, so a list saved by a
+/// current editor shows its umlauts; everything else is Windows-1252. The
+/// byte-order mark is not part of the text; a NUL character reads as a blank.
 QString dekodieren(const QByteArray &bytes);
 
 /// Brings text to the composed form (NFC): an "a" followed by a combining
@@ -47,7 +49,24 @@ private:
 /// All fields of a text that are not empty, in order (the word-list rule).
 QStringList felder(const QString &text);
 
-/// Reads a whole file. False when it cannot be opened or read (or names a folder).
+/// The largest file the program reads (64 MB); a word list that large is
+/// surely no word list, and reading it could exhaust the memory.
+constexpr qint64 kLesegrenze = 64 * 1024 * 1024;
+
+/// How reading a file went.
+enum class Lesestand {
+    Gelesen,   ///< the whole file was read
+    Fehlt,     ///< there is no file (nor a link) of that name
+    Abgelehnt, ///< not a regular file, or larger than the limit: nothing was read
+    Fehler,    ///< it could not be opened or read; what was read before the fault is kept
+};
+
+/// Reads a whole regular file of at most `grenze` bytes. A folder, a device,
+/// a pipe or a link to one of them is refused without being opened. Unless
+/// the whole file was read, `fehler` gets the German reason (see grund()).
+Lesestand einlesen(const QString &pfad, QByteArray &bytes, QString *fehler = nullptr, qint64 grenze = kLesegrenze);
+
+/// Reads a whole file. True only when einlesen() read all of it.
 bool lesen(const QString &pfad, QByteArray &bytes);
 
 /// Writes every line followed by CR LF, in Windows-1252, through QSaveFile.
@@ -55,6 +74,52 @@ bool lesen(const QString &pfad, QByteArray &bytes);
 /// `fehler` gets a German sentence saying why (a line that Windows-1252 cannot
 /// hold is named in it).
 bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler = nullptr);
+
+/// Writes bytes through QSaveFile and makes sure they reached the disk:
+/// every write is checked, the file is synced and its size compared before
+/// it replaces the old one. A link, a folder or anything else that is not a
+/// regular file is never written through or replaced. On failure the old file
+/// stays, the function returns false and `fehler` gets "Die Datei "NAME"
+/// konnte nicht gespeichert werden." and the German reason on a second line.
+bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler = nullptr);
+
+/// Reasons a file operation fails that the program finds out itself.
+enum class Grund {
+    System,        ///< the system refused; see the error number
+    Verknuepfung,  ///< a symbolic link stands where the file should be written
+    KeineDatei,    ///< a device, a pipe or the like instead of a regular file
+    Ordner,        ///< a folder stands where the file should be
+    ZuGross,       ///< larger than kLesegrenze
+    Unvollstaendig ///< the bytes did not all arrive in the file
+};
+
+/// The German sentence a teacher understands for why a file could not be
+/// read or written: for Grund::System chosen by the system's error number
+/// (no space, read-only, no permission, not found, a folder), else by the
+/// reason itself.
+QString grund(Grund g, int fehlernummer = 0);
+
+/// The system's error number behind the error text of a failed Qt file
+/// device (Qt keeps only the text); 0 when the text names none of the
+/// common causes.
+int fehlernummer(const QString &systemtext);
+
+/// The name of the working folder's entry that is the same file as `name`
+/// for the user: the entry itself, or else one that differs only in capitals
+/// (the file browser lists names ignoring case). Empty when there is none.
+/// Links and folders count as entries too.
+QString vorhandenerName(const QString &ordner, const QString &name);
+
+/// The program's own files in the working folder, which a word list must
+/// never replace.
+QStringList eigeneDateien();
+
+/// Checks a file name typed for saving a word list. Lists are saved only
+/// into the working folder, so a name with a path separator, a name of dots
+/// only, a control character, only blanks, or one of eigeneDateien() (in any
+/// capitals) is refused: the result is the German reason, empty when the name
+/// may be used.
+QString nameAblehnen(const QString &name);
 
 } // namespace Dateien
 
@@ -66,7 +131,9 @@ namespace Dateien {
 /// so what stands in it already is never touched. When the file is new or
 /// empty, `anfang` is written first. When it does not end with a line end (a
 /// line cut off by a crash), a CR LF is written first, so the new bytes begin
-/// a line of their own. On failure `fehler` gets a German sentence saying why.
+/// a line of their own. A link, a folder or anything else that is not a
+/// regular file is never written through. On failure `fehler` gets "Die Datei
+/// "NAME" kann nicht geschrieben werden: " and the German reason (grund()).
 bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang = QByteArray(),
                QString *fehler = nullptr);
 

@@ -1,14 +1,10 @@
 #include "lists/Einstellungen.h"
 
 #include "lists/Dateien.h"
+#include "renderings/Schreibung.h"
 
 #include <cmath>
 #include <limits>
-
-QString zahlMitVorzeichenstelle(long long zahl)
-{
-    return zahl < 0 ? QString::number(zahl) : QLatin1Char(' ') + QString::number(zahl);
-}
 
 double zahlAmAnfang(const QString &text, bool *gefunden)
 {
@@ -58,6 +54,13 @@ double zahlAmAnfang(const QString &text, bool *gefunden)
 Einstellungen Einstellungen::standard(int sperre)
 {
     Einstellungen e;
+    // The four exercises that show the word in a font of their own get the
+    // program's own fonts, so that a new installation covers, breaks,
+    // mirrors and draws the word instead of showing it plain.
+    e.schriften[1] = QStringLiteral("tpohalb");
+    e.schriften[3] = QStringLiteral("tpofenster");
+    e.schriften[4] = QStringLiteral("tpospiegel");
+    e.schriften[6] = QStringLiteral("Anlaut");
     e.sperre = sperre;
     return e;
 }
@@ -93,9 +96,9 @@ bool Einstellungen::lesen(const QString &text)
 QStringList Einstellungen::zeilen() const
 {
     QStringList z;
-    z << zahlMitVorzeichenstelle(wortmenge) + QLatin1Char(' ');
+    z << Schreibung::zahl(wortmenge) + QLatin1Char(' ');
     for (int i = 0; i < kSchriften; ++i)
         z << schriften.value(i);
-    z << zahlMitVorzeichenstelle(sperre) + QLatin1Char(' ');
+    z << Schreibung::zahl(sperre) + QLatin1Char(' ');
     return z;
 }

@@ -21,7 +21,9 @@ struct Einstellungen
     QStringList schriften = QStringList(kSchriften, QStringLiteral("Arial"));
     int sperre = 0;
 
-    /// The values of a newly written file; the lock keeps its current value.
+    /// The values of a newly written file: "Arial" for all fonts but the
+    /// four exercise fonts (records 3, 5, 6, 8: "tpohalb", "tpofenster",
+    /// "tpospiegel", "Anlaut"); the lock keeps its current value.
     static Einstellungen standard(int sperre);
 
     /// Reads the ten records from the file's text. Returns false when the
@@ -33,10 +35,6 @@ struct Einstellungen
     /// The ten lines of the file, numbers with a blank in front and behind.
     QStringList zeilen() const;
 };
-
-/// A number as the program composes it into texts: one leading blank in the
-/// place of the sign (" 20", "-3").
-QString zahlMitVorzeichenstelle(long long zahl);
 
 /// The number a text begins with (leading blanks skipped; sign, digits, a
 /// point as decimal separator, an exponent). `gefunden` tells whether there

@@ -4,7 +4,9 @@
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
+#include "lists/Listenpruefung.h"
 #include "renderings/AufgabeDarstellen.h"
+#include "renderings/Schreibung.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
@@ -27,21 +29,14 @@ void arbeitsblatt(Programm &p, Druckflaeche &flaeche)
     MODUL1 &m = p.modul;
     Form1 &f = p.form1();
     Form8 &e = p.form8();
-    QString aufgabenschrift;
-    switch (m.Uebung) {
-    case 1: aufgabenschrift = e.AbgedecktSchrift(); break;
-    case 10: aufgabenschrift = e.WortruinenSchrift(); break;
-    case 12: aufgabenschrift = e.SpiegelSchrift(); break;
-    case 24: aufgabenschrift = e.BildwoerterSchrift(); break;
-    default: break;
-    }
+    const std::optional<QString> aufgabenschrift = e.aufgabenschrift(m.Uebung);
     flaeche.setSchrift(e.Anzeigeschrift(), 16);
     flaeche.zeile(QStringLiteral(" "));
     const QStringList woerter = f.Liste1->eintraege();
     for (const QString &wort : woerter) {
         m.Loesungswort = wort;
-        if (!aufgabenschrift.isEmpty())
-            flaeche.setSchrift(aufgabenschrift, 16);
+        if (aufgabenschrift)
+            flaeche.setSchrift(*aufgabenschrift, 16);
         // A type without a rendering must not print the previous word again.
         m.Anzeigetext.clear();
         AufgabeDarstellen(p);
@@ -52,32 +47,60 @@ void arbeitsblatt(Programm &p, Druckflaeche &flaeche)
     }
 }
 
+/// "TIPPOLO.PDF", or when that name is taken (in any capitals, also by a
+/// link or a folder) the first free one of "TIPPOLO-2.PDF", "TIPPOLO-3.PDF" …,
+/// so an earlier worksheet is never replaced.
+QString freierPdfName(const QString &ordner)
+{
+    QString name = QString::fromLatin1(kArbeitsblattPdf);
+    for (int n = 2; !Dateien::vorhandenerName(ordner, name).isEmpty(); ++n)
+        name = QStringLiteral("TIPPOLO-%1.PDF").arg(n);
+    return name;
+}
+
 } // namespace
 
 void Form1::EinstellungenLesen()
 {
     Programm &p = programm();
     Form8 &e = p.form8();
-    const QString pfad = p.datei(QString::fromLatin1(kEinstellungsdatei));
-    auto lesen = [&](Einstellungen &ziel) {
-        QByteArray bytes;
-        return Dateien::lesen(pfad, bytes) && ziel.lesen(Dateien::dekodieren(bytes));
-    };
-    Einstellungen gelesen;
-    if (!lesen(gelesen)) {
-        // Missing or damaged: write the defaults and read them back, once.
+    const QString name = QString::fromLatin1(kEinstellungsdatei);
+    const QString pfad = p.datei(name);
+    auto standard = [&](const QString &warum) {
         p.modul.Wortmenge = 20;
-        gelesen = Einstellungen::standard(e.Kontroll1->Value());
-        QString fehler;
-        if (!Dateien::zeilenSchreiben(pfad, gelesen.zeilen(), &fehler)) {
-            p.boxen().meldung(fehler + QStringLiteral("\rDas Programm arbeitet mit den Standardeinstellungen."),
-                              QStringLiteral("Einstellungen"), Knoepfe::OK, Symbol::Information);
-        } else {
-            Einstellungen zurueck;
-            if (lesen(zurueck))
-                gelesen = zurueck;
-        }
+        e.uebernehmen(Einstellungen::standard(e.Kontroll1->Value()));
+        p.boxen().meldung(warum + QStringLiteral("\rDas Programm arbeitet mit den Standardeinstellungen."),
+                          QStringLiteral("Einstellungen"), Knoepfe::OK, Symbol::Information);
+    };
+    QByteArray bytes;
+    QString fehler;
+    Einstellungen gelesen;
+    const Dateien::Lesestand stand = Dateien::einlesen(pfad, bytes, &fehler);
+    if (stand == Dateien::Lesestand::Gelesen && gelesen.lesen(Dateien::dekodieren(bytes))) {
+        e.uebernehmen(gelesen);
+        return;
     }
+    if (stand == Dateien::Lesestand::Abgelehnt || stand == Dateien::Lesestand::Fehler) {
+        // It is there but cannot be read: perhaps only for now. It is not ours to replace.
+        standard(fehler + QStringLiteral("\rDie Datei bleibt unverändert."));
+        return;
+    }
+    // A damaged file keeps its bytes in a copy, so fonts can be recovered by hand.
+    if (stand == Dateien::Lesestand::Gelesen &&
+        !Dateien::bytesSchreiben(p.datei(name + QStringLiteral(".alt")), bytes, &fehler)) {
+        standard(fehler + QStringLiteral("\rDie beschädigte Datei \"%1\" bleibt deshalb unverändert.").arg(name));
+        return;
+    }
+    // Missing or damaged: write the defaults and read them back, once.
+    p.modul.Wortmenge = 20;
+    gelesen = Einstellungen::standard(e.Kontroll1->Value());
+    if (!Dateien::zeilenSchreiben(pfad, gelesen.zeilen(), &fehler)) {
+        standard(fehler);
+        return;
+    }
+    Einstellungen zurueck;
+    if (Dateien::lesen(pfad, bytes) && zurueck.lesen(Dateien::dekodieren(bytes)))
+        gelesen = zurueck;
     e.uebernehmen(gelesen);
 }
 
@@ -125,6 +148,7 @@ void Form1::Datei1_Click()
     MODUL1 &m = programm().modul;
     Bild8->hide();
     QStringList woerter;
+    Listenbefund befund;
     bool gelesen = false;
     if (Datei1->ListIndex() >= 0) {
         QString pfad = Datei1->Path();
@@ -132,9 +156,19 @@ void Form1::Datei1_Click()
             pfad += QLatin1Char('/');
         pfad += Datei1->Text();
         QByteArray bytes;
-        if (Dateien::lesen(pfad, bytes)) {
-            woerter = Dateien::felder(Dateien::dekodieren(bytes));
+        QString fehler;
+        switch (Dateien::einlesen(pfad, bytes, &fehler)) {
+        case Dateien::Lesestand::Gelesen:
+            woerter = Listenpruefung::lesen(Dateien::dekodieren(bytes), befund);
             gelesen = true;
+            break;
+        case Dateien::Lesestand::Abgelehnt:
+            // No word list (a device, a huge file): the list in use stays.
+            programm().boxen().meldung(fehler + QStringLiteral("\rDie bisherige Liste bleibt."),
+                                       QStringLiteral("Liste laden"), Knoepfe::OK, Symbol::Stop);
+            return;
+        default:
+            break;
         }
     }
     if (gelesen) {
@@ -145,11 +179,14 @@ void Form1::Datei1_Click()
     }
     // The task cycle starts afresh: also letters typed for the old word go.
     m.Leeren();
-    setCaption(QStringLiteral("T i p p o l o (") + zahlMitVorzeichenstelle(Liste1->ListCount()) +
+    setCaption(QStringLiteral("T i p p o l o (") + Schreibung::zahl(Liste1->ListCount()) +
                QStringLiteral(" Wörter )"));
     m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
     m.Uebung = 13;
     m.NaechsteAufgabe();
+    // The teacher hears once what in the file keeps a child from a word.
+    if (gelesen && !befund.sauber())
+        programm().boxen().meldung(befund.meldung(), Datei1->Text(), Knoepfe::OK, Symbol::Information);
 }
 
 void Form1::Bild5_Click()
@@ -174,11 +211,12 @@ void Form1::Bild14_Click()
     std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
     QString pdf;
     if (!flaeche) {
-        pdf = p.datei(QString::fromLatin1(kArbeitsblattPdf));
+        const QString name = freierPdfName(p.arbeitsordner());
+        pdf = p.datei(name);
         if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                         "Soll das Arbeitsblatt stattdessen als PDF-Datei \"%1\" "
                                         "im Arbeitsordner gespeichert werden?\r")
-                             .arg(QString::fromLatin1(kArbeitsblattPdf)),
+                             .arg(name),
                          titel))
             return;
         flaeche = Druckflaeche::pdfDatei(pdf);

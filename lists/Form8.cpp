@@ -12,7 +12,6 @@
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <cmath>
 
@@ -22,13 +21,13 @@ const QColor kHellblau(192, 224, 255);
 
 QString groesseText(int anzahl)
 {
-    return zahlMitVorzeichenstelle(anzahl) + QStringLiteral(" Wörter");
+    return Schreibung::zahl(anzahl) + QStringLiteral(" Wörter");
 }
 
 } // namespace
 
 Form8::Form8(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form8"), QStringLiteral("Tippolo: Einstellungen"), 10200, 7200)
+    : Fenster(programm, QStringLiteral("Form8"), QStringLiteral("Tippolo: Einstellungen"), 10200, 7200), m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
     aufbauen();
@@ -117,6 +116,12 @@ void Form8::aufbauen()
     Bezeichnung16->setAlignment(Qt::AlignCenter);
     Twips::setzen(Bezeichnung16, 6720, 6360, 3240, 330);
 
+    Schrifthinweis = new Bezeichnung(this, QStringLiteral("Schrifthinweis"));
+    Schrifthinweis->setSchrift(QStringLiteral("MS Sans Serif"), 8, true);
+    Schrifthinweis->setFarben(QColor(176, 0, 0));
+    Schrifthinweis->setEinpassen(true);
+    Twips::setzen(Schrifthinweis, 240, 6855, 9720, 300);
+
     Zeit1 = new Zeitgeber(this, QStringLiteral("Zeit1"), 100);
     Zeit1->setSingleShot(true);
 }
@@ -142,6 +147,17 @@ void Form8::verbinden()
     connect(Bild7, &Bild::Click, this, &Form8::Bild7_Click);
     connect(Bild8, &Bild::Click, this, &Form8::Bild8_Click);
     connect(Bild9, &Bild::Click, this, &Form8::Bild9_Click);
+}
+
+std::optional<QString> Form8::aufgabenschrift(int uebung) const
+{
+    switch (uebung) {
+    case 1: return AbgedecktSchrift();
+    case 10: return WortruinenSchrift();
+    case 12: return SpiegelSchrift();
+    case 24: return BildwoerterSchrift();
+    default: return std::nullopt;
+    }
 }
 
 QList<Bezeichnung *> Form8::Musterfolge() const
@@ -205,6 +221,32 @@ void Form8::Form_Activate()
     Liste2->addItems(f.Liste1->eintraege());
     groesseZeigen();
     Bezeichnung8->setCaption(QString::number(programm().modul.Wortmenge));
+    fehlendeZeigen();
+}
+
+void Form8::fehlendeZeigen(bool vorschau)
+{
+    // A worksheet should never mix a chosen font with a substitute for the
+    // letters it lacks, so the teacher is told which letters those are.
+    const QString buchstaben = Schrift::buchstabenIn(programm().form1().Liste1->eintraege());
+    QStringList schriften;
+    if (vorschau)
+        schriften << Bezeichnung2->FontName();
+    for (const Bezeichnung *b : Musterfolge())
+        if (!schriften.contains(b->FontName()))
+            schriften << b->FontName();
+    for (const QString &schrift : schriften) {
+        const QString fehlt = Schrift::fehlendeBuchstaben(schrift, buchstaben);
+        if (!fehlt.isEmpty()) {
+            QStringList einzeln;
+            for (const char32_t c : QStringView(fehlt).toUcs4())
+                einzeln << QString::fromUcs4(&c, 1);
+            Schrifthinweis->setCaption(QStringLiteral("Der Schrift „%1“ fehlen Buchstaben der Wortliste: %2")
+                                           .arg(schrift, einzeln.join(QLatin1Char(' '))));
+            return;
+        }
+    }
+    Schrifthinweis->setCaption(QString());
 }
 
 void Form8::groesseZeigen()
@@ -235,11 +277,13 @@ void Form8::Liste1_Click()
 {
     if (Liste1->ListIndex() >= 0)
         Bezeichnung2->setFontName(Liste1->Text());
+    fehlendeZeigen(true);
 }
 
 void Form8::zuweisen(Bezeichnung *muster)
 {
     muster->setFontName(Bezeichnung2->FontName());
+    fehlendeZeigen();
 }
 
 void Form8::Bezeichnung5_Click()
@@ -288,9 +332,11 @@ void Form8::Bild4_Click()
     for (;;) {
         const int n = f.Liste1->ListCount();
         const QString wort = programm().boxen().eingabe(QStringLiteral("Neues Wort eingeben:"),
-                                                        QStringLiteral("Worteingabe") + zahlMitVorzeichenstelle(n + 1));
-        if (wort.isEmpty())
+                                                        QStringLiteral("Worteingabe") + Schreibung::zahl(n + 1));
+        if (wort.isEmpty()) {
+            fehlendeZeigen();
             return;
+        }
         if (!f.Liste1->eintraege().contains(wort)) {
             f.Liste1->AddItem(wort);
             Liste2->AddItem(wort);
@@ -310,9 +356,18 @@ void Form8::Bild5_Click()
     const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, QStringLiteral("TIPPOLO.TXT"));
     if (name.isEmpty())
         return;
-    const QString pfad = programm().datei(name);
+    const QString abgelehnt = Dateien::nameAblehnen(name);
+    if (!abgelehnt.isEmpty()) {
+        boxen.meldung(abgelehnt + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK,
+                      Symbol::Stop);
+        return;
+    }
+    // A name that differs from a file of the working folder only in capitals
+    // means that file, as the file list shows it.
+    const QString vorhandenerName = Dateien::vorhandenerName(programm().arbeitsordner(), name);
+    const QString pfad = programm().datei(vorhandenerName.isEmpty() ? name : vorhandenerName);
     Dateiliste *dateien = programm().form1().Datei1;
-    bool vorhanden = QFileInfo::exists(pfad);
+    bool vorhanden = !vorhandenerName.isEmpty();
     const QString gross = Schreibung::gross(name);
     for (int i = 0; i < dateien->ListCount() && !vorhanden; ++i)
         vorhanden = Schreibung::gross(dateien->List(i)) == gross;
@@ -333,7 +388,7 @@ void Form8::Bild6_Click()
     if (Liste2->ListCount() == 0 || i < 0)
         return;
     MODUL1 &m = programm().modul;
-    const QString text = QStringLiteral("Nr.") + zahlMitVorzeichenstelle(i + 1) + QStringLiteral(" = ") +
+    const QString text = QStringLiteral("Nr.") + Schreibung::zahl(i + 1) + QStringLiteral(" = ") +
                          Schreibung::gross(Liste2->List(i));
     if (!programm().boxen().frage(text, QStringLiteral("Eintrag löschen"))) {
         AufgabeDarstellen(programm());
@@ -375,7 +430,7 @@ void Form8::Bild8_Click()
     m.Wortmenge = zahl < 10 ? 10 : zahl >= 2147483647.0 ? 2147483647 : static_cast<int>(std::lround(zahl));
     Bezeichnung8->setCaption(QString::number(m.Wortmenge));
     programm().boxen().meldung(QStringLiteral("Sie müssen die Einstellungen noch speichern!"),
-                               QStringLiteral("Wortmenge:") + zahlMitVorzeichenstelle(m.Wortmenge));
+                               QStringLiteral("Wortmenge:") + Schreibung::zahl(m.Wortmenge));
 }
 
 void Form8::Bild9_Click()

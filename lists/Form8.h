@@ -4,17 +4,23 @@
 #include "ui/Fenster.h"
 #include "ui/Liste.h"
 
+#include <optional>
+
 struct Einstellungen;
 
 /// The settings and list-editor window. Created hidden at start-up: its
 /// sample labels hold the eight font settings that the whole program reads.
 /// It assigns fonts, sets the reward interval and the folder lock, saves the
 /// settings, and edits and saves a copy of the word list.
+class Programm;
+
 class Form8 : public Fenster
 {
     Q_OBJECT
 public:
     explicit Form8(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
     ~Form8() override;
 
     // ---- icons along the top, left to right
@@ -55,6 +61,9 @@ public:
     Liste *Liste2;               ///< the editor list
     Bezeichnung *Bezeichnung16;  ///< size of the editor list
     Zeitgeber *Zeit1;            ///< fills the font list once, 100 ms after creation
+    /// One line along the bottom that names the letters of the word list a
+    /// chosen font cannot show (empty when every chosen font shows them all).
+    Bezeichnung *Schrifthinweis;
 
     QString Anzeigeschrift() const { return Bezeichnung9->FontName(); }
     QString AbgedecktSchrift() const { return Bezeichnung11->FontName(); }
@@ -64,6 +73,12 @@ public:
     QString Schreibschrift() const { return Bezeichnung15->FontName(); }
     QString BildwoerterSchrift() const { return Bezeichnung18->FontName(); }
     QString WoerterlisteSchrift() const { return Bezeichnung20->FontName(); }
+
+    /// The font in which exercise `uebung` shows its task, on screen and on
+    /// the worksheet: AbgedecktSchrift for type 1, WortruinenSchrift for 10,
+    /// SpiegelSchrift for 12, BildwoerterSchrift for 24. Every other type has
+    /// none of its own and keeps the display font.
+    std::optional<QString> aufgabenschrift(int uebung) const;
 
     /// The sample labels in the order of the settings file's records 2 to 9.
     QList<Bezeichnung *> Musterfolge() const;
@@ -102,9 +117,13 @@ public:
     void Bild9_Click();
 
 private:
+    Programm &m_programm;
     void aufbauen();
     void verbinden();
     /// Sets the sample label's font to the preview's.
     void zuweisen(Bezeichnung *muster);
     void groesseZeigen();
+    /// Checks the eight assigned fonts (with `vorschau` first the preview's
+    /// font) against the letters of the word list and fills Schrifthinweis.
+    void fehlendeZeigen(bool vorschau = false);
 };

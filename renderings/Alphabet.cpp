@@ -1,7 +1,8 @@
 #include "renderings/Darstellung.h"
 
 #include "renderings/Schreibung.h"
-#include "ui/Zufall.h"
+#include "basis/Zeichen.h"
+#include "basis/Zufall.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ int ziehen(Zufall &zufall, int n)
 
 void Darstellung::ABCWoerter()
 {
+    // The two units of a character outside the Basic Multilingual Plane are
+    // in no order, so such a character is left out whole.
     Anzeigetext.clear();
     for (const QChar a : kAbcReihe) {
         for (const QChar c : Loesungswort) {
@@ -46,7 +49,7 @@ void Darstellung::ABCWoerter()
 
 void Darstellung::Versteckt()
 {
-    const int L = Loesungswort.size();
+    const qsizetype L = Zeichen::anzahl(Loesungswort);
     Anzeigetext.clear();
     if (L > kReihenlaenge) {
         zuLang = true;
@@ -58,17 +61,22 @@ void Darstellung::Versteckt()
     for (int i = 0; i < kReihenlaenge; ++i)
         Anzeigetext += kFuellbuchstaben.at(ziehen(zufall, kFuellbuchstaben.size()));
     const QString W = Schreibung::gross(Loesungswort);
-    const int d = kReihenlaenge - L;
+    const int d = kReihenlaenge - static_cast<int>(L);
     // A word of 24 characters fills the row from the first position.
     const int p = d < 1 ? ziehen(zufall, 1) : ziehen(zufall, d);
+    // The fillers are one unit each: L of them give way to the whole word.
     Anzeigetext.replace(p, L, W);
 }
 
 void Darstellung::ABCStelle()
 {
+    const Zeichenfolge w(Loesungswort);
     QStringList zahlen;
-    for (const QChar c : Loesungswort)
-        zahlen << QString::number(kAlphabet.indexOf(Schreibung::gross(grundbuchstabe(c))) + 1);
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        const QStringView c = w.at(i);
+        // A character of two units is outside the alphabet: 0.
+        zahlen << QString::number(c.size() == 1 ? kAlphabet.indexOf(Schreibung::gross(grundbuchstabe(c.front()))) + 1 : 0);
+    }
     Anzeigetext = zahlen.join(QLatin1Char('-'));
 }
 

@@ -1,6 +1,5 @@
 #include "renderings/AufgabeDarstellen.h"
 
-#include "lists/Form8.h"
 #include "renderings/Darstellung.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
@@ -13,16 +12,13 @@ void AufgabeDarstellen(Programm &p)
     if (typ < 1 || typ > 28)
         return;
     Form1 &f = p.form1();
-    Form8 &e = p.form8();
     Darstellung d{m.Loesungswort, m.Anzeigetext, p.zufall(), {}};
     if (typ == 22)
         d.Liste2 = f.Liste2->eintraege();
     d.ausfuehren(typ);
+    if (const std::optional<QString> schrift = p.aufgabenschrift(typ))
+        f.Bezeichnung1->setFontName(*schrift);
     switch (typ) {
-    case 1: f.Bezeichnung1->setFontName(e.AbgedecktSchrift()); break;
-    case 10: f.Bezeichnung1->setFontName(e.WortruinenSchrift()); break;
-    case 12: f.Bezeichnung1->setFontName(e.SpiegelSchrift()); break;
-    case 24: f.Bezeichnung1->setFontName(e.BildwoerterSchrift()); break;
     case 20:
         f.Liste2->Clear();
         f.Bezeichnung2->setCaption(QString());

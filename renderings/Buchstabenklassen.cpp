@@ -1,10 +1,14 @@
 #include "renderings/Darstellung.h"
 
 #include "renderings/Schreibung.h"
-#include "ui/Zufall.h"
+#include "basis/Zeichen.h"
+#include "basis/Zufall.h"
 
 // The letter classes. Membership is exact: a character belongs to a class
-// when it occurs in the class string.
+// when it occurs in the class string. A character outside the Basic
+// Multilingual Plane belongs to no class: types 4, 5 and 9 give it one mark
+// or keep it whole, and the types that replace in place (11, 27, 28) never
+// touch its two units.
 
 namespace {
 
@@ -27,9 +31,11 @@ const QString kStrich = QStringLiteral("_ ");
 
 void Darstellung::Selbstlaute()
 {
+    const Zeichenfolge w(Loesungswort);
     Anzeigetext.clear();
-    for (const QChar c : Loesungswort) {
-        if (kVokaleMitUmlauten.contains(c))
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        const QStringView c = w.at(i);
+        if (Zeichen::in(kVokaleMitUmlauten, c))
             Anzeigetext += c;
         else
             Anzeigetext += kPunkt;
@@ -38,9 +44,11 @@ void Darstellung::Selbstlaute()
 
 void Darstellung::Mitlaute()
 {
+    const Zeichenfolge w(Loesungswort);
     Anzeigetext.clear();
-    for (const QChar c : Loesungswort) {
-        if (!kVokaleMitUmlauten.contains(c))
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        const QStringView c = w.at(i);
+        if (!Zeichen::in(kVokaleMitUmlauten, c))
             Anzeigetext += c;
         else
             Anzeigetext += kPunkt;
@@ -49,9 +57,10 @@ void Darstellung::Mitlaute()
 
 void Darstellung::Morsewort()
 {
+    const Zeichenfolge w(Loesungswort);
     Anzeigetext.clear();
-    for (const QChar c : Loesungswort)
-        Anzeigetext += kVokaleMitUmlauten.contains(c) ? kStrich : kPunkt;
+    for (qsizetype i = 0; i < w.size(); ++i)
+        Anzeigetext += Zeichen::in(kVokaleMitUmlauten, w.at(i)) ? kStrich : kPunkt;
 }
 
 void Darstellung::MSULaute()

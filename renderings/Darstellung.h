@@ -9,8 +9,9 @@ class Zufall;
 /// each reads `Loesungswort` and writes `Anzeigetext`, nothing else (type 14
 /// also notes a word that is too long, type 22 reads the candidate list).
 ///
-/// The dispatch AufgabeDarstellen binds the context to the shared state;
-/// tests and printing use darstellen() below.
+/// The dispatch AufgabeDarstellen binds the context to the shared state and
+/// also serves printing, which runs it once per word of the list; tests and
+/// benchmarks render a single word with darstellen() below.
 struct Darstellung
 {
     const QString &Loesungswort;

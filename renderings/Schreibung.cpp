@@ -44,4 +44,9 @@ QString klein(const QString &text)
     return t;
 }
 
+QString zahl(long long n)
+{
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
 } // namespace Schreibung

@@ -1,5 +1,8 @@
 #include "trainer/Antworten.h"
 
+#include "basis/Zeichen.h"
+#include "renderings/Schreibung.h"
+
 #include <QStringView>
 
 namespace Antworten {
@@ -9,16 +12,18 @@ bool istBuchstabe(QChar c)
     return QStringView(u"AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZaäbcdefghijklmnoöpqrstuüvwxyzß").contains(c);
 }
 
-QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
+bool istBuchstabe(QStringView zeichen)
 {
-    if (eingabe.size() >= loesung.size())
-        return QString();
-    return loesung.mid(eingabe.size(), 1);
+    return zeichen.size() == 1 && istBuchstabe(zeichen.front());
 }
 
-QString zahlImText(long long n)
+QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
 {
-    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+    const Zeichenfolge w(loesung);
+    const qsizetype n = Zeichen::anzahl(eingabe);
+    if (n >= w.size())
+        return QString();
+    return w.at(n).toString();
 }
 
 int restBisBelohnung(int wortmenge, int loesungen)
@@ -32,16 +37,17 @@ int restBisBelohnung(int wortmenge, int loesungen)
 
 QString fortschrittsText(int rest)
 {
-    return QStringLiteral("Noch") + zahlImText(rest) + (rest > 1 ? QStringLiteral(" Wörter") : QStringLiteral(" Wort")) +
+    return QStringLiteral("Noch") + Schreibung::zahl(rest) + (rest > 1 ? QStringLiteral(" Wörter") : QStringLiteral(" Wort")) +
            QStringLiteral(" bis zur Belohnung!\r");
 }
 
 QString buchstabiert(const QString &wort)
 {
+    const Zeichenfolge w(wort);
     QString text;
     text.reserve(wort.size() * 2);
-    for (QChar c : wort) {
-        text += c;
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        text += w.at(i);
         text += QLatin1Char(' ');
     }
     return text;
@@ -78,7 +84,7 @@ QString urteil(int fehler, int loesungen)
 
 QString auswertungsText(int fehler, int loesungen)
 {
-    return QStringLiteral("Du hast") + zahlImText(fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
+    return QStringLiteral("Du hast") + Schreibung::zahl(fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
            QStringLiteral("\n\r\n\r") + urteil(fehler, loesungen);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 /// The rules of answer checking and progress, without any window: which keys
 /// are letters, which letter is expected next, and the texts of the progress
@@ -10,14 +11,14 @@ namespace Antworten {
 
 /// The letters a child can type: A-Z, a-z, the umlauts and "ß".
 bool istBuchstabe(QChar c);
+/// The same for one whole character (one or two UTF-16 units).
+bool istBuchstabe(QStringView zeichen);
 
 /// The letter expected after `eingabe`: the character of `loesung` at
 /// position length(eingabe) + 1; empty when `eingabe` is as long as the
-/// solution or longer.
+/// solution or longer. Lengths and positions count whole characters, so a
+/// character outside the Basic Multilingual Plane is expected whole.
 QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe);
-
-/// A number as it is composed into a message: one blank in place of the sign.
-QString zahlImText(long long n);
 
 /// Words still needed for the next reward once the word just completed is
 /// counted; 0 when that word makes the reward due. `loesungen` does not yet
@@ -27,7 +28,7 @@ int restBisBelohnung(int wortmenge, int loesungen);
 /// The progress message for `rest` words still needed (rest > 0).
 QString fortschrittsText(int rest);
 
-/// The solution word spelt out: every character followed by one blank.
+/// The solution word spelt out: every whole character followed by one blank.
 QString buchstabiert(const QString &wort);
 
 /// Wrong letters per hundred solved words, truncated to a whole number.

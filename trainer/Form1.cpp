@@ -36,7 +36,7 @@ QString Form1::Knopfbeschriftung(int nummer)
 }
 
 Form1::Form1(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form1"), QStringLiteral("T i p p o l o"), 10305, 6855)
+    : Fenster(programm, QStringLiteral("Form1"), QStringLiteral("T i p p o l o"), 10305, 6855), m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/tippolo.svg")));
     aufbauen();
@@ -183,7 +183,8 @@ void Form1::aufbauen()
     Bild9 = new Bild(this, QStringLiteral("Bild9"));
     Bild9->setHintergrund(kPanelBlau);
     Bild9->setRahmen(true);
-    Twips::setzen(Bild9, 10440, 2400, 2895, 2175);
+    Twips::setzen(Bild9, 0, 2400, 2895, 2175);
+    belohnungVerbergen();
     const char *const spiele[] = {"Wortfange", "Gefängnis", "Galgenspiel"};
     Bezeichnung **spielLabels[] = {&Bezeichnung24, &Bezeichnung25, &Bezeichnung26};
     for (int i = 0; i < 3; ++i) {

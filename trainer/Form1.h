@@ -19,11 +19,15 @@ class Verzeichnisliste;
 /// checking and the small commands (Form1_Antworten.cpp, Form1_Befehle.cpp);
 /// the enlarged display (renderings/); file browser, settings, unlock,
 /// printing and the script switch (lists/); the game launch (games/).
+class Programm;
+
 class Form1 : public Fenster
 {
     Q_OBJECT
 public:
     explicit Form1(Programm &programm);
+
+    Programm &programm() const { return m_programm; }
     ~Form1() override;
 
     // ---- elements
@@ -105,7 +109,7 @@ public:
 
     // ---- answer checking (Form1_Antworten.cpp)
     void Form_KeyDown(int keyCode) override;
-    void Form_KeyPress(QChar zeichen) override;
+    void Form_KeyPress(QStringView zeichen) override;
     void ZeichenLoeschen();
     void WortRichtig();
     void Liste2_Click();
@@ -148,7 +152,11 @@ public:
     void Bild14_Click();
     void Bild17_Click();
 
-    // ---- game launch (games/Form1_Spiele.cpp)
+    // ---- reward panel and game launch (games/Form1_Spiele.cpp)
+    /// Brings the reward panel Bild9 into view, over the other elements.
+    void belohnungZeigen();
+    /// Moves the reward panel out of view again, to the right of the window.
+    void belohnungVerbergen();
     void Bezeichnung24_Click();
     void Bezeichnung25_Click();
     void Bezeichnung26_Click();
@@ -162,6 +170,7 @@ protected:
     void schliessenAngefragt() override { Bild1_Click(); }
 
 private:
+    Programm &m_programm;
     void aufbauen();
     void verbinden();
 };

@@ -5,6 +5,7 @@
 #include "trainer/Antworten.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
+#include "basis/Zeichen.h"
 
 #include <QSignalBlocker>
 
@@ -32,27 +33,27 @@ void Form1::Form_KeyDown(int keyCode)
         ZeichenLoeschen();
 }
 
-void Form1::Form_KeyPress(QChar zeichen)
+void Form1::Form_KeyPress(QStringView zeichen)
 {
     if (programm().beendet())
         return;
     MODUL1 &m = programm().modul;
-    m.Anzeigetext = QString(zeichen);
+    m.Anzeigetext = zeichen.toString();
     const bool buchstabe = Antworten::istBuchstabe(zeichen);
     if (m.Uebung != 0) {
         // The dictation: the word disappears as soon as the child starts typing.
         if (m.Uebung == 20)
             Bezeichnung1->setCaption(QString());
         if (buchstabe) {
-            if (QString(zeichen) != Antworten::erwarteterBuchstabe(m.Loesungswort, m.Eingabe)) {
-                programm().boxen().meldung(QStringLiteral("Buchstabe  >") + zeichen + QStringLiteral("<  ist falsch!"),
+            if (zeichen != Antworten::erwarteterBuchstabe(m.Loesungswort, m.Eingabe)) {
+                programm().boxen().meldung(QStringLiteral("Buchstabe  >") + zeichen.toString() + QStringLiteral("<  ist falsch!"),
                                            QStringLiteral("Eingabefehler"), Knoepfe::OK, Symbol::Information);
                 m.FehlerZaehlen();
                 if (zuProtokollieren(m))
                     programm().protokoll().falscherBuchstabe(
                         Bezeichnung7->Caption(), m.Uebung, m.Lesemodus == 1, m.Loesungswort,
                         static_cast<int>(m.Eingabe.size()) + 1, Antworten::erwarteterBuchstabe(m.Loesungswort, m.Eingabe),
-                        QString(zeichen));
+                        zeichen.toString());
                 return;
             }
             m.Eingabe += zeichen;
@@ -69,7 +70,7 @@ void Form1::Form_KeyPress(QChar zeichen)
 void Form1::ZeichenLoeschen()
 {
     MODUL1 &m = programm().modul;
-    m.Eingabe.chop(1);
+    m.Eingabe = Zeichen::ohneLetztes(m.Eingabe);
     Bezeichnung2->setCaption(m.Eingabe);
 }
 
@@ -136,7 +137,7 @@ void Form1::Bild2_Click()
 
 void Form1::Bild3_Click()
 {
-    programm().boxen().meldung(QStringLiteral("Nach") + Antworten::zahlImText(programm().modul.Wortmenge) +
+    programm().boxen().meldung(QStringLiteral("Nach") + Schreibung::zahl(programm().modul.Wortmenge) +
                                    QStringLiteral(" Lösungen gibt es eine Belohnung!\r"),
                                QStringLiteral("Belohnung"));
 }

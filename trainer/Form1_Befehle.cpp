@@ -31,8 +31,12 @@ void Form1::Bild25_Click()
 
 void Form1::Bild23_Click()
 {
-    const QString name =
+    QString name =
         programm().boxen().eingabe(QStringLiteral("Neuer Name:"), QStringLiteral("Eingabe"), QStringLiteral("Freund"));
+    // A pasted line break or NUL would become extra lines in the best lists.
+    name.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
     if (!name.isEmpty())
         Bezeichnung7->setCaption(name);
 }

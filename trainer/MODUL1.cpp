@@ -2,13 +2,10 @@
 
 #include "lists/Form8.h"
 #include "renderings/AufgabeDarstellen.h"
-#include "renderings/Schreibung.h"
+#include "trainer/Aufgaben.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
-#include "ui/Twips.h"
-
-#include <QSet>
 
 void MODUL1::Leeren()
 {
@@ -58,38 +55,7 @@ void MODUL1::WortZiehen()
     } while (Benutzt.at(Wortindex) == QLatin1Char('1'));
     Benutzt[Wortindex] = QLatin1Char('1');
     Loesungswort = f.Liste1->List(Wortindex);
-
-    if (n < 20) {
-        f.Liste2->setEintraege(f.Liste1->eintraege());
-        return;
-    }
-    QStringList kandidaten{Loesungswort};
-    auto drin = [&kandidaten](const QString &w) { return kandidaten.contains(w); };
-    // Random draws as long as they find new words quickly; a list with few
-    // distinct words is then finished from the words not drawn yet, and
-    // stops when there are none.
-    int fehlversuche = 0;
-    while (kandidaten.size() < 20 && fehlversuche < 400) {
-        const QString w = f.Liste1->List(z.index(n));
-        if (drin(w))
-            ++fehlversuche;
-        else
-            kandidaten << w;
-    }
-    if (kandidaten.size() < 20) {
-        QStringList rest;
-        QSet<QString> gesehen(kandidaten.begin(), kandidaten.end());
-        for (int i = 0; i < n; ++i) {
-            const QString w = f.Liste1->List(i);
-            if (!gesehen.contains(w)) {
-                gesehen.insert(w);
-                rest << w;
-            }
-        }
-        while (kandidaten.size() < 20 && !rest.isEmpty())
-            kandidaten << rest.takeAt(z.index(static_cast<int>(rest.size())));
-    }
-    f.Liste2->setEintraege(kandidaten);
+    f.Liste2->setEintraege(Aufgaben::kandidaten(n, [&f](int i) { return f.Liste1->List(i); }, Loesungswort, z));
 }
 
 void MODUL1::LoesungZaehlen()
@@ -104,8 +70,7 @@ void MODUL1::LoesungZaehlen()
                       Symbol::Information);
     const int n = f.Liste1->ListCount();
     Eingabe = n > 0 ? f.Liste1->List(p.zufall().index(n)) : QString();
-    Twips::setzeLinks(f.Bild9, 3000);
-    f.Bild9->raise();
+    f.belohnungZeigen();
 }
 
 void MODUL1::Worteingabe()
@@ -121,19 +86,15 @@ void MODUL1::Worteingabe()
     f.Bezeichnung1->setFontName(einstellungen.Anzeigeschrift());
     f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(k));
     f.Bezeichnung2->setFontName(einstellungen.Druckschrift());
-    if (!Eingabe.isEmpty()) {
-        const QString gesucht = Schreibung::gross(Eingabe);
-        for (int i = 0; i < f.Liste1->ListCount(); ++i) {
-            if (Schreibung::gross(f.Liste1->List(i)) == gesucht) {
-                f.Liste1->setListIndex(i);
-                p.boxen().meldung(QStringLiteral("Wort ist schon vorhanden!"), QStringLiteral("Worteingabe"),
-                                  Knoepfe::OK, Symbol::Information);
-                f.Bezeichnung2->setCaption(QString());
-                f.Liste1->setListIndex(0);
-                Leeren();
-                return;
-            }
-        }
+    const int doppelt = Aufgaben::vorhanden(f.Liste1->ListCount(), [&f](int i) { return f.Liste1->List(i); }, Eingabe);
+    if (doppelt >= 0) {
+        f.Liste1->setListIndex(doppelt);
+        p.boxen().meldung(QStringLiteral("Wort ist schon vorhanden!"), QStringLiteral("Worteingabe"), Knoepfe::OK,
+                          Symbol::Information);
+        f.Bezeichnung2->setCaption(QString());
+        f.Liste1->setListIndex(0);
+        Leeren();
+        return;
     }
     if (Eingabe.isEmpty())
         return;

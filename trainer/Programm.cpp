@@ -1,5 +1,6 @@
 #include "trainer/Programm.h"
 
+#include "basis/Schrift.h"
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/gefangen.h"
@@ -9,7 +10,6 @@
 #include "lists/Form8.h"
 #include "trainer/Form1.h"
 #include "ui/Boxen.h"
-#include "ui/Elemente.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,6 +47,11 @@ Programm::~Programm()
 QString Programm::datei(const QString &name) const
 {
     return QDir(m_arbeitsordner).filePath(name);
+}
+
+std::optional<QString> Programm::aufgabenschrift(int uebung)
+{
+    return form8().aufgabenschrift(uebung);
 }
 
 template <class T> T &Programm::fenster(std::unique_ptr<T> &slot)

@@ -2,13 +2,15 @@
 
 #include "info/Protokoll.h"
 #include "trainer/MODUL1.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
+#include "ui/Fensterverwaltung.h"
 
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Berichtfenster;
 class Boxen;
@@ -30,7 +32,7 @@ class fang;
 ///
 /// Nothing lives in a global: a test makes a fresh Programm with scripted
 /// boxes, a seeded generator and a temporary working folder.
-class Programm
+class Programm : public Fensterverwaltung
 {
 public:
     Programm(Boxen &boxen, const QString &arbeitsordner);
@@ -76,13 +78,16 @@ public:
     fang &fangFenster();
     /// The teacher's report, opened from the settings window.
     Berichtfenster &berichtfenster();
+    /// The settings window's font for the task of exercise `uebung`, for the
+    /// parts that do not know the settings window (see Form8::aufgabenschrift).
+    std::optional<QString> aufgabenschrift(int uebung);
     /// Whether the help window has been made yet (it is made on first use).
     bool hatForm7() const { return static_cast<bool>(m_form7); }
 
     /// The window that is the program's active one (see Fenster).
     Fenster *aktivesFenster() const { return m_aktiv; }
-    void aktiviert(Fenster *f);
-    void verborgen(Fenster *f);
+    void aktiviert(Fenster *f) override;
+    void verborgen(Fenster *f) override;
 
 private:
     template <class T> T &fenster(std::unique_ptr<T> &slot);

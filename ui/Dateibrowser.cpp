@@ -1,9 +1,9 @@
 #include "ui/Dateibrowser.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QListView>
-#include <QStorageInfo>
 
 // ---------------------------------------------------------------- Laufwerkliste
 
@@ -19,28 +19,62 @@ Laufwerkliste::Laufwerkliste(QWidget *parent, const QString &name)
     });
 }
 
+namespace {
+
+/// A field of the mount table, with its octal escapes ("\040" a blank) undone.
+QString mountfeld(const QByteArray &feld)
+{
+    QByteArray b;
+    for (qsizetype i = 0; i < feld.size(); ++i) {
+        if (feld.at(i) == '\\' && i + 3 < feld.size()) {
+            bool ok = false;
+            const int wert = feld.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok) {
+                b.append(static_cast<char>(wert));
+                i += 3;
+                continue;
+            }
+        }
+        b.append(feld.at(i));
+    }
+    return QFile::decodeName(b);
+}
+
+} // namespace
+
+QStringList Laufwerkliste::laufwerkeAus(const QByteArray &mounttabelle)
+{
+    // System file systems hold no word lists.
+    static const QList<QByteArray> kSystem{"tmpfs",    "devtmpfs",   "proc",     "sysfs",     "overlay",
+                                           "squashfs", "devpts",     "nsfs",     "tracefs",   "debugfs",
+                                           "securityfs", "mqueue",   "hugetlbfs", "pstore",   "bpf",
+                                           "fusectl",  "configfs",   "autofs",   "binfmt_misc", "efivarfs"};
+    QStringList pfade{QDir::rootPath(), QDir::homePath()};
+    for (const QByteArray &zeile : mounttabelle.split('\n')) {
+        const QList<QByteArray> felder = zeile.simplified().split(' ');
+        if (felder.size() < 3)
+            continue;
+        const QByteArray &typ = felder.at(2);
+        if (kSystem.contains(typ) || typ.startsWith("cgroup"))
+            continue;
+        const QString pfad = mountfeld(felder.at(1));
+        if (!pfad.startsWith(QLatin1Char('/')) || pfade.contains(pfad))
+            continue;
+        pfade << pfad;
+    }
+    return pfade;
+}
+
 void Laufwerkliste::neuLesen()
 {
     m_still = true;
     clear();
-    QStringList pfade{QDir::rootPath(), QDir::homePath()};
-    for (const QStorageInfo &s : QStorageInfo::mountedVolumes()) {
-        if (!s.isValid() || !s.isReady())
-            continue;
-        const QString fs = QString::fromLatin1(s.fileSystemType());
-        // System file systems hold no word lists.
-        const QStringList kSystem{QStringLiteral("tmpfs"), QStringLiteral("devtmpfs"), QStringLiteral("proc"),
-                                         QStringLiteral("sysfs"), QStringLiteral("overlay"), QStringLiteral("squashfs"),
-                                         QStringLiteral("devpts"), QStringLiteral("nsfs"), QStringLiteral("tracefs"),
-                                         QStringLiteral("debugfs"), QStringLiteral("securityfs"), QStringLiteral("mqueue"),
-                                         QStringLiteral("hugetlbfs"), QStringLiteral("pstore"), QStringLiteral("bpf"),
-                                         QStringLiteral("fusectl"), QStringLiteral("configfs"), QStringLiteral("autofs")};
-        if (kSystem.contains(fs) || fs.startsWith(QLatin1String("cgroup")))
-            continue;
-        if (!pfade.contains(s.rootPath()))
-            pfade << s.rootPath();
-    }
-    for (const QString &p : pfade)
+    // Only the system's table of mounts is read, never a drive itself: a hung
+    // network drive must not stall the window. A drive that is not ready says
+    // so when it is picked.
+    QFile tabelle(QStringLiteral("/proc/self/mounts"));
+    const QByteArray text = tabelle.open(QIODevice::ReadOnly) ? tabelle.readAll() : QByteArray();
+    for (const QString &p : laufwerkeAus(text))
         addItem(p == QDir::homePath() ? QStringLiteral("%1 (Home)").arg(p) : p, p);
     m_still = false;
 }
@@ -164,12 +198,6 @@ Dateiliste::Dateiliste(QWidget *parent, const QString &name, const QString &must
 void Dateiliste::setPath(const QString &pfad)
 {
     m_pfad = QDir::cleanPath(QDir(pfad).absolutePath());
-    Refresh();
-}
-
-void Dateiliste::setPattern(const QString &muster)
-{
-    m_muster = muster;
     Refresh();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QHash>
+#include <QStringList>
 
 /// The drive box. On this platform the "drives" are the mounted file
 /// systems: the root folder and the home folder first, then the others.
@@ -18,7 +19,12 @@ public:
     void setDriveFor(const QString &pfad);
     /// Picks a drive by its path, raising Change as a user's pick would.
     void setDrive(const QString &laufwerk);
+    /// Reads the drives again from the system's table of mounts.
     void neuLesen();
+    /// The drives of a mount table (the text of /proc/self/mounts): the root
+    /// folder, the home folder, then every other mount point in table order,
+    /// except system file systems. No drive is touched, so none can stall.
+    static QStringList laufwerkeAus(const QByteArray &mounttabelle);
 
     /// Each drive has its current folder: the last folder shown on it, at
     /// first its root. This is the current folder of the picked drive.
@@ -68,12 +74,10 @@ public:
     Dateiliste(QWidget *parent, const QString &name, const QString &muster = QStringLiteral("*.TXT"));
     QString Path() const { return m_pfad; }
     void setPath(const QString &pfad);
-    QString Pattern() const { return m_muster; }
-    void setPattern(const QString &muster);
     /// Reads the folder again.
     void Refresh();
 
 private:
     QString m_pfad;
-    QString m_muster;
+    const QString m_muster;
 };

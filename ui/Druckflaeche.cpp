@@ -1,15 +1,14 @@
 #include "ui/Druckflaeche.h"
 
-#include "ui/Elemente.h"
+#include "basis/Schrift.h"
+#include "lists/Dateien.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 // ---------------------------------------------------------------- Druckflaeche
 
@@ -51,7 +50,6 @@ bool MalerDruckflaeche::beginnen()
     }
     m_maler->setRenderHint(QPainter::TextAntialiasing);
     m_y = 0;
-    m_seiten = 1;
     return true;
 }
 
@@ -73,7 +71,6 @@ void MalerDruckflaeche::zeile(const QString &text, int spalte)
     if (m_y > 0 && m_y + hoehe > seitenhoehe) {
         m_geraet.newPage();
         m_y = 0;
-        ++m_seiten;
     }
     double x = (std::max(spalte, 1) - 1) * masse.averageCharWidth();
     // A line that would run past the right edge moves left so that it ends
@@ -156,14 +153,7 @@ bool PdfDruckflaeche::beginnen()
 
 bool PdfDruckflaeche::abschliessen()
 {
-    QSaveFile datei(m_pfad);
-    const QByteArray &inhalt = m_puffer->data();
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
-        m_fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2")
-                       .arg(QFileInfo(m_pfad).fileName(), datei.errorString());
-        return false;
-    }
-    return true;
+    return Dateien::bytesSchreiben(m_pfad, m_puffer->data(), &m_fehler);
 }
 
 // ---------------------------------------------------------------- DruckAufzeichnung

@@ -53,8 +53,6 @@ public:
     void setSchrift(const QString &name, double punkte) override;
     void zeile(const QString &text, int spalte = 1) override;
     bool beenden() override;
-    /// Pages begun so far (1 after the first line).
-    int seiten() const { return m_seiten; }
 
 protected:
     explicit MalerDruckflaeche(QPagedPaintDevice &geraet);
@@ -70,7 +68,6 @@ private:
     QString m_schriftname = QStringLiteral("Arial");
     double m_punkte = 12;
     double m_y = 0;
-    int m_seiten = 0;
 };
 
 /// The system's default printer.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "basis/Schrift.h"
 #include "ui/Zeichnung.h"
 
 #include <QCheckBox>
@@ -10,15 +11,6 @@
 #include <QWidget>
 
 class QSvgRenderer;
-
-/// Font helpers: fonts are referred to by name only; a name that no
-/// installed font carries falls back to a substitute without error, and the
-/// name itself is kept as given.
-namespace Schrift {
-QFont machen(const QString &name, double punkte, bool fett = false);
-/// Registers the free substitutes for the fonts the program names.
-void ersatzEinrichten();
-} // namespace Schrift
 
 /// A label: caption, font by name, colours, alignment, click.
 class Bezeichnung : public QLabel
@@ -159,9 +151,6 @@ public:
     Kontrollkaestchen(QWidget *parent, const QString &name, const QString &caption);
     int Value() const;
     void setValue(int v);
-
-Q_SIGNALS:
-    void Click();
 
 protected:
     /// A click switches between off and on; the grey state comes only from the program.

@@ -1,7 +1,7 @@
 #include "ui/Fenster.h"
 
-#include "trainer/Programm.h"
 #include "ui/Twips.h"
+#include "basis/Zeichen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,9 +10,9 @@
 #include <QPainter>
 #include <QScreen>
 
-Fenster::Fenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips,
+Fenster::Fenster(Fensterverwaltung &verwaltung, const QString &name, const QString &caption, int breiteTwips,
                  int hoeheTwips)
-    : QWidget(nullptr), m_programm(programm)
+    : QWidget(nullptr), m_verwaltung(verwaltung)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -31,7 +31,7 @@ void Fenster::zeigen()
     show();
     raise();
     activateWindow();
-    m_programm.aktiviert(this);
+    m_verwaltung.aktiviert(this);
 }
 
 void Fenster::verbergen()
@@ -43,7 +43,7 @@ void Fenster::hideEvent(QHideEvent *ev)
 {
     QWidget::hideEvent(ev);
     if (!ev->spontaneous())
-        m_programm.verborgen(this);
+        m_verwaltung.verborgen(this);
 }
 
 void Fenster::closeEvent(QCloseEvent *ev)
@@ -70,11 +70,6 @@ void Fenster::setHintergrund(const QColor &farbe)
     pal.setColor(QPalette::Window, farbe);
     setPalette(pal);
     setAutoFillBackground(true);
-}
-
-QColor Fenster::hintergrund() const
-{
-    return palette().color(QPalette::Window);
 }
 
 void Fenster::Cls()
@@ -127,6 +122,14 @@ void Fenster::setKeyPreview(bool an)
         qApp->removeEventFilter(this);
 }
 
+void Fenster::zeichenWeitergeben(const QString &text)
+{
+    const QString zusammengesetzt = text.normalized(QString::NormalizationForm_C);
+    const Zeichenfolge zeichen(zusammengesetzt);
+    for (qsizetype i = 0; i < zeichen.size(); ++i)
+        Form_KeyPress(zeichen.at(i));
+}
+
 bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
 {
     auto *w = qobject_cast<QWidget *>(ziel);
@@ -138,14 +141,12 @@ bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
         Form_KeyDown(code);
         // A letter that arrives decomposed (base letter and combining mark)
         // is handed on as the one character the keyboard would type.
-        for (QChar c : k->text().normalized(QString::NormalizationForm_C))
-            Form_KeyPress(c);
+        zeichenWeitergeben(k->text());
         return !tasteDurchlassen(code);
     }
     if (ev->type() == QEvent::InputMethod) {
         auto *im = static_cast<QInputMethodEvent *>(ev);
-        for (QChar c : im->commitString().normalized(QString::NormalizationForm_C))
-            Form_KeyPress(c);
+        zeichenWeitergeben(im->commitString());
         return true;
     }
     if (ev->type() == QEvent::ShortcutOverride) {
@@ -169,6 +170,6 @@ bool Fenster::eventFilter(QObject *obj, QEvent *ev)
 bool Fenster::event(QEvent *ev)
 {
     if (ev->type() == QEvent::WindowActivate && isVisible())
-        m_programm.aktiviert(this);
+        m_verwaltung.aktiviert(this);
     return QWidget::event(ev);
 }

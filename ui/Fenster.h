@@ -1,33 +1,33 @@
 #pragma once
 
+#include "ui/Fensterverwaltung.h"
 #include "ui/Zeichnung.h"
 
+#include <QStringView>
 #include <QWidget>
-
-class Programm;
 
 /// Base of the program's windows: client area in twips, centring, the
 /// window's own drawing surface, key preview and the activation event.
 ///
 /// Key preview: a window that asks for it sees every key typed anywhere in
 /// it first, as Form_KeyDown (key code: 8 Backspace, 13 Enter, 27 Escape,
-/// 37-40 arrows, else the Qt key) and then Form_KeyPress (the character).
+/// 37-40 arrows, else the Qt key) and then Form_KeyPress (each whole
+/// character typed: one UTF-16 unit, or two for a character outside the
+/// Basic Multilingual Plane, which is never handed on in halves).
 /// Keys it handles do not reach the focused element.
 class Fenster : public QWidget
 {
     Q_OBJECT
 public:
-    Fenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips);
+    Fenster(Fensterverwaltung &verwaltung, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips);
     ~Fenster() override;
-
-    Programm &programm() const { return m_programm; }
 
     /// Runs once when the window is created (after construction).
     virtual void Form_Load() {}
     /// Runs each time the window becomes the program's active window.
     virtual void Form_Activate() {}
     virtual void Form_KeyDown(int keyCode) { Q_UNUSED(keyCode); }
-    virtual void Form_KeyPress(QChar zeichen) { Q_UNUSED(zeichen); }
+    virtual void Form_KeyPress(QStringView zeichen) { Q_UNUSED(zeichen); }
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &c) { setWindowTitle(c); }
@@ -41,7 +41,6 @@ public:
     void zentrieren(int teiler = 2);
 
     void setHintergrund(const QColor &farbe);
-    QColor hintergrund() const;
 
     /// The window's own drawing surface (text printed straight onto the form).
     Zeichnung &zeichnung() { return m_zeichnung; }
@@ -70,8 +69,10 @@ protected:
 
 private:
     bool tasteVerarbeiten(QObject *ziel, QEvent *ev);
+    /// Hands the typed text on to Form_KeyPress, composed, one whole character at a time.
+    void zeichenWeitergeben(const QString &text);
 
-    Programm &m_programm;
+    Fensterverwaltung &m_verwaltung;
     Zeichnung m_zeichnung;
     bool m_keyPreview = false;
 };

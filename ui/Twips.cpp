@@ -53,11 +53,6 @@ void setzeLinks(QWidget *w, int l)
     setzen(w, l, oben(w), breite(w), hoehe(w));
 }
 
-void setzeOben(QWidget *w, int o)
-{
-    setzen(w, links(w), o, breite(w), hoehe(w));
-}
-
 void setzeHoehe(QWidget *w, int h)
 {
     setzen(w, links(w), oben(w), breite(w), h);

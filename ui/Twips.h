@@ -13,7 +13,6 @@ int vonPixel(int pixel);
 /// twips, and remembers the twips so that reading them back is exact.
 void setzen(QWidget *w, int links, int oben, int breite, int hoehe);
 void setzeLinks(QWidget *w, int links);
-void setzeOben(QWidget *w, int oben);
 void setzeHoehe(QWidget *w, int hoehe);
 int links(const QWidget *w);
 int oben(const QWidget *w);

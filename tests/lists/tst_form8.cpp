@@ -152,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste2->FontName(), u("Schrift4"));
         QCOMPARE(t.f1().Bezeichnung2->FontName(), u("Arial"));
         // Nothing is saved.
-        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 8);
+        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 4);
         // The mirror font shows with the next word of type 12.
         t.f1().Befehl12_Click();
         QCOMPARE(t.f1().Bezeichnung1->FontName(), u("Schrift7"));

@@ -2,7 +2,7 @@
 #include "renderings/Darstellung.h"
 #include "renderings/Schreibung.h"
 #include "support/Testprogramm.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 #include <QSet>
 #include <QTest>

@@ -6,7 +6,7 @@
 #include "ui/Dateibrowser.h"
 #include "ui/Liste.h"
 #include "ui/Twips.h"
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 #include <QKeyEvent>
 #include <QListView>

@@ -1,4 +1,4 @@
-#include "ui/Zufall.h"
+#include "basis/Zufall.h"
 
 #include <chrono>
 

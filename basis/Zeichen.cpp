@@ -1,0 +1,58 @@
+#include "basis/Zeichen.h"
+
+namespace {
+
+/// Units of the character that starts at i: two for a surrogate pair, else one.
+qsizetype laenge(QStringView text, qsizetype i)
+{
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
+} // namespace
+
+Zeichenfolge::Zeichenfolge(QStringView text)
+    : m_text(text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && !text.at(i).isHighSurrogate())
+        ++i;
+    if (i == text.size())
+        return;
+    m_einfach = false;
+    m_anfang.reserve(text.size() + 1);
+    for (qsizetype k = 0; k < i; ++k)
+        m_anfang.append(k);
+    while (i < text.size()) {
+        m_anfang.append(i);
+        i += laenge(text, i);
+    }
+    m_anfang.append(text.size());
+}
+
+namespace Zeichen {
+
+qsizetype anzahl(QStringView text)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); i += laenge(text, i))
+        ++n;
+    return n;
+}
+
+QString ohneLetztes(const QString &text)
+{
+    qsizetype n = text.size();
+    if (n >= 2 && text.at(n - 1).isLowSurrogate() && text.at(n - 2).isHighSurrogate())
+        return text.left(n - 2);
+    return text.left(n > 0 ? n - 1 : 0);
+}
+
+QString gekuerzt(const QString &text, qsizetype hoechstens)
+{
+    const Zeichenfolge z(text);
+    if (z.size() <= hoechstens)
+        return text;
+    return z.left(hoechstens).toString() + QStringLiteral("…");
+}
+
+} // namespace Zeichen
