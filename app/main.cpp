@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -32,6 +33,10 @@ int main(int argc, char *argv[])
 
     QtBoxen boxen;
     Programm programm(boxen, QDir::currentPath());
+    // Big enough for a child to read: the main window fills about two
+    // thirds of the screen's height, and every window stays on the screen.
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        programm.setFaktor(Programm::startFaktor(s->availableGeometry().size()));
     programm.starten();
     return QApplication::exec();
 }

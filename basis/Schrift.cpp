@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QRawFont>
 #include <QSet>
+#include <QStringList>
 #include <QStringView>
 
 namespace Schrift {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds in Release and runs the soak test with N random events (default
-# 1000000). The test prints the resident memory (VmRSS) at the start, at
-# every tenth of the run and at the end, so one sees whether it stays flat.
+# Builds in Release and runs the random-event soak (bench/Dauerlauf.h, which
+# the suite runs short as tests/soak) with N events (default 1000000). It
+# prints the resident memory (VmRSS) at the start, at every tenth of the run
+# and at the end, so one sees whether it stays flat.
 #   bench/soak.sh [N] [SEED]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -39,7 +39,7 @@ void fang::aufbauen()
     auto *rahmen = new QFrame(this);
     rahmen->setFrameStyle(QFrame::Box | QFrame::Plain);
     rahmen->setForegroundRole(QPalette::Dark);
-    rahmen->setGeometry(Bild5->geometry().adjusted(-1, -1, 1, 1));
+    Twips::setzen(rahmen, 240 - 15, 240 - 15, Fangfeld::Spalten * Zelle + 30, Fangfeld::Zeilen * Zelle + 30);
     rahmen->lower();
 
     Bezeichnung8 = new Bezeichnung(Bild5, QStringLiteral("Bezeichnung8"), QStringLiteral("+"));

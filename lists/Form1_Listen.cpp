@@ -126,6 +126,10 @@ void Form1::Bild6_Click()
     }
     Bild8->show();
     Bild8->raise();
+    // The panel reaches into the icon column: the icon that closes it, and
+    // its caption, stay on top of it.
+    Bild6->raise();
+    Beschriftungen.at(3)->raise();
 }
 
 void Form1::Laufwerk1_Change()
@@ -227,6 +231,10 @@ void Form1::Bild14_Click()
         return;
     }
 
+    // Rendering the list runs through the task's own variables; the task
+    // shown before printing is the one in force afterwards, so the child's
+    // letters are checked against the word on the display.
+    const QString loesungswort = m.Loesungswort, eingabe = m.Eingabe, anzeigetext = m.Anzeigetext;
     setCursor(Qt::WaitCursor);
     arbeitsblatt(p, *flaeche);
     const bool gut = flaeche->beenden();
@@ -242,8 +250,9 @@ void Form1::Bild14_Click()
                       titel, Knoepfe::OK, Symbol::Information);
     else
         boxen.meldung(QStringLiteral("Die Daten werden gedruckt ..."), titel);
-    m.Loesungswort.clear();
-    m.Eingabe.clear();
+    m.Loesungswort = loesungswort;
+    m.Eingabe = eingabe;
+    m.Anzeigetext = anzeigetext;
 }
 
 void Form1::Bild17_Click()

@@ -4,7 +4,7 @@
 #include "renderings/Schreibung.h"
 #include "basis/Zeichen.h"
 
-#include <QHash>
+#include <vector>
 
 namespace {
 
@@ -41,9 +41,30 @@ QString namen(const QStringList &woerter)
     return text;
 }
 
+/// A 64-bit FNV-1a hash of the word in capitals, made without a copy.
+quint64 grossSchluessel(const QString &wort)
+{
+    quint64 h = 14695981039346656037ull;
+    for (QChar c : wort) {
+        h ^= Schreibung::gross(c).unicode();
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+bool grossGleich(const QString &a, const QString &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (Schreibung::gross(a.at(i)) != Schreibung::gross(b.at(i)))
+            return false;
+    return true;
+}
+
 QString anzahl(qsizetype n, const char *einzahl, const char *mehrzahl)
 {
-    return QStringLiteral(" %1 ").arg(n) + QString::fromUtf8(n == 1 ? einzahl : mehrzahl);
+    return Schreibung::zahl(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? einzahl : mehrzahl);
 }
 
 } // namespace
@@ -88,8 +109,6 @@ QStringList lesen(const QString &text, Listenbefund &befund)
 {
     befund = Listenbefund();
     QStringList woerter;
-    // The first spelling of every word, by its capitals.
-    QHash<QString, QString> erste;
     Dateien::Feldleser leser(text);
     while (leser.weitere()) {
         QString wort = leser.naechstes();
@@ -99,13 +118,35 @@ QStringList lesen(const QString &text, Listenbefund &befund)
         }
         if (!tippbar(wort))
             befund.nichtTippbar << wort;
-        const QString gross = Schreibung::gross(wort);
-        const auto it = erste.constFind(gross);
-        if (it == erste.cend())
-            erste.insert(gross, wort);
-        else if (*it != wort)
-            befund.doppelt << wort;
         woerter << std::move(wort);
+    }
+
+    // Words by their capitals, in a table of word numbers with open
+    // addressing: a million words cost no copy and no allocation per word.
+    const qsizetype n = woerter.size();
+    qsizetype groesse = 16;
+    while (groesse < 2 * n)
+        groesse *= 2;
+    std::vector<qsizetype> platz(static_cast<size_t>(groesse), -1);
+    std::vector<quint64> schluessel(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString &wort = woerter.at(i);
+        const quint64 h = grossSchluessel(wort);
+        schluessel[i] = h;
+        qsizetype p = static_cast<qsizetype>(h & static_cast<quint64>(groesse - 1));
+        for (;; p = (p + 1) & (groesse - 1)) {
+            const qsizetype j = platz[p];
+            if (j < 0) {
+                platz[p] = i;
+                break;
+            }
+            if (schluessel[j] == h && grossGleich(woerter.at(j), wort)) {
+                // The first spelling stays in the table; the same spelling again is no slip.
+                if (woerter.at(j) != wort)
+                    befund.doppelt << wort;
+                break;
+            }
+        }
     }
     return woerter;
 }

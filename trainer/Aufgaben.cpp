@@ -1,7 +1,7 @@
 #include "trainer/Aufgaben.h"
 
-#include "renderings/Schreibung.h"
 #include "basis/Zufall.h"
+#include "renderings/Schreibung.h"
 
 #include <QSet>
 

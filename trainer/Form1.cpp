@@ -42,6 +42,7 @@ Form1::Form1(Programm &programm)
     aufbauen();
     verbinden();
     setKeyPreview(true);
+    setGroesseVeraenderbar(true);
 }
 
 Form1::~Form1() = default;
@@ -123,6 +124,7 @@ void Form1::aufbauen()
     Liste2->setFontBold(true);
     Liste2->setFontSize(12);
     Liste2->setTwips(8040, 555, 2145, 5430);
+    Liste2->setEinpassen(true);
     const char *const groessen[] = {"klein", "mittel", "groß"};
     Bezeichnung **groessenLabels[] = {&Bezeichnung27, &Bezeichnung28, &Bezeichnung29};
     for (int i = 0; i < 3; ++i) {
@@ -202,14 +204,15 @@ void Form1::aufbauen()
     Bild4->setHintergrund(Qt::white);
     Bild4->setRahmen(true);
     Twips::setzen(Bild4, 0, 0, 10335, 1455);
-    struct Groesse { Bezeichnung **label; int nummer; int x, y; };
-    const Groesse groessenA[] = {{&Bezeichnung23, 23, 0, 0},     {&Bezeichnung17, 17, 360, 0},
-                                 {&Bezeichnung19, 19, 0, 480},   {&Bezeichnung20, 20, 360, 480},
-                                 {&Bezeichnung21, 21, 0, 960},   {&Bezeichnung22, 22, 360, 960}};
+    // Each "A" shows the size it stands for: small to big, as the sizes grow.
+    struct Groesse { Bezeichnung **label; int nummer; int x, y; double punkte; };
+    const Groesse groessenA[] = {{&Bezeichnung23, 23, 0, 0, 8},     {&Bezeichnung17, 17, 360, 0, 10},
+                                 {&Bezeichnung19, 19, 0, 480, 12},  {&Bezeichnung20, 20, 360, 480, 14},
+                                 {&Bezeichnung21, 21, 0, 960, 16},  {&Bezeichnung22, 22, 360, 960, 18}};
     for (const auto &g : groessenA) {
         *g.label = new Bezeichnung(Bild4, QStringLiteral("Bezeichnung%1").arg(g.nummer), QStringLiteral("A"));
         auto *b = *g.label;
-        b->setSchrift(QStringLiteral("Arial"), 12, true);
+        b->setSchrift(QStringLiteral("Arial"), g.punkte, true);
         b->setAlignment(Qt::AlignCenter);
         b->setFarben(Qt::black, QColor(224, 255, 255));
         b->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -10,6 +10,7 @@
 #include "lists/Form8.h"
 #include "trainer/Form1.h"
 #include "ui/Boxen.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,6 +59,8 @@ template <class T> T &Programm::fenster(std::unique_ptr<T> &slot)
 {
     if (!slot) {
         slot = std::make_unique<T>(*this);
+        if (m_faktor != 1.0)
+            slot->setFaktor(m_faktor);
         slot->Form_Load();
     }
     return *slot;
@@ -75,12 +78,8 @@ void Programm::starten(bool zeigen)
 void Programm::beenden()
 {
     m_beendet = true;
-    for (Fenster *f : {static_cast<Fenster *>(m_bericht.get()), static_cast<Fenster *>(m_fang.get()), static_cast<Fenster *>(m_gefangen.get()),
-                       static_cast<Fenster *>(m_galgen.get()), static_cast<Fenster *>(m_tpolabel.get()),
-                       static_cast<Fenster *>(m_form7.get()), static_cast<Fenster *>(m_form8.get()),
-                       static_cast<Fenster *>(m_form1.get())})
-        if (f)
-            f->hide();
+    for (Fenster *f : alleFenster())
+        f->hide();
     if (beiEnde)
         beiEnde();
 }
@@ -89,6 +88,8 @@ Form1 &Programm::form1()
 {
     if (!m_form1) {
         m_form1 = std::make_unique<Form1>(*this);
+        if (m_faktor != 1.0)
+            m_form1->setFaktor(m_faktor);
         m_form1->Form_Load();
     }
     return *m_form1;
@@ -126,4 +127,50 @@ void Programm::verborgen(Fenster *f)
             return;
         }
     }
+}
+
+QList<Fenster *> Programm::alleFenster() const
+{
+    QList<Fenster *> l;
+    for (Fenster *f : {static_cast<Fenster *>(m_bericht.get()), static_cast<Fenster *>(m_fang.get()),
+                       static_cast<Fenster *>(m_gefangen.get()), static_cast<Fenster *>(m_galgen.get()),
+                       static_cast<Fenster *>(m_tpolabel.get()),
+                       static_cast<Fenster *>(m_form7.get()), static_cast<Fenster *>(m_form8.get()),
+                       static_cast<Fenster *>(m_form1.get())})
+        if (f)
+            l << f;
+    return l;
+}
+
+void Programm::setFaktor(double faktor)
+{
+    m_faktor = faktor;
+    for (Fenster *f : alleFenster())
+        if (f->faktor() != faktor)
+            f->setFaktor(faktor);
+}
+
+void Programm::skaliert(Fenster *quelle, double faktor)
+{
+    // The other windows follow the one the user resized.
+    m_faktor = faktor;
+    for (Fenster *f : alleFenster())
+        if (f != quelle)
+            f->setFaktor(faktor);
+}
+
+QList<QSize> Programm::fenstergroessen()
+{
+    return {QSize(10305, 6855), QSize(10200, 7200), QSize(4395, 6870), QSize(5520, 3720),
+            QSize(9600, 6480),  QSize(7800, 5880),  QSize(7680, 6600)};
+}
+
+double Programm::startFaktor(QSize verfuegbar)
+{
+    QList<QSize> pixel;
+    for (const QSize &t : fenstergroessen())
+        pixel << QSize(Twips::zuPixel(t.width()), Twips::zuPixel(t.height()));
+    const QSize haupt = pixel.takeFirst();
+    // Room for the window frame and title bar the window system adds.
+    return Twips::startFaktor(verfuegbar, haupt, pixel, QSize(16, 48));
 }

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -88,9 +89,20 @@ public:
     Fenster *aktivesFenster() const { return m_aktiv; }
     void aktiviert(Fenster *f) override;
     void verborgen(Fenster *f) override;
+    void skaliert(Fenster *f, double faktor) override;
+
+    /// The scale factor every window is drawn at (see Twips); 1 until the
+    /// program chooses one. Windows made later take it on.
+    double faktor() const { return m_faktor; }
+    void setFaktor(double faktor);
+    /// The client areas of the seven windows in twips, the main window first.
+    static QList<QSize> fenstergroessen();
+    /// The factor to start with on a screen offering `verfuegbar` pixels.
+    static double startFaktor(QSize verfuegbar);
 
 private:
     template <class T> T &fenster(std::unique_ptr<T> &slot);
+    QList<Fenster *> alleFenster() const;
 
     Boxen &m_boxen;
     Zufall m_zufall;
@@ -105,6 +117,7 @@ private:
     std::unique_ptr<gefangen> m_gefangen;
     std::unique_ptr<fang> m_fang;
     std::unique_ptr<Berichtfenster> m_bericht;
+    double m_faktor = 1.0;
     Fenster *m_aktiv = nullptr;
     QList<Fenster *> m_reihenfolge;
 };

@@ -1,5 +1,8 @@
 #include "ui/Boxen.h"
 
+#include "basis/Schrift.h"
+#include "ui/Twips.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QInputDialog>
@@ -33,6 +36,13 @@ static void symbolSetzen(QMessageBox &box, Symbol symbol)
     box.setIconPixmap(QIcon(bild).pixmap(QSize(groesse, groesse), box.devicePixelRatioF()));
 }
 
+QFont QtBoxen::boxSchrift(const QWidget *parent)
+{
+    // Large and plain, so that a child reads the box from its seat; it grows
+    // with the window the box belongs to.
+    return Schrift::machen(QStringLiteral("Arial"), 16 * Twips::faktor(parent));
+}
+
 static QWidget *boxParent()
 {
     QWidget *w = QApplication::activeWindow();
@@ -43,6 +53,7 @@ void QtBoxen::meldungEinrichten(QMessageBox &box, const QString &text, const QSt
                                 Symbol symbol, Antwort standard)
 {
     box.setWindowTitle(titel);
+    box.setFont(boxSchrift(box.parentWidget()));
     box.setText(anzeigeText(text));
     box.setTextFormat(Qt::PlainText);
     symbolSetzen(box, symbol);
@@ -73,6 +84,7 @@ void QtBoxen::eingabeEinrichten(QInputDialog &dlg, const QString &prompt, const 
                                 const QString &vorgabe)
 {
     dlg.setWindowTitle(titel);
+    dlg.setFont(boxSchrift(dlg.parentWidget()));
     dlg.setLabelText(anzeigeText(prompt));
     dlg.setTextValue(vorgabe);
     dlg.setOkButtonText(QStringLiteral("OK"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QInputDialog;
@@ -50,6 +51,9 @@ public:
     /// Turns the program's line breaks (CR, LF, CR LF, LF CR) into what a Qt
     /// label shows as line breaks.
     static QString anzeigeText(const QString &text);
+
+    /// The font of every box: 16 points at the factor of `parent`'s window.
+    static QFont boxSchrift(const QWidget *parent);
 
     /// Sets a message box up as meldung() shows it: title, text, the
     /// program's own sharp symbol, "OK" or "Ja"/"Nein" with the default and

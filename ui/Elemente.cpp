@@ -23,30 +23,40 @@ Bezeichnung::Bezeichnung(QWidget *parent, const QString &name, const QString &ca
 void Bezeichnung::setFontName(const QString &name)
 {
     m_fontName = name;
-    QFont f = font();
+    QFont f = Twips::schrift(this);
     f.setFamily(name);
     f.setFamilies({name});
-    setFont(f);
+    Twips::setzeSchrift(this, f);
 }
 
 void Bezeichnung::setFontSize(double punkte)
 {
-    QFont f = font();
+    QFont f = Twips::schrift(this);
     f.setPointSizeF(punkte);
-    setFont(f);
+    Twips::setzeSchrift(this, f);
 }
 
 void Bezeichnung::setFontBold(bool fett)
 {
-    QFont f = font();
+    QFont f = Twips::schrift(this);
     f.setBold(fett);
-    setFont(f);
+    Twips::setzeSchrift(this, f);
 }
 
 void Bezeichnung::setSchrift(const QString &name, double punkte, bool fett)
 {
     m_fontName = name;
-    setFont(Schrift::machen(name, punkte, fett));
+    Twips::setzeSchrift(this, Schrift::machen(name, punkte, fett));
+}
+
+double Bezeichnung::FontSize() const
+{
+    return Twips::schrift(this).pointSizeF();
+}
+
+bool Bezeichnung::FontBold() const
+{
+    return Twips::schrift(this).bold();
 }
 
 void Bezeichnung::setFarben(const QColor &vorne, const QColor &hinten)
@@ -205,6 +215,9 @@ void Bild::paintEvent(QPaintEvent *)
         p.setPen(QPen(palette().color(QPalette::Dark), 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    // What was drawn is kept in twips and points; it is painted at the window's factor.
+    const double f = Twips::faktor(this);
+    p.scale(f, f);
     m_zeichnung.malen(p);
 }
 
@@ -232,9 +245,9 @@ void Linie::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(farbe, std::max(1, staerke), Qt::SolidLine, Qt::RoundCap));
+    const double f = Twips::faktor(this) / Twips::proPixel();
+    p.setPen(QPen(farbe, std::max(1.0, staerke * Twips::faktor(this)), Qt::SolidLine, Qt::RoundCap));
     const int l = Twips::links(this), o = Twips::oben(this);
-    const double f = 1.0 / Twips::proPixel();
     p.drawLine(QPointF((X1 - l) * f, (Y1 - o) * f), QPointF((X2 - l) * f, (Y2 - o) * f));
 }
 

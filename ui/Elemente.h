@@ -24,9 +24,11 @@ public:
 
     QString FontName() const { return m_fontName; }
     void setFontName(const QString &name);
-    double FontSize() const { return font().pointSizeF(); }
+    /// Font size and weight as the program set them (the label shows the
+    /// size at its window's factor, see Twips).
+    double FontSize() const;
     void setFontSize(double punkte);
-    bool FontBold() const { return font().bold(); }
+    bool FontBold() const;
     void setFontBold(bool fett);
     void setSchrift(const QString &name, double punkte, bool fett = false);
 

@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 Fenster::Fenster(Fensterverwaltung &verwaltung, const QString &name, const QString &caption, int breiteTwips,
                  int hoeheTwips)
@@ -16,6 +19,7 @@ Fenster::Fenster(Fensterverwaltung &verwaltung, const QString &name, const QStri
 {
     setObjectName(name);
     setWindowTitle(caption);
+    m_twips = QSize(breiteTwips, hoeheTwips);
     setFixedSize(Twips::zuPixel(breiteTwips), Twips::zuPixel(hoeheTwips));
     m_zeichnung.setSchrift(font());
 }
@@ -61,7 +65,72 @@ void Fenster::zentrieren(int teiler)
         return;
     const QRect r = s->availableGeometry();
     const QSize rahmen = frameGeometry().size().expandedTo(size());
-    move(r.x() + (r.width() - rahmen.width()) / 2, r.y() + (r.height() - rahmen.height()) / teiler);
+    move(std::max(r.x(), r.x() + (r.width() - rahmen.width()) / 2),
+         std::max(r.y(), r.y() + (r.height() - rahmen.height()) / teiler));
+}
+
+double Fenster::faktor() const
+{
+    return Twips::faktor(this);
+}
+
+static QSize pixelGroesse(QSize twips, double faktor)
+{
+    const double proPixel = Twips::proPixel();
+    return QSize(static_cast<int>(std::lround(twips.width() * faktor / proPixel)),
+                 static_cast<int>(std::lround(twips.height() * faktor / proPixel)));
+}
+
+void Fenster::setFaktor(double f)
+{
+    m_skaliert = true;
+    Twips::skalieren(this, f);
+    const QSize neu = pixelGroesse(m_twips, f);
+    if (m_veraenderbar)
+        resize(neu);
+    else
+        setFixedSize(neu);
+    m_skaliert = false;
+    update();
+}
+
+void Fenster::setGroesseVeraenderbar(bool an)
+{
+    m_veraenderbar = an;
+    if (an) {
+        setMinimumSize(pixelGroesse(m_twips, 0.5));
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(size());
+    }
+}
+
+void Fenster::resizeEvent(QResizeEvent *ev)
+{
+    QWidget::resizeEvent(ev);
+    if (!m_veraenderbar || m_skaliert)
+        return;
+    const QSize eins = pixelGroesse(m_twips, 1.0);
+    const double f = std::min(double(width()) / eins.width(), double(height()) / eins.height());
+    if (std::abs(f - faktor()) > 0.001) {
+        m_skaliert = true;
+        Twips::skalieren(this, f);
+        m_skaliert = false;
+        m_verwaltung.skaliert(this, f);
+        update();
+    }
+    // The window keeps its aspect ratio: the side the user stretched further
+    // gives way once the stretching is over.
+    const QSize passend = pixelGroesse(m_twips, f);
+    if (std::abs(passend.width() - width()) > 1 || std::abs(passend.height() - height()) > 1)
+        QTimer::singleShot(0, this, [this] {
+            const QSize p = pixelGroesse(m_twips, faktor());
+            if (p != size()) {
+                m_skaliert = true;
+                resize(p);
+                m_skaliert = false;
+            }
+        });
 }
 
 void Fenster::setHintergrund(const QColor &farbe)
@@ -85,6 +154,7 @@ void Fenster::paintEvent(QPaintEvent *ev)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(faktor(), faktor());
     m_zeichnung.malen(p);
 }
 

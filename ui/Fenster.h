@@ -37,8 +37,20 @@ public:
     /// Hides the window; the window shown before it becomes active again.
     void verbergen();
 
-    /// left = (screen width - window width) / 2, top = (screen height - window height) / teiler.
+    /// left = (screen width - window width) / 2, top = (screen height - window height) / teiler,
+    /// but never off the screen.
     void zentrieren(int teiler = 2);
+
+    /// The scale factor the window is drawn at (see Twips): its size and
+    /// every element in it, fonts included, are the given twips and points
+    /// times this factor.
+    double faktor() const;
+    void setFaktor(double faktor);
+    /// The client area in twips, as given at construction.
+    QSize twipsGroesse() const { return m_twips; }
+    /// A window the user may resize keeps its aspect ratio; its contents
+    /// grow and shrink with it, and the keeper hears of the new factor.
+    void setGroesseVeraenderbar(bool an);
 
     void setHintergrund(const QColor &farbe);
 
@@ -62,6 +74,7 @@ protected:
     void paintEvent(QPaintEvent *ev) override;
     void hideEvent(QHideEvent *ev) override;
     void closeEvent(QCloseEvent *ev) override;
+    void resizeEvent(QResizeEvent *ev) override;
 
     /// Whether a key code handled by Form_KeyDown should still reach the
     /// focused element (default: no).
@@ -74,5 +87,8 @@ private:
 
     Fensterverwaltung &m_verwaltung;
     Zeichnung m_zeichnung;
+    QSize m_twips;
     bool m_keyPreview = false;
+    bool m_veraenderbar = false;
+    bool m_skaliert = false;
 };

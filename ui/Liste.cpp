@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <functional>
 
@@ -33,6 +35,7 @@ QVariant ListenModell::data(const QModelIndex &index, int role) const
         if (m_liste->m_mehrfach && e.gewaehlt)
             return QApplication::palette().color(QPalette::Highlight);
         return {};
+    case Qt::FontRole: return m_liste->eintragSchrift(e.text);
     case Qt::ForegroundRole:
         if (m_liste->m_mehrfach && e.gewaehlt)
             return QApplication::palette().color(QPalette::HighlightedText);
@@ -55,6 +58,8 @@ class Listenansicht : public QListView
 public:
     using QListView::QListView;
     std::function<void(const std::function<void()> &)> fokus;
+    /// Runs when the mouse button is released over the view.
+    std::function<void()> losgelassen;
 
 protected:
     void focusInEvent(QFocusEvent *e) override
@@ -63,6 +68,28 @@ protected:
             fokus([this, e] { QListView::focusInEvent(e); });
         else
             QListView::focusInEvent(e);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *e) override
+    {
+        QListView::mouseReleaseEvent(e);
+        if (losgelassen)
+            losgelassen();
+    }
+};
+
+/// Draws the entries without the frame that marks the current one: in a
+/// list of toggled entries it looks like a half-made choice.
+class OhneFokusrahmen : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
     }
 };
 
@@ -82,6 +109,13 @@ Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
         weiter();
         m_abgleich = vorher;
         if (!vorher)
+            ansichtAbgleichen();
+    };
+    // When a click refilled the list (the next task in reading mode), the view
+    // must not keep marking the row under the pointer or an earlier choice:
+    // it shows what the list has selected.
+    ansicht->losgelassen = [this] {
+        if (!m_abgleich && !m_mehrfach)
             ansichtAbgleichen();
     };
     m_view = ansicht;
@@ -265,8 +299,11 @@ QString Liste::Text() const
 void Liste::setMehrfachauswahl(bool an)
 {
     m_mehrfach = an;
-    if (m_view)
+    if (m_view) {
         m_view->setSelectionMode(an ? QAbstractItemView::NoSelection : QAbstractItemView::SingleSelection);
+        if (an)
+            m_view->setItemDelegate(new OhneFokusrahmen(m_view));
+    }
 }
 
 bool Liste::Selected(int index) const
@@ -386,7 +423,7 @@ int Liste::hoehe() const
 void Liste::schriftSetzen()
 {
     if (m_view) {
-        m_view->setFont(m_schrift);
+        Twips::setzeSchrift(m_view, m_schrift);
         ansichtAbgleichen();
     }
 }
@@ -421,4 +458,28 @@ void Liste::setFarben(const QColor &vorne, const QColor &hinten)
     if (hinten.isValid())
         pal.setColor(QPalette::Base, hinten);
     m_view->setPalette(pal);
+}
+
+void Liste::setEinpassen(bool an)
+{
+    m_einpassen = an;
+    if (m_view)
+        m_view->viewport()->update();
+}
+
+QVariant Liste::eintragSchrift(const QString &text) const
+{
+    if (!m_einpassen || !m_view)
+        return {};
+    // An entry wider than the list is drawn smaller, so it is read whole.
+    const QFont f = m_view->font();
+    const int platz = m_view->viewport()->width() - 2 * m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
+    const int breite = QFontMetrics(f).horizontalAdvance(text);
+    if (platz <= 0 || breite <= platz)
+        return {};
+    QFont klein = f;
+    klein.setPointSizeF(f.pointSizeF() * platz / breite);
+    for (int i = 0; i < 20 && klein.pointSizeF() > 1.0 && QFontMetrics(klein).horizontalAdvance(text) > platz; ++i)
+        klein.setPointSizeF(klein.pointSizeF() * 0.95);
+    return klein;
 }

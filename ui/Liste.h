@@ -86,6 +86,9 @@ public:
     bool FontBold() const { return m_schrift.bold(); }
     void setFontBold(bool fett);
     void setFarben(const QColor &vorne, const QColor &hinten);
+    /// An entry too wide for the list is drawn in a smaller font, so that it
+    /// is never cut.
+    void setEinpassen(bool an);
 
 Q_SIGNALS:
     void Click();
@@ -95,6 +98,7 @@ private:
     void ansichtAbgleichen();
     void schriftSetzen();
     void geklickt(int zeile);
+    QVariant eintragSchrift(const QString &text) const;
     friend class ListenModell;
 
     struct Eintrag
@@ -115,4 +119,5 @@ private:
     ListenModell *m_modell = nullptr;
     QListView *m_view = nullptr;
     bool m_abgleich = false;
+    bool m_einpassen = false;
 };

@@ -1,5 +1,3 @@
-#include "Spielhilfen.h"
-
 #include "games/Bestenliste.h"
 #include "games/gefangen.h"
 #include "support/Testprogramm.h"
@@ -18,7 +16,7 @@ namespace {
 
 /// Starts the prison game with "Ostern" straight above the start cell, so
 /// seven steps up win with 5 moves.
-gefangen &starten(Spielprogramm &t)
+gefangen &starten(Testprogramm &t)
 {
     const QString wort = u("Ostern");
     QStringList zeilen(17, QString(17, QLatin1Char('n')));
@@ -31,7 +29,7 @@ gefangen &starten(Spielprogramm &t)
     for (const QString &z : zeilen)
         for (QChar c : z)
             werte << (wort.indexOf(c) + 0.5) / wort.size();
-    t.zufall().vorgeben(werte);
+    t.programm->zufall().vorgeben(werte);
     t.f1().Bezeichnung25_Click();
     return t.programm->gefangenFenster();
 }
@@ -72,10 +70,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, lage);
         QFETCH(bool, gespeichert);
-        Spielprogramm t;
-        const QString pfad = t.pfad(u("BESTSUCH.LST"));
+        Testprogramm t;
+        const QString pfad = t.programm->datei(u("BESTSUCH.LST"));
         if (lage == u("Datei"))
-            t.schreiben(u("BESTSUCH.LST"), "0002  Ida\r\n");
+            t.datei(u("BESTSUCH.LST"), "0002  Ida\r\n");
         else if (lage == u("Ordner"))
             QVERIFY(QDir().mkdir(pfad));
         else if (lage.startsWith(u("/")))
@@ -83,7 +81,7 @@ private Q_SLOTS:
         else if (lage == u("Pipe"))
             QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0644), 0);
         else if (lage == u("gross")) {
-            t.schreiben(u("BESTSUCH.LST"), "0002  Ida\r\n");
+            t.datei(u("BESTSUCH.LST"), "0002  Ida\r\n");
             QCOMPARE(::truncate(QFile::encodeName(pfad).constData(), 64 * 1024 * 1024 + 1), 0);
         }
         const QString vorher = art(pfad);
@@ -97,7 +95,7 @@ private Q_SLOTS:
             t.boxen.ok();
         g.Bild1_Click();
         QCOMPARE(t.boxen.offeneAntworten(), 0);
-        QVERIFY(t.zurueckImHauptfenster(g));
+        QVERIFY(t.zurueck(g));
         if (gespeichert) {
             pruefeBox(t.boxen, u("Prima, du bist jetzt frei!\rEs waren 5 Spielzüge!\r"), u("Wortgefängnis"));
             QCOMPARE(t.lesen(u("BESTSUCH.LST")),

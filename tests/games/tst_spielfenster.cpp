@@ -1,48 +1,11 @@
-// What the three games share: the launch from the reward panel, the best list
-// loaded at every start and hidden during play, Escape, the early end and the
-// way back to the main window.
+// What the three games share: the best list loaded at every start and hidden
+// during play, Escape, the early end and the way back to the main window.
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/gefangen.h"
 #include "support/Testprogramm.h"
-#include "ui/Twips.h"
 
 #include <QTest>
-
-namespace {
-
-struct Spiel
-{
-    Spielfenster *fenster;
-    Liste *besten;
-    QPushButton *ende;
-};
-
-/// Brings the reward panel into view and starts game `nr` (0 gallows, 1 prison, 2 catch) from it.
-Spiel starten(Testprogramm &t, int nr)
-{
-    Form1 &f = t.f1();
-    f.belohnungZeigen();
-    switch (nr) {
-    case 0: {
-        f.Bezeichnung26_Click();
-        galgen &g = t.programm->galgenFenster();
-        return {&g, g.Liste2, g.Befehl1};
-    }
-    case 1: {
-        f.Bezeichnung25_Click();
-        gefangen &g = t.programm->gefangenFenster();
-        return {&g, g.Liste1, g.Befehl1};
-    }
-    default: {
-        f.Bezeichnung24_Click();
-        fang &g = t.programm->fangFenster();
-        return {&g, g.Liste1, g.Befehl1};
-    }
-    }
-}
-
-} // namespace
 
 class TestSpielfenster : public QObject
 {
@@ -54,9 +17,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QString>("titel");
         QTest::addColumn<bool>("escapeFragt");
-        QTest::newRow("Wortgalgen") << 0 << u("BESTHANG.LST") << u("Wortgalgen") << false;
-        QTest::newRow("Wortgefängnis") << 1 << u("BESTSUCH.LST") << u("Wortgefängnis") << true;
-        QTest::newRow("Wortfange") << 2 << u("BESTFANG.LST") << u("Wortfange") << true;
+        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << u("Wortfange") << true;
+        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << u("Wortgefängnis") << true;
+        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << u("Wortgalgen") << false;
     }
 
     void gemeinsamerAblauf()
@@ -68,32 +31,42 @@ private Q_SLOTS:
         Testprogramm t;
         const QByteArray bestenliste = "0003  Anna\r\n0007  Ben\r\n";
         t.datei(datei, bestenliste);
-        const QStringList eintraege{u("0003  Anna"), u("0007  Ben")};
-
+        // Twice: the second start loads the list again.
         for (int runde = 1; runde <= 2; ++runde) {
-            Spiel s = starten(t, nr);
-            QVERIFY(s.fenster->isVisible() && !t.f1().isVisible());
-            QCOMPARE(t.programm->aktivesFenster(), s.fenster);
-            QCOMPARE(Twips::links(t.f1().Bild9), 10440);
-            QVERIFY(!s.besten->isVisible());
-            QCOMPARE(s.besten->eintraege(), eintraege);
+            t.f1().belohnungZeigen();
+            Spielfenster *s = nullptr;
+            Liste *besten = nullptr;
+            Programm &p = *t.programm;
+            if (nr == 24) {
+                t.f1().Bezeichnung24_Click();
+                s = &p.fangFenster();
+                besten = p.fangFenster().Liste1;
+            } else if (nr == 25) {
+                t.f1().Bezeichnung25_Click();
+                s = &p.gefangenFenster();
+                besten = p.gefangenFenster().Liste1;
+            } else {
+                t.f1().Bezeichnung26_Click();
+                s = &p.galgenFenster();
+                besten = p.galgenFenster().Liste2;
+            }
+            QVERIFY(s->isVisible() && !besten->isVisible());
+            QCOMPARE(besten->eintraege(), (QStringList{u("0003  Anna"), u("0007  Ben")}));
 
             const int vorher = t.boxen.anzahl();
             if (escapeFragt)
                 t.boxen.nein();
-            QTest::keyClick(s.fenster, Qt::Key_Escape);
+            QTest::keyClick(s, Qt::Key_Escape);
             QCOMPARE(t.boxen.anzahl(), vorher + (escapeFragt ? 1 : 0));
-            QVERIFY(s.fenster->isVisible());
+            QVERIFY(s->isVisible());
 
             t.boxen.ja();
-            s.ende->click();
+            s->close();
             pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
-            QVERIFY(!s.fenster->isVisible() && t.f1().isVisible());
-            QCOMPARE(t.programm->aktivesFenster(), &t.f1());
-            QVERIFY(!t.m().Loesungswort.isEmpty());
-            QCOMPARE(t.m().Eingabe, QString());
-            QVERIFY(!s.besten->isVisible());
-            QCOMPARE(s.besten->ListCount(), 0);
+            QVERIFY(!s->isVisible() && t.f1().isVisible() && !besten->isVisible());
+            QCOMPARE(p.aktivesFenster(), &t.f1());
+            QVERIFY(!t.m().Loesungswort.isEmpty() && t.m().Eingabe.isEmpty());
+            QCOMPARE(besten->ListCount(), 0);
             QCOMPARE(t.lesen(datei), bestenliste);
         }
     }

@@ -17,7 +17,8 @@
 
 namespace {
 
-const QByteArray kStandard = " 20 \r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\n 0 \r\n";
+const QByteArray kStandard =
+    " 20 \r\nArial\r\ntpohalb\r\nArial\r\ntpofenster\r\ntpospiegel\r\nArial\r\nAnlaut\r\nArial\r\n 0 \r\n";
 const QString kKeineDatei = QStringLiteral("Sie ist keine gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
 
 /// Puts something that is no readable word list or settings file at `pfad`.
@@ -181,7 +182,7 @@ private Q_SLOTS:
         Form8 &e = t.programm->form8();
         QCOMPARE(t.m().Wortmenge, 20);
         QCOMPARE((QStringList{e.Anzeigeschrift(), e.Druckschrift(), e.SpiegelSchrift(), e.WoerterlisteSchrift()}),
-                 QStringList(4, u("Arial")));
+                 (QStringList{u("Arial"), u("Arial"), u("tpospiegel"), u("Arial")}));
         QCOMPARE(e.Kontroll1->Value(), 0);
         QVERIFY(!t.m().Loesungswort.isEmpty());
     }

@@ -65,6 +65,12 @@ private Q_SLOTS:
         QTest::newRow("Umlaut groß und klein") << u("Ötzi,ötzi") << QStringList{u("Ötzi"), u("ötzi")}
                                                << kopf + u("- 1 Wort steht schon in anderer Groß- und "
                                                            "Kleinschreibung in der Liste: \"ötzi\"\r");
+        QStringList viele;
+        for (int i = 0; i < 100; ++i)
+            viele << u("Wort%1").arg(i);
+        QTest::newRow("hundert Wörter, eine Variante am Ende")
+            << (viele.join(u("\r\n")) + u("\r\nwORT57\r\nWort57")) << (QStringList(viele) << u("wORT57") << u("Wort57"))
+            << kopf + u("- 1 Wort steht schon in anderer Groß- und Kleinschreibung in der Liste: \"wORT57\"\r");
         QTest::newRow("ß hat keine große Form") << u("Fuß,FUSS") << QStringList{u("Fuß"), u("FUSS")} << QString();
         QTest::newRow("leere Felder") << u("Haus\r\n\r\nMaus,,\"\"\r\n") << QStringList{u("Haus"), u("Maus")}
                                       << kopf + u("- 3 leere Felder wurden übersprungen.\r");

@@ -1,8 +1,12 @@
 #include "support/Testprogramm.h"
 
+#include "ui/Twips.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListView>
 #include <QTest>
 
 Testprogramm::Testprogramm(std::uint64_t s, bool starten)
@@ -16,6 +20,13 @@ Testprogramm::Testprogramm(std::uint64_t s, bool starten)
         start();
 }
 
+Testprogramm::Testprogramm(const QString &name, const QByteArray &inhalt)
+    : Testprogramm(1, false)
+{
+    datei(name, inhalt);
+    start();
+}
+
 void Testprogramm::start()
 {
     programm->starten(true);
@@ -23,9 +34,12 @@ void Testprogramm::start()
 
 void Testprogramm::datei(const QString &name, const QByteArray &inhalt)
 {
-    QFile f(programm->datei(name));
-    if (f.open(QIODevice::WriteOnly))
-        f.write(inhalt);
+    dateiSchreiben(programm->datei(name), inhalt);
+}
+
+void Testprogramm::ordnerStatt(const QString &name)
+{
+    QVERIFY2(QDir(ordner.path()).mkpath(name), qPrintable(name));
 }
 
 QByteArray Testprogramm::lesen(const QString &name) const
@@ -64,6 +78,17 @@ void tippe(QWidget *ziel, const QString &text)
 {
     for (QChar c : text)
         taste(ziel, c);
+}
+
+void klicke(Liste *liste, int zeile)
+{
+    QListView *v = liste->view();
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(zeile, 0)).center());
+}
+
+void klicke(Liste *liste, const QString &text)
+{
+    klicke(liste, static_cast<int>(liste->eintraege().indexOf(text)));
 }
 
 void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &titel, Knoepfe knoepfe, Symbol symbol)
@@ -107,24 +132,9 @@ QByteArray dateiLesen(const QString &pfad)
 bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt)
 {
     QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
-}
-
-bool schreibschuetzen(const QString &ordner)
-{
-    QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(ordner + QStringLiteral("/probe"));
-    if (!probe.open(QIODevice::WriteOnly))
-        return true;
-    probe.close();
-    probe.remove();
-    freigeben(ordner);
-    return false;
-}
-
-void freigeben(const QString &ordner)
-{
-    QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.flush();
+    return QTest::qVerify(ok, "dateiSchreiben", qPrintable(pfad + QStringLiteral(": ") + f.errorString()), __FILE__,
+                          __LINE__);
 }
 
 int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel)
@@ -133,4 +143,42 @@ int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel)
     for (const BoxEintrag &e : boxen.protokoll())
         n += e.titel == titel ? 1 : 0;
     return n;
+}
+
+bool Testprogramm::spielOffen(const QWidget &spiel)
+{
+    return Twips::links(f1().Bild9) == 10440 && !f1().isVisible() && spiel.isVisible() && programm->aktivesFenster() == &spiel;
+}
+
+bool Testprogramm::zurueck(const QWidget &spiel)
+{
+    return !spiel.isVisible() && f1().isVisible() && !m().Loesungswort.isEmpty() && m().Eingabe.isEmpty() &&
+           programm->aktivesFenster() == &f1();
+}
+
+void Testprogramm::spielEnde(const QWidget &spiel, const std::function<void()> &zug, const QString &text,
+                             const QString &titel, const std::function<void()> &waehrend)
+{
+    const int vorher = boxen.anzahl();
+    bool gezeigt = false;
+    boxen.setAutomatik([&](const BoxEintrag &) {
+        if (waehrend)
+            waehrend();
+        gezeigt = true;
+        return Antwort::OK;
+    }, {});
+    zug();
+    boxen.setAutomatik({}, {});
+    QVERIFY(gezeigt);
+    QCOMPARE(boxen.anzahl(), vorher + 1);
+    pruefeBox(boxen, text, titel);
+    QVERIFY(zurueck(spiel));
+}
+
+void Testprogramm::abbruchVerneint(const QWidget &spiel, const QString &titel, const std::function<void()> &ausloeser)
+{
+    boxen.nein();
+    ausloeser();
+    pruefeFrage(boxen, QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), titel);
+    QVERIFY(spiel.isVisible());
 }

@@ -5,7 +5,10 @@
 #include "ui/testing/SkriptBoxen.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
+
+class QAbstractButton;
 
 /// A fresh program for one test: scripted boxes, a generator with a fixed
 /// seed, and an empty temporary working folder. Build one per test function.
@@ -19,16 +22,32 @@ struct Testprogramm
     /// the main window (offscreen). Files to be found at start-up can be
     /// written into `ordner` with datei() before calling start().
     explicit Testprogramm(std::uint64_t seed = 1, bool starten = true);
+    /// Writes the file `name` into the working folder and starts.
+    Testprogramm(const QString &name, const QByteArray &inhalt);
     void start();
 
     Form1 &f1() { return programm->form1(); }
     MODUL1 &m() { return programm->modul; }
-    /// Writes bytes into a file of the working folder.
+    /// Writes bytes into a file of the working folder; fails the test if it cannot.
     void datei(const QString &name, const QByteArray &inhalt);
     QByteArray lesen(const QString &name) const;
+    /// Puts a folder where the file `name` would be written, so writing it fails (also for root).
+    void ordnerStatt(const QString &name);
     /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also
     /// draws the next task from it.
     void liste(const QStringList &woerter, bool ziehen = false);
+
+    // ---- the reward games
+    /// The game window `spiel` is open and active in place of the main window.
+    bool spielOffen(const QWidget &spiel);
+    /// Back in the main window with the next task: the game hidden, a new word drawn.
+    bool zurueck(const QWidget &spiel);
+    /// Ends the game with `zug`, which must show exactly the message `text` /
+    /// `titel` and lead back to the main window; `waehrend` runs while the box is shown.
+    void spielEnde(const QWidget &spiel, const std::function<void()> &zug, const QString &text, const QString &titel,
+                   const std::function<void()> &waehrend = {});
+    /// `ausloeser` asks before the game ends early; answered No, the game goes on.
+    void abbruchVerneint(const QWidget &spiel, const QString &titel, const std::function<void()> &ausloeser);
 
     std::uint64_t seed;
     bool beendet = false;
@@ -40,6 +59,9 @@ inline QString u(const char *utf8) { return QString::fromUtf8(utf8); }
 /// ('\r' Enter, '\b' backspace, 27 Escape).
 void taste(QWidget *ziel, QChar c);
 void tippe(QWidget *ziel, const QString &text);
+/// A mouse click on the entry `zeile` (or the entry `text`) of the view of a list.
+void klicke(Liste *liste, int zeile);
+void klicke(Liste *liste, const QString &text);
 /// Checks the last box shown: text, title, buttons and icon.
 void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &titel,
                Knoepfe knoepfe = Knoepfe::OK, Symbol symbol = Symbol::Keins);
@@ -49,13 +71,10 @@ void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &t
 /// Checks the input box `nr` of the protocol (-1: the last box).
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
                    const QString &vorgabe = QString());
-/// The bytes of a file (empty if it cannot be read), and writing them.
+/// The bytes of a file (empty if it cannot be read), and writing them (fails
+/// the test and gives false if it cannot).
 QByteArray dateiLesen(const QString &pfad);
 bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
-/// Takes the write permission from a folder; false (and the folder writable
-/// again) if it stays writable, as for root. freigeben() gives it back.
-bool schreibschuetzen(const QString &ordner);
-void freigeben(const QString &ordner);
 /// Fails with the entries of `liste` (faults found by a check) unless it is empty.
 #define PRUEFE_LEER(liste)                                                                                             \
     do {                                                                                                               \
@@ -64,3 +83,5 @@ void freigeben(const QString &ordner);
     } while (false)
 /// How many boxes with this title were shown.
 int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel);
+/// The captions of several elements, to compare them at once.
+template <class... E> QStringList titel(const E *...e) { return {e->Caption()...}; }

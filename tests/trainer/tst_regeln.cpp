@@ -1,8 +1,8 @@
 // The rules of the task cycle without a window: the candidate list, the
 // duplicate check of word entry, and how numbers are written into texts.
+#include "basis/Zufall.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Aufgaben.h"
-#include "basis/Zufall.h"
 
 #include <QTest>
 
