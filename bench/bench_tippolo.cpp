@@ -1,4 +1,6 @@
 // Benchmarks of the trainer's hot paths, run offscreen. Prints one table.
+#include "info/Bericht.h"
+#include "info/Protokoll.h"
 #include "lists/Dateien.h"
 #include "renderings/Darstellung.h"
 #include "trainer/Form1.h"
@@ -180,6 +182,61 @@ int main(int argc, char **argv)
         const double ms = messen(3, nullptr, [&] { f.Bild14_Click(); });
         zeile("1000 Wörter als PDF gedruckt", ms, "ms", QStringLiteral("< 2000 ms"),
               QStringLiteral("%1 kB").arg(QFileInfo(pdf).size() / 1024));
+    }
+    // ---- the practice log: one line appended, and 100000 lines read into a report
+    {
+        Protokoll::Schreiber log(ordner.filePath(QStringLiteral("TIPPOLO.LOG")));
+        std::vector<double> proZeile;
+        for (int i = 0; i < 1000; ++i) {
+            QElapsedTimer t;
+            t.start();
+            log.falscherBuchstabe(QStringLiteral("Anna"), 13, false, QStringLiteral("Mutter"), 4, QStringLiteral("t"),
+                                  QStringLiteral("e"));
+            proZeile.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::sort(proZeile.begin(), proZeile.end());
+        zeile("Protokollzeile angehängt, 99. Perzentil", proZeile[proZeile.size() * 99 / 100], "ms",
+              QStringLiteral("< 1 ms"),
+              QStringLiteral("Median %1 ms%2").arg(median(proZeile), 0, 'f', 4)
+                  .arg(log.fehler().isEmpty() ? QString() : QStringLiteral(", ") + log.fehler()));
+
+        const QStringList woerter = deutscheWoerter(2000, z);
+        const QStringList kinder{QStringLiteral("Anna"), QStringLiteral("Ben"), QStringLiteral("Müller, Jörg")};
+        const QString buchstaben = QStringLiteral("abdepqstuäößieHM");
+        QByteArray bytes = Protokoll::kopfzeile();
+        const QDate heute = QDate::currentDate();
+        for (int i = 0; i < 100000; ++i) {
+            Protokoll::Eintrag e;
+            e.datum = heute.addDays(-z.index(60));
+            e.zeit = QTime(8 + z.index(8), z.index(60), z.index(60));
+            e.name = kinder.at(z.index(3));
+            e.uebung = 1 + z.index(28);
+            e.lesen = z.rnd() < 0.2;
+            e.wort = woerter.at(z.index(2000));
+            if (z.rnd() < 0.5) {
+                e.art = Protokoll::Art::Fehler;
+                e.stelle = 1 + z.index(static_cast<int>(e.wort.size()));
+                e.soll = e.wort.at(e.stelle - 1);
+                e.ist = buchstaben.at(z.index(static_cast<int>(buchstaben.size())));
+            }
+            bytes += Protokoll::zeile(e);
+        }
+        const QString pfad = ordner.filePath(QStringLiteral("GROSS.LOG"));
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size())
+            return 1;
+        datei.close();
+        Protokoll::Schreiber gross(pfad);
+        int zeilen = 0;
+        long long fehler = 0;
+        const double ms = messen(5, nullptr, [&] {
+            const QList<Protokoll::Eintrag> alle = gross.alle();
+            zeilen = static_cast<int>(alle.size());
+            const Bericht::Auswertung a = Bericht::auswerten(alle, QStringLiteral("Anna"), Bericht::Zeitraum::Alle, heute);
+            fehler = a.fehler;
+        });
+        zeile("Protokoll 100000 Zeilen gelesen, Bericht", ms, "ms", QStringLiteral("< 200 ms"),
+              QStringLiteral("%1 Zeilen, %2 kB, %3 Fehler von Anna").arg(zeilen).arg(bytes.size() / 1024).arg(fehler));
     }
     return 0;
 }

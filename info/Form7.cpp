@@ -65,6 +65,8 @@ const char *const kSeite2[] = {
     "",
     "  Durch Ankreuzen des Kontrollkästchens können",
     "  Laufwerke und Ordner ausgeblendet werden.",
+    "",
+    "  Das Heft-Symbol zeigt den Fehlerbericht.",
 };
 
 template <std::size_t N> QStringList zeilen(const char *const (&seite)[N])

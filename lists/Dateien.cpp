@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace Dateien {
@@ -427,6 +428,57 @@ QString nameAblehnen(const QString &name)
                                   "überschrieben werden.")
                 .arg(name);
     return QString();
+}
+
+} // namespace Dateien
+
+namespace Dateien {
+
+bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang, QString *fehler)
+{
+    auto scheitern = [&](Grund g, int nummer = 0) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                          .arg(QFileInfo(pfad).fileName(), grund(g, nummer));
+        return false;
+    };
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st;
+    if (::lstat(name.constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode))
+            return scheitern(Grund::Verknuepfung);
+        if (S_ISDIR(st.st_mode))
+            return scheitern(Grund::Ordner);
+        if (!S_ISREG(st.st_mode))
+            return scheitern(Grund::KeineDatei);
+    }
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return scheitern(Grund::System, errno);
+    QByteArray inhalt;
+    char letztes = '\n';
+    if (::fstat(fd, &st) == 0 && st.st_size == 0)
+        inhalt = anfang;
+    else if (::pread(fd, &letztes, 1, st.st_size - 1) == 1 && letztes != '\n')
+        inhalt = "\r\n";
+    inhalt += bytes;
+    qsizetype geschrieben = 0;
+    int nummer = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, static_cast<size_t>(inhalt.size() - geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            nummer = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        geschrieben += n;
+    }
+    // The bytes reach the disk now: a power cut afterwards loses nothing.
+    if (nummer == 0 && ::fdatasync(fd) != 0)
+        nummer = errno;
+    ::close(fd);
+    return nummer == 0 ? true : scheitern(Grund::System, nummer);
 }
 
 } // namespace Dateien

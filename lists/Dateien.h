@@ -122,3 +122,19 @@ QStringList eigeneDateien();
 QString nameAblehnen(const QString &name);
 
 } // namespace Dateien
+
+namespace Dateien {
+
+/// Appends `bytes` to the end of a file, creating it when it is missing, and
+/// hands them to the disk before it returns. An append cannot go through
+/// QSaveFile (that rewrites the whole file); only the end of the file grows,
+/// so what stands in it already is never touched. When the file is new or
+/// empty, `anfang` is written first. When it does not end with a line end (a
+/// line cut off by a crash), a CR LF is written first, so the new bytes begin
+/// a line of their own. A link, a folder or anything else that is not a
+/// regular file is never written through. On failure `fehler` gets "Die Datei
+/// "NAME" kann nicht geschrieben werden: " and the German reason (grund()).
+bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang = QByteArray(),
+               QString *fehler = nullptr);
+
+} // namespace Dateien

@@ -1,5 +1,6 @@
 #include "lists/Form8.h"
 
+#include "info/Berichtfenster.h"
 #include "info/Form7.h"
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
@@ -59,9 +60,10 @@ void Form8::aufbauen()
     Bild6 = symbol("Bild6", "apfel", 4320, QStringLiteral("Eintrag löschen"));
     Bild7 = symbol("Bild7", "muelleimer", 5040, QStringLiteral("Ganze Liste löschen"));
     Bild3 = symbol("Bild3", "hilfe", 5760, QStringLiteral("Hilfe"));
+    Bild9 = symbol("Bild9", "bericht", 6480, QStringLiteral("Fehlerbericht"));
     Kontroll1 = new Kontrollkaestchen(this, QStringLiteral("Kontroll1"), QStringLiteral("Laufwerke und Ordner sperren"));
     Kontroll1->setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 8, true));
-    Twips::setzen(Kontroll1, 6720, 180, 3240, 375);
+    Twips::setzen(Kontroll1, 7200, 180, 2880, 375);
     Kontroll1->setValue(0);
 
     // Left column: the title/sample pairs.
@@ -144,6 +146,7 @@ void Form8::verbinden()
     connect(Bild6, &Bild::Click, this, &Form8::Bild6_Click);
     connect(Bild7, &Bild::Click, this, &Form8::Bild7_Click);
     connect(Bild8, &Bild::Click, this, &Form8::Bild8_Click);
+    connect(Bild9, &Bild::Click, this, &Form8::Bild9_Click);
 }
 
 std::optional<QString> Form8::aufgabenschrift(int uebung) const
@@ -428,4 +431,9 @@ void Form8::Bild8_Click()
     Bezeichnung8->setCaption(QString::number(m.Wortmenge));
     programm().boxen().meldung(QStringLiteral("Sie müssen die Einstellungen noch speichern!"),
                                QStringLiteral("Wortmenge:") + Schreibung::zahl(m.Wortmenge));
+}
+
+void Form8::Bild9_Click()
+{
+    programm().berichtfenster().zeigen();
 }

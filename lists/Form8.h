@@ -32,6 +32,7 @@ public:
     Bild *Bild6;  ///< "Apfel-Symbol": delete one entry
     Bild *Bild7;  ///< "Mülleimer-Symbol": delete the whole editor list
     Bild *Bild3;  ///< help
+    Bild *Bild9;  ///< "Heft-Symbol": the report of the practice log
     Bezeichnung *Bezeichnung8;   ///< the reward interval, beside Bild8
     Kontrollkaestchen *Kontroll1;  ///< lock of the drive and folder boxes
 
@@ -113,6 +114,7 @@ public:
     void Bild6_Click();
     void Bild7_Click();
     void Bild8_Click();
+    void Bild9_Click();
 
 private:
     Programm &m_programm;

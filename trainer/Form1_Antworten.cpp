@@ -9,6 +9,18 @@
 
 #include <QSignalBlocker>
 
+namespace {
+
+/// Whether a task is open: a word is asked and the input is a beginning of it.
+/// (While a reward is pending the input holds a word drawn for the games.)
+bool zuProtokollieren(const MODUL1 &m)
+{
+    return !m.Loesungswort.isEmpty() && m.Eingabe.size() < m.Loesungswort.size() &&
+           m.Loesungswort.startsWith(m.Eingabe);
+}
+
+} // namespace
+
 void Form1::Form_KeyDown(int keyCode)
 {
     if (keyCode == 27)
@@ -37,6 +49,11 @@ void Form1::Form_KeyPress(QStringView zeichen)
                 programm().boxen().meldung(QStringLiteral("Buchstabe  >") + zeichen.toString() + QStringLiteral("<  ist falsch!"),
                                            QStringLiteral("Eingabefehler"), Knoepfe::OK, Symbol::Information);
                 m.FehlerZaehlen();
+                if (zuProtokollieren(m))
+                    programm().protokoll().falscherBuchstabe(
+                        Bezeichnung7->Caption(), m.Uebung, m.Lesemodus == 1, m.Loesungswort,
+                        static_cast<int>(m.Eingabe.size()) + 1, Antworten::erwarteterBuchstabe(m.Loesungswort, m.Eingabe),
+                        zeichen.toString());
                 return;
             }
             m.Eingabe += zeichen;
@@ -60,6 +77,8 @@ void Form1::ZeichenLoeschen()
 void Form1::WortRichtig()
 {
     MODUL1 &m = programm().modul;
+    if (m.Uebung != 0)
+        programm().protokoll().wortGeloest(Bezeichnung7->Caption(), m.Uebung, m.Lesemodus == 1, m.Loesungswort);
     const int rest = Antworten::restBisBelohnung(m.Wortmenge, m.Loesungen);
     if (rest > 0)
         programm().boxen().meldung(Antworten::fortschrittsText(rest), QStringLiteral("Richtig, weiter so!"));

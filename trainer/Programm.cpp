@@ -4,6 +4,7 @@
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/gefangen.h"
+#include "info/Berichtfenster.h"
 #include "info/Form7.h"
 #include "info/TPOLABEL.h"
 #include "lists/Form8.h"
@@ -21,7 +22,8 @@ static void ressourcenLaden()
 }
 
 Programm::Programm(Boxen &boxen, const QString &arbeitsordner)
-    : modul(*this), m_boxen(boxen), m_arbeitsordner(QDir(arbeitsordner).absolutePath())
+    : modul(*this), m_boxen(boxen), m_arbeitsordner(QDir(arbeitsordner).absolutePath()),
+      m_protokoll(QDir(m_arbeitsordner).filePath(Protokoll::dateiname()))
 {
     ressourcenLaden();
     beiEnde = [] { QCoreApplication::exit(0); };
@@ -33,6 +35,7 @@ Programm::~Programm()
     m_aktiv = nullptr;
     m_reihenfolge.clear();
     // Game and help windows first: they refer to the main window.
+    m_bericht.reset();
     m_fang.reset();
     m_gefangen.reset();
     m_galgen.reset();
@@ -98,6 +101,7 @@ TPOLABEL &Programm::tpolabel() { return fenster(m_tpolabel); }
 galgen &Programm::galgenFenster() { return fenster(m_galgen); }
 gefangen &Programm::gefangenFenster() { return fenster(m_gefangen); }
 fang &Programm::fangFenster() { return fenster(m_fang); }
+Berichtfenster &Programm::berichtfenster() { return fenster(m_bericht); }
 
 void Programm::aktiviert(Fenster *f)
 {
@@ -128,8 +132,9 @@ void Programm::verborgen(Fenster *f)
 QList<Fenster *> Programm::alleFenster() const
 {
     QList<Fenster *> l;
-    for (Fenster *f : {static_cast<Fenster *>(m_fang.get()), static_cast<Fenster *>(m_gefangen.get()),
-                       static_cast<Fenster *>(m_galgen.get()), static_cast<Fenster *>(m_tpolabel.get()),
+    for (Fenster *f : {static_cast<Fenster *>(m_bericht.get()), static_cast<Fenster *>(m_fang.get()),
+                       static_cast<Fenster *>(m_gefangen.get()), static_cast<Fenster *>(m_galgen.get()),
+                       static_cast<Fenster *>(m_tpolabel.get()),
                        static_cast<Fenster *>(m_form7.get()), static_cast<Fenster *>(m_form8.get()),
                        static_cast<Fenster *>(m_form1.get())})
         if (f)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "info/Protokoll.h"
 #include "trainer/MODUL1.h"
 #include "basis/Zufall.h"
 #include "ui/Fensterverwaltung.h"
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class Berichtfenster;
 class Boxen;
 class Druckflaeche;
 class Fenster;
@@ -24,7 +26,8 @@ class gefangen;
 class fang;
 
 /// Everything one run of the trainer has: the shared state of MODUL1, the
-/// boxes, the random generator, the working folder and the seven windows.
+/// boxes, the random generator, the working folder, the practice log, the
+/// seven windows and the report window.
 /// Form1 and Form8 are made at start-up, the others on first use; after
 /// that windows are only hidden and shown.
 ///
@@ -64,6 +67,9 @@ public:
     /// Tests put a recording canvas here.
     std::function<std::unique_ptr<Druckflaeche>()> druckflaeche;
 
+    /// The practice log of the working folder.
+    Protokoll::Schreiber &protokoll() { return m_protokoll; }
+
     Form1 &form1();
     Form8 &form8();
     Form7 &form7();
@@ -71,6 +77,8 @@ public:
     galgen &galgenFenster();
     gefangen &gefangenFenster();
     fang &fangFenster();
+    /// The teacher's report, opened from the settings window.
+    Berichtfenster &berichtfenster();
     /// The settings window's font for the task of exercise `uebung`, for the
     /// parts that do not know the settings window (see Form8::aufgabenschrift).
     std::optional<QString> aufgabenschrift(int uebung);
@@ -100,6 +108,7 @@ private:
     Zufall m_zufall;
     QString m_arbeitsordner;
     bool m_beendet = false;
+    Protokoll::Schreiber m_protokoll;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form8> m_form8;
     std::unique_ptr<Form7> m_form7;
@@ -107,6 +116,7 @@ private:
     std::unique_ptr<galgen> m_galgen;
     std::unique_ptr<gefangen> m_gefangen;
     std::unique_ptr<fang> m_fang;
+    std::unique_ptr<Berichtfenster> m_bericht;
     double m_faktor = 1.0;
     Fenster *m_aktiv = nullptr;
     QList<Fenster *> m_reihenfolge;

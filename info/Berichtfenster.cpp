@@ -1,0 +1,330 @@
+#include "info/Berichtfenster.h"
+
+#include "lists/Dateien.h"
+#include "renderings/Schreibung.h"
+#include "trainer/Form1.h"
+#include "trainer/Programm.h"
+#include "ui/Boxen.h"
+#include "ui/Dateibrowser.h"
+#include "ui/Druckflaeche.h"
+#include "basis/Schrift.h"
+#include "ui/Elemente.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+namespace {
+
+const char *const kBerichtPdf = "BERICHT.PDF";
+
+/// "BERICHT.PDF", or when that name is taken the first free one of
+/// "BERICHT-2.PDF", "BERICHT-3.PDF" …, so an earlier report is never replaced.
+QString freierPdfName(const QString &ordner)
+{
+    QString name = QString::fromLatin1(kBerichtPdf);
+    for (int n = 2; !Dateien::vorhandenerName(ordner, name).isEmpty(); ++n)
+        name = QStringLiteral("BERICHT-%1.PDF").arg(n);
+    return name;
+}
+
+QTableWidget *tabelle(QWidget *eltern, const QString &name, const QString &spalte1, const QString &spalte2)
+{
+    auto *t = new QTableWidget(0, 2, eltern);
+    t->setObjectName(name);
+    t->setHorizontalHeaderLabels({spalte1, spalte2});
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setFont(Schrift::machen(QStringLiteral("Arial"), 11));
+    t->verticalHeader()->setDefaultSectionSize(QFontMetrics(t->font()).height() + 6);
+    return t;
+}
+
+void zeileAnhaengen(QTableWidget *t, const QString &links, const QString &rechts)
+{
+    const int r = t->rowCount();
+    t->insertRow(r);
+    t->setItem(r, 0, new QTableWidgetItem(links));
+    auto *zahl = new QTableWidgetItem(rechts);
+    zahl->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    t->setItem(r, 1, zahl);
+}
+
+Bezeichnung *titel(QWidget *eltern, const QString &name, const QString &text, int x, int y, int breite)
+{
+    auto *b = new Bezeichnung(eltern, name, text);
+    b->setSchrift(QStringLiteral("Arial"), 11, true);
+    b->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Twips::setzen(b, x, y, breite, 330);
+    return b;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- Tagesbalken
+
+Tagesbalken::Tagesbalken(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("balken"));
+    setToolTip(QStringLiteral("Falsche Buchstaben je Übungstag"));
+}
+
+void Tagesbalken::setTage(const QList<Bericht::Tag> &tage, const QDate &von, const QDate &bis)
+{
+    m_tage = tage;
+    m_von = von;
+    m_bis = bis;
+    update();
+}
+
+void Tagesbalken::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    QFont schrift = Schrift::machen(QStringLiteral("Arial"), 8);
+    p.setFont(schrift);
+    const QFontMetrics fm(schrift);
+    p.setPen(Qt::black);
+    p.drawText(QRect(6, 2, width() - 12, fm.height()), Qt::AlignLeft, QStringLiteral("Falsche Buchstaben je Tag"));
+    if (m_tage.isEmpty() || !m_von.isValid())
+        return;
+    const int tage = static_cast<int>(m_von.daysTo(m_bis)) + 1;
+    int hoechst = 1;
+    for (const Bericht::Tag &t : m_tage)
+        hoechst = std::max(hoechst, t.fehler);
+    const QRect flaeche(8, fm.height() + 6, width() - 16, height() - 2 * fm.height() - 12);
+    const double breite = double(flaeche.width()) / tage;
+    p.setPen(QColor(120, 120, 120));
+    p.drawLine(flaeche.bottomLeft(), flaeche.bottomRight());
+    for (const Bericht::Tag &t : m_tage) {
+        const int i = static_cast<int>(m_von.daysTo(t.datum));
+        if (i < 0 || i >= tage)
+            continue;
+        const int h = t.fehler * flaeche.height() / hoechst;
+        const QRectF balken(flaeche.left() + i * breite + breite * 0.15, flaeche.bottom() - h, breite * 0.7, h);
+        p.fillRect(balken, QColor(229, 57, 53));
+        if (breite >= fm.horizontalAdvance(QStringLiteral("00"))) {
+            p.setPen(Qt::black);
+            p.drawText(QRectF(flaeche.left() + i * breite, flaeche.bottom() - h - fm.height(), breite, fm.height()),
+                       Qt::AlignHCenter | Qt::AlignBottom, QString::number(t.fehler));
+        }
+    }
+    p.setPen(Qt::black);
+    p.drawText(QRect(flaeche.left(), flaeche.bottom() + 2, flaeche.width(), fm.height()), Qt::AlignLeft,
+               m_von.toString(QStringLiteral("dd.MM.")));
+    p.drawText(QRect(flaeche.left(), flaeche.bottom() + 2, flaeche.width(), fm.height()), Qt::AlignRight,
+               m_bis.toString(QStringLiteral("dd.MM.")));
+}
+
+// ---------------------------------------------------------------- Berichtfenster
+
+Berichtfenster::Berichtfenster(Programm &programm)
+    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), 12840, 9240),
+      m_programm(programm)
+{
+    setWindowIcon(QIcon(QStringLiteral(":/icons/bericht.svg")));
+    setFont(Schrift::machen(QStringLiteral("Arial"), 10));
+
+    auto *kind = new Bezeichnung(this, QStringLiteral("kindTitel"), QStringLiteral("Kind:"));
+    kind->setSchrift(QStringLiteral("Arial"), 11, true);
+    Twips::setzen(kind, 240, 150, 720, 360);
+    kindWahl = new QComboBox(this);
+    kindWahl->setObjectName(QStringLiteral("kindWahl"));
+    kindWahl->setFont(Schrift::machen(QStringLiteral("Arial"), 11));
+    Twips::setzen(kindWahl, 960, 120, 3240, 420);
+    auto *zeit = new Bezeichnung(this, QStringLiteral("zeitraumTitel"), QStringLiteral("Zeitraum:"));
+    zeit->setSchrift(QStringLiteral("Arial"), 11, true);
+    Twips::setzen(zeit, 4440, 150, 1200, 360);
+    zeitraumWahl = new QComboBox(this);
+    zeitraumWahl->setObjectName(QStringLiteral("zeitraumWahl"));
+    zeitraumWahl->setFont(Schrift::machen(QStringLiteral("Arial"), 11));
+    for (Bericht::Zeitraum z : {Bericht::Zeitraum::Heute, Bericht::Zeitraum::SiebenTage,
+                                Bericht::Zeitraum::DreissigTage, Bericht::Zeitraum::Alle})
+        zeitraumWahl->addItem(Bericht::zeitraumname(z), static_cast<int>(z));
+    zeitraumWahl->setCurrentIndex(1);
+    Twips::setzen(zeitraumWahl, 5640, 120, 2760, 420);
+
+    zusammenfassung = new Bezeichnung(this, QStringLiteral("zusammenfassung"));
+    zusammenfassung->setSchrift(QStringLiteral("Arial"), 11);
+    zusammenfassung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    zusammenfassung->setIndent(4);
+    Twips::setzen(zusammenfassung, 240, 720, 6000, 1740);
+    balken = new Tagesbalken(this);
+    Twips::setzen(balken, 6480, 720, 6120, 1740);
+
+    const int oben = 2640;
+    titel(this, QStringLiteral("verwechslungenTitel"), QStringLiteral("Verwechselte Buchstaben"), 240, oben, 3960);
+    titel(this, QStringLiteral("klassenTitel"), QStringLiteral("Fehlerarten"), 4440, oben, 3960);
+    titel(this, QStringLiteral("woerterTitel"), QStringLiteral("Wörter mit den meisten Fehlern"), 8640, oben, 3960);
+    verwechslungen = tabelle(this, QStringLiteral("verwechslungen"), QStringLiteral("erwartet → getippt"),
+                             QStringLiteral("Anzahl"));
+    Twips::setzen(verwechslungen, 240, oben + 360, 3960, 4920);
+    klassen = tabelle(this, QStringLiteral("klassen"), QStringLiteral("Fehlerart"), QStringLiteral("Anzahl"));
+    Twips::setzen(klassen, 4440, oben + 360, 3960, 4920);
+    woerter = tabelle(this, QStringLiteral("woerter"), QStringLiteral("Wort"), QStringLiteral("Fehler"));
+    Twips::setzen(woerter, 8640, oben + 360, 3960, 4920);
+
+    hinweis = new Bezeichnung(this, QStringLiteral("hinweis"));
+    hinweis->setSchrift(QStringLiteral("Arial"), 10, true);
+    hinweis->setFarben(QColor(183, 28, 28));
+    hinweis->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    hinweis->setWordWrap(true);
+    Twips::setzen(hinweis, 240, 8010, 12360, 480);
+
+    speichernKnopf = new Knopf(this, QStringLiteral("speichernKnopf"), QStringLiteral("Übungsliste speichern"));
+    speichernKnopf->setToolTip(QStringLiteral("Die Wörter mit Fehlern als Wortliste speichern"));
+    Twips::setzen(speichernKnopf, 240, 8580, 3000, 495);
+    druckenKnopf = new Knopf(this, QStringLiteral("druckenKnopf"), QStringLiteral("Drucken"));
+    druckenKnopf->setToolTip(QStringLiteral("Den Bericht drucken"));
+    Twips::setzen(druckenKnopf, 3480, 8580, 1800, 495);
+    schliessenKnopf = new Knopf(this, QStringLiteral("schliessenKnopf"), QStringLiteral("Schließen"));
+    Twips::setzen(schliessenKnopf, 10800, 8580, 1800, 495);
+
+    connect(kindWahl, &QComboBox::currentIndexChanged, this, &Berichtfenster::aktualisieren);
+    connect(zeitraumWahl, &QComboBox::currentIndexChanged, this, &Berichtfenster::aktualisieren);
+    connect(speichernKnopf, &Knopf::Click, this, &Berichtfenster::speichernKnopf_Click);
+    connect(druckenKnopf, &Knopf::Click, this, &Berichtfenster::druckenKnopf_Click);
+    connect(schliessenKnopf, &Knopf::Click, this, &Berichtfenster::schliessenKnopf_Click);
+}
+
+Berichtfenster::~Berichtfenster() = default;
+
+void Berichtfenster::Form_Load()
+{
+    zentrieren();
+}
+
+void Berichtfenster::Form_Activate()
+{
+    m_eintraege = programm().protokoll().alle();
+    const QStringList namen = Bericht::namen(m_eintraege);
+    // The child chosen before stays chosen; at first the child practising now.
+    QString gewaehlt = kindWahl->currentText();
+    if (gewaehlt.isEmpty() || !namen.contains(gewaehlt))
+        gewaehlt = programm().form1().Bezeichnung7->Caption();
+    {
+        const QSignalBlocker stumm(kindWahl);
+        kindWahl->clear();
+        kindWahl->addItems(namen);
+        kindWahl->setCurrentIndex(std::max(0, static_cast<int>(namen.indexOf(gewaehlt))));
+    }
+    aktualisieren();
+}
+
+void Berichtfenster::aktualisieren()
+{
+    const auto z = static_cast<Bericht::Zeitraum>(zeitraumWahl->currentData().toInt());
+    const QDate heute = programm().protokoll().jetzt().date();
+    m_auswertung = Bericht::auswerten(m_eintraege, kindWahl->currentText(), z, heute);
+    const Bericht::Auswertung &a = m_auswertung;
+
+    zusammenfassung->setCaption(Bericht::zusammenfassung(a).join(QLatin1Char('\n')));
+    QDate von = heute.addDays(z == Bericht::Zeitraum::Heute ? 0 : z == Bericht::Zeitraum::SiebenTage ? -6 : -29);
+    if (z == Bericht::Zeitraum::Alle)
+        von = a.tage.isEmpty() ? heute : std::min(a.tage.first().datum, heute);
+    balken->setTage(a.tage, von, heute);
+
+    verwechslungen->setRowCount(0);
+    for (const Bericht::Verwechslung &v : a.verwechslungen)
+        zeileAnhaengen(verwechslungen, QStringLiteral("%1 → %2").arg(v.soll, v.ist), QStringLiteral("%1×").arg(v.anzahl));
+    klassen->setRowCount(0);
+    for (int k = 0; k < Bericht::kAnzahlKlassen; ++k)
+        zeileAnhaengen(klassen, Bericht::klassenname(static_cast<Bericht::Fehlerklasse>(k)),
+                       QString::number(a.klassen.value(k)));
+    woerter->setRowCount(0);
+    for (const Bericht::Fehlerwort &w : a.woerter.mid(0, 20))
+        zeileAnhaengen(woerter, w.wort, QString::number(w.fehler));
+
+    QStringList gruende;
+    if (!programm().protokoll().fehler().isEmpty())
+        gruende << programm().protokoll().fehler() + QStringLiteral(" Die Übungen seit dem Start fehlen im Bericht.");
+    if (m_eintraege.isEmpty())
+        gruende << QStringLiteral("Es sind noch keine Übungen aufgezeichnet.");
+    else if (a.geloest == 0 && a.fehler == 0)
+        gruende << QStringLiteral("In diesem Zeitraum hat %1 nicht geübt.").arg(a.name);
+    hinweis->setCaption(gruende.join(QLatin1Char(' ')));
+    speichernKnopf->setEnabled(!a.woerter.isEmpty());
+}
+
+void Berichtfenster::speichernKnopf_Click()
+{
+    Boxen &boxen = programm().boxen();
+    const QString titel = QStringLiteral("Übungsliste speichern");
+    const QStringList liste = m_auswertung.uebungsliste();
+    if (liste.isEmpty()) {
+        boxen.meldung(QStringLiteral("In diesem Zeitraum gibt es keine Wörter mit Fehlern."), titel, Knoepfe::OK,
+                      Symbol::Information);
+        return;
+    }
+    const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, Bericht::listenname(m_auswertung.name));
+    if (name.isEmpty())
+        return;
+    const QString pfad = programm().datei(name);
+    if (QFileInfo::exists(pfad) && !boxen.frage(QStringLiteral("Vorhandene Datei ersetzen?"), name))
+        return;
+    QString fehler;
+    if (!Dateien::zeilenSchreiben(pfad, liste, &fehler)) {
+        boxen.meldung(fehler + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK, Symbol::Stop);
+        return;
+    }
+    programm().form1().Datei1->Refresh();
+    boxen.meldung(QStringLiteral("Die Liste mit") + Schreibung::zahl(liste.size()) +
+                      (liste.size() == 1 ? QStringLiteral(" Wort") : QStringLiteral(" Wörtern")) +
+                      QStringLiteral(" wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),
+                  name, Knoepfe::OK, Symbol::Information);
+}
+
+void Berichtfenster::druckenKnopf_Click()
+{
+    Programm &p = programm();
+    Boxen &boxen = p.boxen();
+    const QString titel = QStringLiteral("Bericht drucken");
+    std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
+    QString pdf;
+    if (!flaeche) {
+        const QString name = freierPdfName(p.arbeitsordner());
+        pdf = p.datei(name);
+        if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                        "Soll der Bericht stattdessen als PDF-Datei \"%1\" "
+                                        "im Arbeitsordner gespeichert werden?\r")
+                             .arg(name),
+                         titel))
+            return;
+        flaeche = Druckflaeche::pdfDatei(pdf);
+    }
+    if (!flaeche->beginnen()) {
+        boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), titel, Knoepfe::OK,
+                      Symbol::Stop);
+        return;
+    }
+    setCursor(Qt::WaitCursor);
+    Bericht::drucken(m_auswertung, *flaeche);
+    const bool gut = flaeche->beenden();
+    unsetCursor();
+    if (!gut)
+        boxen.meldung(flaeche->fehler() + (pdf.isEmpty() ? QStringLiteral("\rDer Bericht wurde nicht gedruckt.")
+                                                         : QStringLiteral("\rDer Bericht wurde nicht gespeichert.")),
+                      titel, Knoepfe::OK, Symbol::Stop);
+    else if (!pdf.isEmpty())
+        boxen.meldung(QStringLiteral("Der Bericht wurde als PDF-Datei gespeichert:\r%1\r").arg(QDir::toNativeSeparators(pdf)),
+                      titel, Knoepfe::OK, Symbol::Information);
+    else
+        boxen.meldung(QStringLiteral("Der Bericht wird gedruckt ..."), titel);
+}
+
+void Berichtfenster::schliessenKnopf_Click()
+{
+    verbergen();
+}
