@@ -21,18 +21,6 @@
 
 namespace {
 
-const char *const kBerichtPdf = "BERICHT.PDF";
-
-/// "BERICHT.PDF", or when that name is taken the first free one of
-/// "BERICHT-2.PDF", "BERICHT-3.PDF" …, so an earlier report is never replaced.
-QString freierPdfName(const QString &ordner)
-{
-    QString name = QString::fromLatin1(kBerichtPdf);
-    for (int n = 2; !Dateien::vorhandenerName(ordner, name).isEmpty(); ++n)
-        name = QStringLiteral("BERICHT-%1.PDF").arg(n);
-    return name;
-}
-
 QTableWidget *tabelle(QWidget *eltern, const QString &name, const QString &spalte1, const QString &spalte2)
 {
     auto *t = new QTableWidget(0, 2, eltern);
@@ -294,7 +282,7 @@ void Berichtfenster::druckenKnopf_Click()
     std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
     QString pdf;
     if (!flaeche) {
-        const QString name = freierPdfName(p.arbeitsordner());
+        const QString name = Dateien::freierName(p.arbeitsordner(), QStringLiteral("BERICHT"), QStringLiteral("PDF"));
         pdf = p.datei(name);
         if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                         "Soll der Bericht stattdessen als PDF-Datei \"%1\" "
@@ -302,7 +290,7 @@ void Berichtfenster::druckenKnopf_Click()
                              .arg(name),
                          titel))
             return;
-        flaeche = Druckflaeche::pdfDatei(pdf);
+        flaeche = Druckflaeche::pdfDatei(pdf, Dateien::bytesSchreiben);
     }
     if (!flaeche->beginnen()) {
         boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), titel, Knoepfe::OK,

@@ -391,6 +391,14 @@ bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fe
     return bytesSchreiben(pfad, inhalt, fehler);
 }
 
+QString freierName(const QString &ordner, const QString &stamm, const QString &endung)
+{
+    QString name = stamm + QLatin1Char('.') + endung;
+    for (int n = 2; !vorhandenerName(ordner, name).isEmpty(); ++n)
+        name = QStringLiteral("%1-%2.%3").arg(stamm).arg(n).arg(endung);
+    return name;
+}
+
 QString vorhandenerName(const QString &ordner, const QString &name)
 {
     const QStringList eintraege =

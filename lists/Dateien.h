@@ -110,6 +110,11 @@ int fehlernummer(const QString &systemtext);
 /// Links and folders count as entries too.
 QString vorhandenerName(const QString &ordner, const QString &name);
 
+/// "STAMM.ENDUNG", or when that name is taken (in any capitals, also by a
+/// link or a folder) the first free one of "STAMM-2.ENDUNG", "STAMM-3.ENDUNG" …,
+/// so an earlier file is never replaced.
+QString freierName(const QString &ordner, const QString &stamm, const QString &endung);
+
 /// The program's own files in the working folder, which a word list must
 /// never replace.
 QStringList eigeneDateien();

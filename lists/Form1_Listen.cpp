@@ -19,7 +19,6 @@
 namespace {
 
 const char *const kEinstellungsdatei = "TIPPOLO.INI";
-const char *const kArbeitsblattPdf = "TIPPOLO.PDF";
 
 /// Prints the word list as a worksheet: an opening blank line, then per word
 /// a blank line, the word as the selected exercise renders it from column 5
@@ -45,17 +44,6 @@ void arbeitsblatt(Programm &p, Druckflaeche &flaeche)
         flaeche.setSchrift(e.Anzeigeschrift(), 16);
         flaeche.zeile(QString(30, QLatin1Char('_')), 50);
     }
-}
-
-/// "TIPPOLO.PDF", or when that name is taken (in any capitals, also by a
-/// link or a folder) the first free one of "TIPPOLO-2.PDF", "TIPPOLO-3.PDF" …,
-/// so an earlier worksheet is never replaced.
-QString freierPdfName(const QString &ordner)
-{
-    QString name = QString::fromLatin1(kArbeitsblattPdf);
-    for (int n = 2; !Dateien::vorhandenerName(ordner, name).isEmpty(); ++n)
-        name = QStringLiteral("TIPPOLO-%1.PDF").arg(n);
-    return name;
 }
 
 } // namespace
@@ -215,7 +203,7 @@ void Form1::Bild14_Click()
     std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
     QString pdf;
     if (!flaeche) {
-        const QString name = freierPdfName(p.arbeitsordner());
+        const QString name = Dateien::freierName(p.arbeitsordner(), QStringLiteral("TIPPOLO"), QStringLiteral("PDF"));
         pdf = p.datei(name);
         if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                         "Soll das Arbeitsblatt stattdessen als PDF-Datei \"%1\" "
