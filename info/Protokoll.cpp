@@ -220,16 +220,65 @@ QList<Eintrag> einlesen(const QByteArray &bytes)
     return liste;
 }
 
-bool Schreiber::schreiben(Eintrag e)
+Schreiber::~Schreiber()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_ende = true;
+    }
+    m_neu.notify_one();
+    if (m_faden.joinable())
+        m_faden.join();
+}
+
+void Schreiber::schreiben(Eintrag e)
 {
     const QDateTime t = jetzt();
     e.datum = t.date();
     e.zeit = QTime(t.time().hour(), t.time().minute(), t.time().second());
-    QString grund;
-    if (Dateien::anhaengen(m_pfad, zeile(e), kopfzeile(), &grund))
-        return true;
-    m_fehler = grund;
-    return false;
+    const QByteArray bytes = zeile(e);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wartend += bytes;
+        if (!m_faden.joinable())
+            m_faden = std::thread([this] { arbeiten(); });
+    }
+    m_neu.notify_one();
+}
+
+void Schreiber::arbeiten()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_neu.wait(lock, [this] { return m_ende || !m_wartend.isEmpty(); });
+        if (m_wartend.isEmpty())
+            return;
+        // Everything that came in meanwhile goes to the disk in one write.
+        QByteArray bytes;
+        bytes.swap(m_wartend);
+        m_schreibt = true;
+        lock.unlock();
+        QString grund;
+        const bool ok = Dateien::anhaengen(m_pfad, bytes, kopfzeile(), &grund);
+        lock.lock();
+        m_schreibt = false;
+        if (!ok)
+            m_fehler = grund;
+        m_fertig.notify_all();
+    }
+}
+
+void Schreiber::warten() const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_fertig.wait(lock, [this] { return m_wartend.isEmpty() && !m_schreibt; });
+}
+
+QString Schreiber::fehler() const
+{
+    warten();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_fehler;
 }
 
 void Schreiber::wortGeloest(const QString &name, int uebung, bool lesen, const QString &wort)
@@ -260,6 +309,7 @@ void Schreiber::falscherBuchstabe(const QString &name, int uebung, bool lesen, c
 
 QList<Eintrag> Schreiber::alle() const
 {
+    warten();
     // Only a plain file: a device in its place would never end.
     QByteArray bytes;
     if (!QFileInfo(m_pfad).isFile() || !Dateien::lesen(m_pfad, bytes))

@@ -6,7 +6,10 @@
 #include <QList>
 #include <QString>
 #include <QTime>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 /// The practice log "TIPPOLO.LOG" in the working folder: one line per solved
 /// word and per wrong letter, for the teacher's report.
@@ -63,35 +66,52 @@ bool lesen(QStringView zeile, Eintrag &e);
 /// being written).
 QList<Eintrag> einlesen(const QByteArray &bytes);
 
-/// The log of one working folder. Every event is appended to the file at once;
-/// a log that cannot be written is remembered, and practice goes on.
+/// The log of one working folder. An event is handed to a thread of the log,
+/// which appends it to the file at once and forces it to the disk; the caller
+/// (a key press) never waits for the disk. A log that cannot be written is
+/// remembered, and practice goes on.
 class Schreiber
 {
 public:
     explicit Schreiber(const QString &pfad) : m_pfad(pfad) {}
+    /// Writes what is still waiting before it returns.
+    ~Schreiber();
+    Schreiber(const Schreiber &) = delete;
+    Schreiber &operator=(const Schreiber &) = delete;
 
     QString pfad() const { return m_pfad; }
     /// The clock of the log (tests set a fixed one).
     std::function<QDateTime()> uhr = [] { return QDateTime::currentDateTime(); };
     QDateTime jetzt() const { return uhr(); }
 
-    /// Appends the event with the current time. False when it could not be
-    /// written; fehler() then says why.
-    bool schreiben(Eintrag e);
+    /// Hands the event with the current time to the log's thread.
+    void schreiben(Eintrag e);
     void wortGeloest(const QString &name, int uebung, bool lesen, const QString &wort);
     void falscherBuchstabe(const QString &name, int uebung, bool lesen, const QString &wort, int stelle,
                            const QString &soll, const QString &ist);
 
-    /// The reason of the last failed write in this run; empty when every
-    /// write has succeeded.
-    QString fehler() const { return m_fehler; }
+    /// Returns when every event handed over so far is written or has failed.
+    void warten() const;
 
-    /// Reads the whole log (empty when there is none).
+    /// The reason of the last failed write in this run (after warten()); empty
+    /// when every write has succeeded.
+    QString fehler() const;
+
+    /// Reads the whole log (empty when there is none), after warten().
     QList<Eintrag> alle() const;
 
 private:
+    void arbeiten();
+
     QString m_pfad;
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_neu;     ///< lines are waiting, or the end has come
+    mutable std::condition_variable m_fertig;  ///< the thread has written what it took
+    QByteArray m_wartend;                      ///< lines not yet taken by the thread
+    bool m_schreibt = false;                   ///< the thread is writing lines it took
+    bool m_ende = false;
     QString m_fehler;
+    std::thread m_faden;                       ///< started with the first event
 };
 
 } // namespace Protokoll

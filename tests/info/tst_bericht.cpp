@@ -211,6 +211,7 @@ private Q_SLOTS:
         t.datei("TIPPOLO.LOG", "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n2026-12-06 09:0");
         t.programm->protokoll().uhr = [] { return kJetzt; };
         t.programm->protokoll().wortGeloest("Ben", 4, true, "Igel");
+        t.programm->protokoll().warten();
         QCOMPARE(t.lesen("TIPPOLO.LOG"), QByteArray("2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
                                                    "2026-12-06 09:0\r\n"
                                                    "2026-12-06 09:15:02;Wort;Ben;4;Lesen;Igel\r\n"));
@@ -265,6 +266,7 @@ private Q_SLOTS:
         tippe(t.f1().Bezeichnung2, u("Straße"));
         QCOMPARE(t.m().Loesungen, 2);
         QCOMPARE(t.boxen.offeneAntworten(), 0);
+        t.programm->protokoll().warten();
         QCOMPARE(t.lesen("TIPPOLO.LOG"),
                  QByteArray("Zeit;Art;Name;\xdc" "bung;Modus;Wort;Stelle;Soll;Ist\r\n"
                             "2026-12-06 09:15:02;Fehler;Anna;13;Schreiben;Mutter;1;M;m\r\n"
