@@ -61,6 +61,15 @@ public:
     /// Runs when the mouse button is released over the view.
     std::function<void()> losgelassen;
 
+    /// The entries changed. While a button is held that means the press was a
+    /// click that moved on to the next task: the rest of this press belongs
+    /// to the old entries and must not choose one of the new ones.
+    void inhaltGeaendert()
+    {
+        if (m_gedrueckt)
+            m_verworfen = true;
+    }
+
 protected:
     void focusInEvent(QFocusEvent *e) override
     {
@@ -70,12 +79,32 @@ protected:
             QListView::focusInEvent(e);
     }
 
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        m_gedrueckt = true;
+        m_verworfen = false;
+        QListView::mousePressEvent(e);
+    }
+
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        // A hand that moves a pixel while the button is down would otherwise
+        // drag the choice onto the new entry under the pointer.
+        if (!m_verworfen)
+            QListView::mouseMoveEvent(e);
+    }
+
     void mouseReleaseEvent(QMouseEvent *e) override
     {
+        m_gedrueckt = m_verworfen = false;
         QListView::mouseReleaseEvent(e);
         if (losgelassen)
             losgelassen();
     }
+
+private:
+    bool m_gedrueckt = false;
+    bool m_verworfen = false;
 };
 
 /// Draws the entries without the frame that marks the current one: in a
@@ -121,6 +150,10 @@ Liste::Liste(QWidget *parent, const QString &name, bool sortiert, bool sichtbar)
     m_view = ansicht;
     m_view->setObjectName(name);
     m_view->setModel(m_modell);
+    const auto geaendert = [ansicht] { ansicht->inhaltGeaendert(); };
+    connect(m_modell, &QAbstractItemModel::modelReset, ansicht, geaendert);
+    connect(m_modell, &QAbstractItemModel::rowsInserted, ansicht, geaendert);
+    connect(m_modell, &QAbstractItemModel::rowsRemoved, ansicht, geaendert);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setUniformItemSizes(true);
