@@ -81,7 +81,6 @@ public:
     void setPicture(const QString &bild);
 
     void setHintergrund(const QColor &c);
-    QColor hintergrund() const { return m_hintergrund; }
     /// Draws a frame around the box (panels).
     void setRahmen(bool rahmen) { m_rahmen = rahmen; update(); }
 
