@@ -1,6 +1,7 @@
 #include "info/Berichtfenster.h"
 
 #include "lists/Dateien.h"
+#include "lists/Drucken.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
@@ -12,7 +13,6 @@
 #include "ui/Twips.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPainter>
@@ -276,40 +276,10 @@ void Berichtfenster::speichernKnopf_Click()
 
 void Berichtfenster::druckenKnopf_Click()
 {
-    Programm &p = programm();
-    Boxen &boxen = p.boxen();
-    const QString titel = QStringLiteral("Bericht drucken");
-    std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
-    QString pdf;
-    if (!flaeche) {
-        const QString name = Dateien::freierName(p.arbeitsordner(), QStringLiteral("BERICHT"), QStringLiteral("PDF"));
-        pdf = p.datei(name);
-        if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
-                                        "Soll der Bericht stattdessen als PDF-Datei \"%1\" "
-                                        "im Arbeitsordner gespeichert werden?\r")
-                             .arg(name),
-                         titel))
-            return;
-        flaeche = Druckflaeche::pdfDatei(pdf, Dateien::bytesSchreiben);
-    }
-    if (!flaeche->beginnen()) {
-        boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), titel, Knoepfe::OK,
-                      Symbol::Stop);
-        return;
-    }
-    setCursor(Qt::WaitCursor);
-    Bericht::drucken(m_auswertung, *flaeche);
-    const bool gut = flaeche->beenden();
-    unsetCursor();
-    if (!gut)
-        boxen.meldung(flaeche->fehler() + (pdf.isEmpty() ? QStringLiteral("\rDer Bericht wurde nicht gedruckt.")
-                                                         : QStringLiteral("\rDer Bericht wurde nicht gespeichert.")),
-                      titel, Knoepfe::OK, Symbol::Stop);
-    else if (!pdf.isEmpty())
-        boxen.meldung(QStringLiteral("Der Bericht wurde als PDF-Datei gespeichert:\r%1\r").arg(QDir::toNativeSeparators(pdf)),
-                      titel, Knoepfe::OK, Symbol::Information);
-    else
-        boxen.meldung(QStringLiteral("Der Bericht wird gedruckt ..."), titel);
+    ::drucken(programm(), *this,
+            {QStringLiteral("Bericht drucken"), QStringLiteral("der Bericht"), QStringLiteral("BERICHT"),
+             QStringLiteral("Der Bericht wird gedruckt ...")},
+            [this](Druckflaeche &flaeche) { Bericht::drucken(m_auswertung, flaeche); });
 }
 
 void Berichtfenster::schliessenKnopf_Click()

@@ -2,6 +2,7 @@
 #include "trainer/Form1.h"
 
 #include "lists/Dateien.h"
+#include "lists/Drucken.h"
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
 #include "lists/Listenpruefung.h"
@@ -13,7 +14,6 @@
 #include "ui/Druckflaeche.h"
 #include "ui/Twips.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -200,44 +200,14 @@ void Form1::Bild14_Click()
     if (!boxen.frage(QStringLiteral("Die akutelle Wortliste ausdrucken?"), titel))
         return;
 
-    std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
-    QString pdf;
-    if (!flaeche) {
-        const QString name = Dateien::freierName(p.arbeitsordner(), QStringLiteral("TIPPOLO"), QStringLiteral("PDF"));
-        pdf = p.datei(name);
-        if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
-                                        "Soll das Arbeitsblatt stattdessen als PDF-Datei \"%1\" "
-                                        "im Arbeitsordner gespeichert werden?\r")
-                             .arg(name),
-                         titel))
-            return;
-        flaeche = Druckflaeche::pdfDatei(pdf, Dateien::bytesSchreiben);
-    }
-    if (!flaeche->beginnen()) {
-        boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), titel, Knoepfe::OK,
-                      Symbol::Stop);
-        return;
-    }
-
     // Rendering the list runs through the task's own variables; the task
     // shown before printing is the one in force afterwards, so the child's
     // letters are checked against the word on the display.
     const QString loesungswort = m.Loesungswort, eingabe = m.Eingabe, anzeigetext = m.Anzeigetext;
-    setCursor(Qt::WaitCursor);
-    arbeitsblatt(p, *flaeche);
-    const bool gut = flaeche->beenden();
-    unsetCursor();
-
-    if (!gut)
-        boxen.meldung(flaeche->fehler() + (pdf.isEmpty() ? QStringLiteral("\rDas Arbeitsblatt wurde nicht gedruckt.")
-                                                         : QStringLiteral("\rDas Arbeitsblatt wurde nicht gespeichert.")),
-                      titel, Knoepfe::OK, Symbol::Stop);
-    else if (!pdf.isEmpty())
-        boxen.meldung(QStringLiteral("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r")
-                          .arg(QDir::toNativeSeparators(pdf)),
-                      titel, Knoepfe::OK, Symbol::Information);
-    else
-        boxen.meldung(QStringLiteral("Die Daten werden gedruckt ..."), titel);
+    ::drucken(p, *this,
+            {titel, QStringLiteral("das Arbeitsblatt"), QStringLiteral("TIPPOLO"),
+             QStringLiteral("Die Daten werden gedruckt ...")},
+            [&p](Druckflaeche &flaeche) { arbeitsblatt(p, flaeche); });
     m.Loesungswort = loesungswort;
     m.Eingabe = eingabe;
     m.Anzeigetext = anzeigetext;
