@@ -319,6 +319,17 @@ bool lesen(const QString &pfad, QByteArray &bytes)
     return einlesen(pfad, bytes) == Lesestand::Gelesen;
 }
 
+/// True when something other than a plain file stands in the file's place (a
+/// link, a folder, a device, a pipe): it is never written through.
+static bool nichtEineDatei(const QByteArray &name, Grund &g)
+{
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return false;
+    g = S_ISLNK(st.st_mode) ? Grund::Verknuepfung : S_ISDIR(st.st_mode) ? Grund::Ordner : Grund::KeineDatei;
+    return true;
+}
+
 bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler)
 {
     auto scheitern = [&](Grund g, int nummer = 0) {
@@ -327,15 +338,9 @@ bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehl
         return false;
     };
     const QByteArray name = QFile::encodeName(pfad);
-    struct stat st;
-    if (::lstat(name.constData(), &st) == 0) {
-        if (S_ISLNK(st.st_mode))
-            return scheitern(Grund::Verknuepfung);
-        if (S_ISDIR(st.st_mode))
-            return scheitern(Grund::Ordner);
-        if (!S_ISREG(st.st_mode))
-            return scheitern(Grund::KeineDatei);
-    }
+    Grund fremd;
+    if (nichtEineDatei(name, fremd))
+        return scheitern(fremd);
     QSaveFile f(pfad);
     // Unbuffered, so that every write reaches the system and its failure is
     // seen here rather than lost in a flush that nobody checks.
@@ -362,6 +367,7 @@ bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehl
         f.cancelWriting();
         return scheitern(Grund::System, nummer);
     }
+    struct stat st;
     if (::fstat(f.handle(), &st) != 0 || st.st_size != inhalt.size()) {
         f.cancelWriting();
         return scheitern(Grund::Unvollstaendig);
@@ -451,20 +457,15 @@ bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &a
         return false;
     };
     const QByteArray name = QFile::encodeName(pfad);
-    struct stat st;
-    if (::lstat(name.constData(), &st) == 0) {
-        if (S_ISLNK(st.st_mode))
-            return scheitern(Grund::Verknuepfung);
-        if (S_ISDIR(st.st_mode))
-            return scheitern(Grund::Ordner);
-        if (!S_ISREG(st.st_mode))
-            return scheitern(Grund::KeineDatei);
-    }
+    Grund fremd;
+    if (nichtEineDatei(name, fremd))
+        return scheitern(fremd);
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return scheitern(Grund::System, errno);
     QByteArray inhalt;
     char letztes = '\n';
+    struct stat st;
     if (::fstat(fd, &st) == 0 && st.st_size == 0)
         inhalt = anfang;
     else if (::pread(fd, &letztes, 1, st.st_size - 1) == 1 && letztes != '\n')
