@@ -59,8 +59,6 @@ private Q_SLOTS:
         QTest::newRow("Großbuchstaben sind andere") << Getippt{u("Haus"), u("HAUS"), 3, u("H"), 0};
         QTest::newRow("Ziffern, Leerzeichen, Enter") << Getippt{u("Haus"), u("H1a \r.u-s"), 0, {}, 1};
         QTest::newRow("Bindestrich nicht tippbar") << Getippt{u("Ab-Zug"), u("Ab-Zug"), 3, u("Ab"), 0};
-        QTest::newRow("Rücktaste, leer bleibt leer") << Getippt{u("Haus"), u("\b"), 0, {}, 0};
-        QTest::newRow("Rücktaste, Ha wird H") << Getippt{u("Haus"), u("Ha\b"), 0, u("H"), 0};
         QTest::newRow("Rücktaste, dann fertig") << Getippt{u("Haus"), u("H\bHaus"), 0, {}, 1};
     }
     void getippt()
