@@ -8,6 +8,7 @@
 #include "games/gefangen.h"
 #include "games/Spielfenster.h"
 #include "support/Testprogramm.h"
+#include "ui/Elemente.h"
 #include "ui/Liste.h"
 
 #include <QTest>
@@ -59,7 +60,15 @@ private Q_SLOTS:
         QTest::newRow("sortiert mit CR LF")
             << QStringList{"0012  Zora", "0005  zora", "0005  Anna", u("0005  Ömer"), "0003  max"}
             << QByteArray("0003  max\r\n0005  Anna\r\n0005  \xD6mer\r\n0005  zora\r\n0012  Zora\r\n");
-        QTest::newRow("nicht kodierbar") << QStringList{u("0002  Łukasz")} << QByteArray("0002  ?ukasz\r\n");
+        QTest::newRow("nicht kodierbar") << QStringList{u("0002  Łukasz 🐯")} << QByteArray("0002  ?ukasz ?\r\n");
+        // Only the best 50 are kept.
+        QStringList viele;
+        QByteArray fuenfzig;
+        for (int i = 51; i >= 1; --i)
+            viele << BestenEintrag(i, u("Kai"));
+        for (int i = 1; i <= 50; ++i)
+            fuenfzig += BestenEintrag(i, u("Kai")).toLatin1() + "\r\n";
+        QTest::newRow("nur 50") << viele << fuenfzig;
     }
     void speichernUndLaden()
     {
@@ -76,7 +85,7 @@ private Q_SLOTS:
         Liste zurueck(nullptr, u("Liste2"));
         zurueck.AddItem("0001  alt");
         BestenlisteLaden(datei, &zurueck);
-        QCOMPARE(zurueck.ListCount(), l.ListCount());
+        QCOMPARE(zurueck.ListCount(), int(bytes.count('\n')));
         BestenlisteLaden(ordner.filePath("FEHLT.LST"), &zurueck);
         QCOMPARE(zurueck.ListCount(), 0);
     }
@@ -116,7 +125,8 @@ private Q_SLOTS:
         QFETCH(QString, liste);
         QFETCH(bool, escapeFragt);
         Testprogramm t;
-        const QByteArray bestenliste = "0003  Anna\r\n0007  Ben\r\n";
+        // Not in order: the list would be saved in another order if it were saved.
+        const QByteArray bestenliste = "0007  Ben\r\n0003  Anna\r\n";
         t.datei(datei, bestenliste);
         // Twice: the second start loads the list again.
         for (int runde = 1; runde <= 2; ++runde) {
@@ -134,7 +144,7 @@ private Q_SLOTS:
             QTest::keyClick(s, Qt::Key_Escape);
             QCOMPARE(t.boxen.anzahl(), vorher + (escapeFragt ? 1 : 0));
             t.boxen.nein();
-            s->Befehl1_Click();
+            s->findChild<Knopf *>(u("Befehl1"))->click();
             pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
             QVERIFY(s->isVisible());
             t.boxen.ja();
