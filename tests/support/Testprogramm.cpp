@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMap>
 #include <QTest>
+
+#include <algorithm>
 
 Testprogramm::Testprogramm(std::uint64_t s, bool starten)
     : seed(s)
@@ -20,8 +23,7 @@ Testprogramm::Testprogramm(std::uint64_t s, bool starten)
         start();
 }
 
-Testprogramm::Testprogramm(const QString &name, const QByteArray &inhalt)
-    : Testprogramm(1, false)
+Testprogramm::Testprogramm(const QString &name, const QByteArray &inhalt) : Testprogramm(1, false)
 {
     datei(name, inhalt);
     start();
@@ -59,19 +61,13 @@ void Testprogramm::liste(const QStringList &woerter, bool ziehen)
 
 void taste(QWidget *ziel, QChar c)
 {
-    int key = 0;
-    if (c == QLatin1Char('\r'))
-        key = Qt::Key_Return;
-    else if (c == QLatin1Char('\b'))
-        key = Qt::Key_Backspace;
-    else if (c == QChar(27))
-        key = Qt::Key_Escape;
-    else if (c.unicode() < 0x100)
-        key = c.toUpper().unicode();  // Qt's key codes of the Latin-1 letters
-    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(ziel, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(ziel, &los);
+    // Qt's key codes of the Latin-1 letters are their capitals.
+    const QMap<QChar, int> sonder{{'\r', Qt::Key_Return}, {'\b', Qt::Key_Backspace}, {QChar(27), Qt::Key_Escape}};
+    const int key = sonder.value(c, c.unicode() < 0x100 ? c.toUpper().unicode() : 0);
+    for (QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent e(art, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(ziel, &e);
+    }
 }
 
 void tippe(QWidget *ziel, const QString &text)
@@ -95,32 +91,26 @@ void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &tit
 {
     QVERIFY(boxen.anzahl() > 0);
     const BoxEintrag &b = boxen.letzte();
-    QCOMPARE(b.text, text);
-    QCOMPARE(b.titel, titel);
+    QCOMPARE((QStringList{b.text, b.titel}), (QStringList{text, titel}));
     QCOMPARE(b.knoepfe, knoepfe);
     QCOMPARE(b.symbol, symbol);
 }
 
 void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &titel, int nr)
 {
-    QVERIFY(boxen.anzahl() > nr);
+    QVERIFY(boxen.anzahl() > nr && boxen.anzahl() > 0);
     const BoxEintrag &b = nr < 0 ? boxen.letzte() : boxen.protokoll().at(nr);
     QVERIFY(!b.eingabe);
-    QCOMPARE(b.text, text);
-    QCOMPARE(b.titel, titel);
-    QCOMPARE(b.knoepfe, Knoepfe::JaNein);
-    QCOMPARE(b.standard, Antwort::Nein);
-    QCOMPARE(b.symbol, Symbol::Frage);
+    QCOMPARE((QStringList{b.text, b.titel}), (QStringList{text, titel}));
+    QVERIFY(b.knoepfe == Knoepfe::JaNein && b.standard == Antwort::Nein && b.symbol == Symbol::Frage);
 }
 
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel, const QString &vorgabe)
 {
-    QVERIFY(boxen.anzahl() > nr);
+    QVERIFY(boxen.anzahl() > nr && boxen.anzahl() > 0);
     const BoxEintrag &b = nr < 0 ? boxen.letzte() : boxen.protokoll().at(nr);
     QVERIFY(b.eingabe);
-    QCOMPARE(b.text, text);
-    QCOMPARE(b.titel, titel);
-    QCOMPARE(b.vorgabe, vorgabe);
+    QCOMPARE((QStringList{b.text, b.titel, b.vorgabe}), (QStringList{text, titel, vorgabe}));
 }
 
 QByteArray dateiLesen(const QString &pfad)
@@ -139,10 +129,8 @@ bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt)
 
 int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel)
 {
-    int n = 0;
-    for (const BoxEintrag &e : boxen.protokoll())
-        n += e.titel == titel ? 1 : 0;
-    return n;
+    const auto &p = boxen.protokoll();
+    return static_cast<int>(std::count_if(p.begin(), p.end(), [&](const BoxEintrag &e) { return e.titel == titel; }));
 }
 
 bool Testprogramm::spielOffen(const QWidget &spiel)
@@ -162,9 +150,9 @@ void Testprogramm::spielEnde(const QWidget &spiel, const std::function<void()> &
     const int vorher = boxen.anzahl();
     bool gezeigt = false;
     boxen.setAutomatik([&](const BoxEintrag &) {
+        gezeigt = true;
         if (waehrend)
             waehrend();
-        gezeigt = true;
         return Antwort::OK;
     }, {});
     zug();

@@ -18,9 +18,8 @@ struct Testprogramm
     SkriptBoxen boxen;
     std::unique_ptr<Programm> programm;
 
-    /// Makes the program; with `starten` it also runs the start-up and shows
-    /// the main window (offscreen). Files to be found at start-up can be
-    /// written into `ordner` with datei() before calling start().
+    /// Makes the program; with `starten` it also starts it (main window shown offscreen).
+    /// Files for the start-up can be written with datei() before calling start().
     explicit Testprogramm(std::uint64_t seed = 1, bool starten = true);
     /// Writes the file `name` into the working folder and starts.
     Testprogramm(const QString &name, const QByteArray &inhalt);
@@ -33,8 +32,7 @@ struct Testprogramm
     QByteArray lesen(const QString &name) const;
     /// Puts a folder where the file `name` would be written, so writing it fails (also for root).
     void ordnerStatt(const QString &name);
-    /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also
-    /// draws the next task from it.
+    /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also draws the next task.
     void liste(const QStringList &woerter, bool ziehen = false);
 
     // ---- the reward games
@@ -55,8 +53,7 @@ struct Testprogramm
 
 inline QString u(const char *utf8) { return QString::fromUtf8(utf8); }
 
-/// Sends one key press and release to an element, as the keyboard would
-/// ('\r' Enter, '\b' backspace, 27 Escape).
+/// Sends one key press and release to an element ('\r' Enter, '\b' backspace, 27 Escape).
 void taste(QWidget *ziel, QChar c);
 void tippe(QWidget *ziel, const QString &text);
 /// A mouse click on the entry `zeile` (or the entry `text`) of the view of a list.
@@ -65,14 +62,12 @@ void klicke(Liste *liste, const QString &text);
 /// Checks the last box shown: text, title, buttons and icon.
 void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &titel,
                Knoepfe knoepfe = Knoepfe::OK, Symbol symbol = Symbol::Keins);
-/// Checks the Yes/No question `nr` of the protocol (-1: the last box): text,
-/// title, No as the default button and the question mark.
+/// Checks the Yes/No question `nr` of the protocol (-1: the last box): text, title, No as default, "?".
 void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &titel, int nr = -1);
 /// Checks the input box `nr` of the protocol (-1: the last box).
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
                    const QString &vorgabe = QString());
-/// The bytes of a file (empty if it cannot be read), and writing them (fails
-/// the test and gives false if it cannot).
+/// The bytes of a file (empty if unreadable); writing them fails the test and gives false if it cannot.
 QByteArray dateiLesen(const QString &pfad);
 bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 /// Fails with the entries of `liste` (faults found by a check) unless it is empty.

@@ -1,11 +1,36 @@
-// The elements: the sorted list with its selection and clicks, and the key codes.
+// The elements and the program drawn big: the sorted list with its selection
+// and clicks, the key codes, the start factor for a screen, windows and
+// elements at a factor, the large box font, the zoom box fitting a long
+// rendering, and the task that is in force again after printing.
 #include "support/Testprogramm.h"
 
+#include "games/fang.h"
+#include "games/galgen.h"
+#include "games/gefangen.h"
+#include "info/Form7.h"
+#include "info/TPOLABEL.h"
+#include "lists/Form8.h"
+#include "ui/Boxen.h"
+#include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
+#include "ui/Twips.h"
 
-#include <QKeyEvent>
+#include <QFontMetricsF>
+#include <QInputDialog>
 #include <QListView>
+#include <QMessageBox>
 #include <QTest>
+
+namespace {
+
+/// All seven windows of a program.
+QList<Fenster *> alleFenster(Programm &p)
+{
+    return {&p.form1(), &p.form8(), &p.form7(), &p.tpolabel(), &p.galgenFenster(), &p.gefangenFenster(),
+            &p.fangFenster()};
+}
+
+} // namespace
 
 class TestElemente : public QObject
 {
@@ -16,11 +41,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("eingabe");
         QTest::addColumn<QStringList>("erwartet");
         QTest::newRow("Groß und klein") << QStringList{"b", "A", "a", "B"} << QStringList{"A", "a", "b", "B"};
-        QTest::newRow("Umlaute beim Grundbuchstaben")
-            << QStringList{"Zebra", "Öl", "Ofen", "Apfel", "Äpfel", "Affe"}
-            << QStringList{"Affe", "Apfel", "Äpfel", "Ofen", "Öl", "Zebra"};
-        QTest::newRow("ß wie ss") << QStringList{"Strauß", "Straße", "Strasse", "Stras"}
-                                  << QStringList{"Stras", "Straße", "Strasse", "Strauß"};
+        QTest::newRow("Umlaute beim Grundbuchstaben, ß wie ss")
+            << QStringList{"Strauß", "Öl", "Straße", "Ofen", "Apfel", "Strasse", "Äpfel", "Stras"}
+            << QStringList{"Apfel", "Äpfel", "Ofen", "Öl", "Stras", "Straße", "Strasse", "Strauß"};
         QTest::newRow("lange gleiche Anfänge")
             << QStringList{"Donaudampfschiff", "donaudampfer", "Donaudampfschifffahrt", "Donaudampf", "Donaudämpfe"}
             << QStringList{"Donaudampf", "Donaudämpfe", "donaudampfer", "Donaudampfschiff", "Donaudampfschifffahrt"};
@@ -50,8 +73,7 @@ private Q_SLOTS:
         l.AddItem(u("Affe"));
         QCOMPARE(l.Text(), u("Katze"));
         l.addItems({"Bär", "Zebra"});
-        QCOMPARE(l.Text(), u("Katze"));
-        QCOMPARE(l.ListIndex(), 3);
+        QVERIFY(l.Text() == u("Katze") && l.ListIndex() == 3);
         l.RemoveItem(0);
         l.RemoveItem(-1);
         l.RemoveItem(4);
@@ -70,17 +92,13 @@ private Q_SLOTS:
         int klicks = 0;
         connect(&l, &Liste::Click, [&] { ++klicks; });
         l.setListIndex(2);
-        QCOMPARE(klicks, 1);
-        QCOMPARE(l.view()->currentIndex().row(), 2);
+        QVERIFY(klicks == 1 && l.view()->currentIndex().row() == 2);
         l.setListIndex(-1);
-        QCOMPARE(klicks, 1);
-        QCOMPARE(l.ListIndex(), -1);
-        QVERIFY(l.view()->selectionModel()->selectedIndexes().isEmpty());
+        QVERIFY(klicks == 1 && l.ListIndex() == -1 && l.view()->selectionModel()->selectedIndexes().isEmpty());
         // A click on an entry of the view counts like a click in the program, also a second one.
         w.show();
         klicke(&l, 1);
-        QCOMPARE(l.ListIndex(), 1);
-        QCOMPARE(klicks, 2);
+        QVERIFY(l.ListIndex() == 1 && klicks == 2);
         klicke(&l, 1);
         QCOMPARE(klicks, 3);
     }
@@ -94,15 +112,12 @@ private Q_SLOTS:
         QCOMPARE(l.List(0), u("C"));  // not sorted
         l.setSelected(1, true);
         l.setSelected(4, true);
-        QCOMPARE(l.SelCount(), 2);
-        QVERIFY(l.Selected(4) && !l.Selected(0) && !l.Selected(-1) && !l.Selected(6));
+        QVERIFY(l.SelCount() == 2 && l.Selected(4) && !l.Selected(0) && !l.Selected(-1) && !l.Selected(6));
         const auto hinterlegt = [&](int i) { return l.view()->model()->data(l.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
         QVERIFY(hinterlegt(4) && !hinterlegt(0));
         w.show();
         klicke(&l, 4);
-        QCOMPARE(l.ListIndex(), 4);
-        QVERIFY(!l.Selected(4) && !hinterlegt(4));
-        QCOMPARE(l.SelCount(), 1);
+        QVERIFY(l.ListIndex() == 4 && !l.Selected(4) && !hinterlegt(4) && l.SelCount() == 1);
         l.Clear();
         QCOMPARE(l.SelCount(), 0);
     }
@@ -126,6 +141,147 @@ private Q_SLOTS:
         QFETCH(int, taste);
         QFETCH(int, code);
         QCOMPARE(Fenster::keyCode(taste), code);
+    }
+
+    void startFaktor_data()
+    {
+        QTest::addColumn<QSize>("verfuegbar");
+        QTest::addColumn<double>("faktor");
+        // The main window is 687 x 457 pixels at factor 1, the settings
+        // window the tallest at 480; frames take 16 x 48.
+        QTest::newRow("1280 x 1024") << QSize(1280, 984) << 1.43;
+        QTest::newRow("1024 x 768") << QSize(1024, 728) << 1.06;
+        QTest::newRow("1280 x 1024, doppelte Pixel") << QSize(640, 492) << 0.90;
+        QTest::newRow("kleiner Schirm hoch") << QSize(800, 1280) << 1.14;
+    }
+    void startFaktor()
+    {
+        QFETCH(QSize, verfuegbar);
+        QFETCH(double, faktor);
+        QCOMPARE(Programm::startFaktor(verfuegbar), faktor);
+    }
+
+    void elemente_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QRect>("pixel");
+        QTest::addColumn<double>("punkte");
+        // Twips times 1.5, 15 twips a pixel; points times 1.5.
+        QTest::newRow("Eingabezeile") << "Form1" << "Bezeichnung2" << QRect(180, 95, 608, 74) << 27.0;
+        QTest::newRow("Wortliste") << "Form1" << "Liste2" << QRect(804, 56, 215, 543) << 18.0;
+        QTest::newRow("Galgen ENDE") << "galgen" << "Befehl1" << QRect(816, 564, 120, 48) << 14.625;
+        QTest::newRow("Fangen: Trefferzahl") << "fang" << "Bezeichnung3" << QRect(366, 482, 42, 45) << 21.0;
+    }
+    void elemente()
+    {
+        QFETCH(QString, fenster);
+        QFETCH(QString, element);
+        QFETCH(QRect, pixel);
+        QFETCH(double, punkte);
+        Testprogramm t;
+        t.programm->setFaktor(1.5);
+        QWidget *w = nullptr;
+        for (Fenster *f : alleFenster(*t.programm))
+            w = f->objectName() == fenster ? f->findChild<QWidget *>(element) : w;
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), pixel);
+        QCOMPARE(w->font().pointSizeF(), punkte);
+    }
+    void hauptfensterZiehen()
+    {
+        Testprogramm t;
+        Form1 &f = t.f1();
+        QCOMPARE(f.size(), QSize(687, 457));
+        // The user drags the window to twice its size: everything follows,
+        // the other windows too, and what the program set stays as set.
+        f.resize(1374, 914);
+        QCOMPARE(f.faktor(), 2.0);
+        QCOMPARE(f.Bezeichnung2->geometry(), QRect(240, 126, 810, 98));
+        QCOMPARE(f.Bezeichnung2->font().pointSizeF(), 36.0);
+        QCOMPARE(f.Bezeichnung2->FontSize(), 18.0);
+        QCOMPARE(Twips::links(f.Bezeichnung2), 1800);
+        QVERIFY(t.programm->form8().faktor() == 2.0 && t.programm->faktor() == 2.0);
+        QCOMPARE(t.programm->form8().size(), QSize(1360, 960));
+        // A window made later is drawn at that factor from the start.
+        QCOMPARE(t.programm->tpolabel().size(), QSize(736, 496));
+        // Stretched wider only: the height decides, and the window takes its proportions back.
+        f.resize(1500, 686);
+        QVERIFY(qAbs(f.faktor() - 686.0 / 457) < 1e-9);
+        QTRY_COMPARE(f.size(), QSize(1031, 686));
+    }
+    void zeichnungBleibtInTwips()
+    {
+        Testprogramm t;
+        t.programm->setFaktor(1.5);
+        t.f1().Bezeichnung1_Click();
+        const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
+        QCOMPARE((QList<double>{double(s.x), double(s.y), s.schrift.pointSizeF()}), (QList<double>{840, 120, 28}));
+    }
+
+    void boxSchrift_data()
+    {
+        QTest::addColumn<double>("faktor");
+        QTest::addColumn<double>("punkte");
+        QTest::newRow("Faktor 1") << 1.0 << 16.0;
+        QTest::newRow("Faktor 1,5") << 1.5 << 24.0;
+    }
+    void boxSchrift()
+    {
+        QFETCH(double, faktor);
+        QFETCH(double, punkte);
+        Testprogramm t;
+        t.programm->setFaktor(faktor);
+        QMessageBox box(&t.f1());
+        QtBoxen::meldungEinrichten(box, u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK,
+                                   Symbol::Stop, Antwort::OK);
+        QCOMPARE(box.font().pointSizeF(), punkte);
+        QInputDialog dlg(&t.f1());
+        QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
+        QCOMPARE(dlg.font().pointSizeF(), punkte);
+    }
+
+    void lupePasst_data()
+    {
+        QTest::addColumn<QString>("anzeige");
+        QTest::addColumn<bool>("kleiner");
+        QTest::newRow("kurz") << u("HAUS") << false;
+        QTest::newRow("40 Buchstaben") << u("DONAUDAMPFSCHIFFFAHRTSGESELLSCHAFTSKAPIT") << true;
+        QTest::newRow("40 schmale") << QString(40, QLatin1Char('i')) << false;
+    }
+    void lupePasst()
+    {
+        QFETCH(QString, anzeige);
+        QFETCH(bool, kleiner);
+        Testprogramm t;
+        t.f1().Bezeichnung1->setCaption(anzeige);
+        t.f1().Bezeichnung22_Click();
+        const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
+        QCOMPARE(s.text, anzeige);
+        QCOMPARE(t.f1().Bild4->FontSize(), 40.0);
+        QCOMPARE(s.schrift.pointSizeF() < 40.0, kleiner);
+        // From 840 twips to the box's right edge less 120 twips.
+        const double breite = QFontMetricsF(s.schrift).horizontalAdvance(s.text) * Twips::proPixel();
+        QVERIFY2(breite <= 10335 - 120 - 840, qPrintable(QString::number(breite)));
+    }
+
+    void nachDemDruckenWeiter()
+    {
+        Testprogramm t;
+        QList<Druckzeile> zeilen;
+        t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
+        const QString wort = t.m().Loesungswort;
+        tippe(t.f1().Bezeichnung1, wort.left(2));
+        t.boxen.ja();
+        t.boxen.ok();
+        t.f1().Bild14_Click();
+        QCOMPARE(zeilen.size(), 61);
+        QCOMPARE(t.m().Loesungswort, wort);
+        QCOMPARE(t.f1().Bezeichnung2->Caption(), wort.left(2));
+        t.boxen.ok();
+        tippe(t.f1().Bezeichnung1, wort.mid(2));
+        QVERIFY(t.m().Fehler == 0 && t.m().Loesungen == 1);
+        pruefeBox(t.boxen, u("Noch 19 Wörter bis zur Belohnung!\r"), u("Richtig, weiter so!"));
     }
 };
 
