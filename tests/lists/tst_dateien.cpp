@@ -31,8 +31,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("woerter");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("eine Zeile je Wort") << "Haus\r\nMaus\r\n" << QStringList{"Haus", "Maus"} << QString();
-        QTest::newRow("Komma und Leerzeichen") << "Haus, Maus\r\n" << QStringList{"Haus", "Maus"} << QString();
         QTest::newRow("nur LF") << "Haus\nMaus" << QStringList{"Haus", "Maus"} << QString();
         QTest::newRow("nur CR") << "Haus\rMaus\r" << QStringList{"Haus", "Maus"} << QString();
         QTest::newRow("leere Zeilen") << "\r\n\r\nHaus\r\n\r\n\r\nMaus\r\n\r\n" << QStringList{"Haus", "Maus"}
@@ -41,7 +39,6 @@ private Q_SLOTS:
         QTest::newRow("eine leere Zeile am Ende") << "Haus\r\n\r\n" << QStringList{"Haus"} << kKopf + kLeer1;
         QTest::newRow("zwei Kommas") << "Haus,,Maus" << QStringList{"Haus", "Maus"} << kKopf + kLeer1;
         QTest::newRow("Leerzeichen davor") << "   Haus\r\n\tMaus" << QStringList{"Haus", "Maus"} << QString();
-        QTest::newRow("gleiche Schreibung zweimal") << "Haus\r\nHaus\r\n" << QStringList{"Haus", "Haus"} << QString();
         QTest::newRow("Anführungszeichen mit Komma") << "\"Haus, Maus\",Baum" << QStringList{"Haus, Maus", "Baum"} << QString();
         QTest::newRow("leere Anführungszeichen") << "\"\"\r\nBaum" << QStringList{"Baum"} << kKopf + kLeer1;
         QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"}

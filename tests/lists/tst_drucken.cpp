@@ -58,14 +58,13 @@ private Q_SLOTS:
         const QString wortschrift = schrift.isEmpty() ? u("Anzeige") : schrift;
         Testprogramm t;
         Form8 &e = t.programm->form8();
-        e.Bezeichnung9->setFontName(u("Anzeige"));
-        e.Bezeichnung11->setFontName(u("Abgedeckt-Probe"));
-        e.Bezeichnung13->setFontName(u("Ruinen-Probe"));
-        e.Bezeichnung14->setFontName(u("Spiegel-Probe"));
-        e.Bezeichnung18->setFontName(u("Bilder-Probe"));
-        // The other samples carry names that no row expects.
-        for (Bezeichnung *b : {e.Bezeichnung12, e.Bezeichnung15, e.Bezeichnung20})
-            b->setFontName(u("Falsch"));
+        // The samples without a task font carry a name that no row expects.
+        const QList<QPair<Bezeichnung *, const char *>> muster{
+            {e.Bezeichnung9, "Anzeige"},       {e.Bezeichnung11, "Abgedeckt-Probe"}, {e.Bezeichnung13, "Ruinen-Probe"},
+            {e.Bezeichnung14, "Spiegel-Probe"}, {e.Bezeichnung18, "Bilder-Probe"},   {e.Bezeichnung12, "Falsch"},
+            {e.Bezeichnung15, "Falsch"},        {e.Bezeichnung20, "Falsch"}};
+        for (const auto &[bezeichnung, name] : muster)
+            bezeichnung->setFontName(u(name));
         QCOMPARE(e.aufgabenschrift(uebung).value_or(QString()), schrift);
         QCOMPARE(e.aufgabenschrift(uebung).has_value(), !schrift.isEmpty());
         QList<Druckzeile> zeilen;
