@@ -1,8 +1,8 @@
 // Answer checking through real key events and clicks: the letter check, the
 // special keys, the progress message, reading mode, the helps, the
-// evaluation and the main window's small commands. Characters outside the
-// Basic Multilingual Plane (emoji, mathematical letters) are whole characters
-// in the key check, the hint and the solution.
+// evaluation and the main window's small commands. Emoji, outside the Basic
+// Multilingual Plane, are whole characters in the key check, the hint and the
+// solution.
 #include "support/Testprogramm.h"
 
 #include "trainer/Antworten.h"
@@ -74,27 +74,8 @@ private Q_SLOTS:
         QCOMPARE(t.m().Eingabe, eingabe);
         QCOMPARE(anzahlBoxen(t.boxen, kRichtig), loesungen);
     }
-    void hinweis()
-    {
-        Aufgabe t({u("Haus")});
-        // The hint letter stays after a wrong letter and goes with a right one.
-        t.f1().Bild15_Click();
-        QCOMPARE(t.f1().Bezeichnung9->Caption(), u("H"));
-        t.boxen.ok();
-        taste(t.f1().Bezeichnung1, QLatin1Char('x'));
-        QCOMPARE(t.f1().Bezeichnung9->Caption(), u("H"));
-        taste(t.f1().Bezeichnung1, QLatin1Char('H'));
-        QCOMPARE(t.f1().Bezeichnung9->Caption(), QString());
-        t.f1().Bild15_Click();
-        QCOMPARE(t.f1().Bezeichnung9->Caption(), u("a"));
-        // An empty list gives no hint at all.
-        t.f1().Liste1->Clear();
-        t.f1().Bezeichnung9->setCaption(u("?"));
-        t.f1().Bild15_Click();
-        QCOMPARE(t.f1().Bezeichnung9->Caption(), u("?"));
-    }
     // The running trainer: typed keys against a word with such characters,
-    // the hint and the solution.
+    // the hint (kept by a wrong key, gone with a right one) and the solution.
     void tastenpruefung_data()
     {
         QTest::addColumn<Tasten>("f");
@@ -104,10 +85,6 @@ private Q_SLOTS:
         QTest::newRow("Buchstabe statt Emoji") << Tasten{u("Haus😀"), haus + QStringList{u("x")}, u("Haus"), 1, u("x"),
                                                          u("😀"), u("x"), hausEmoji};
         QTest::newRow("Emoji vorn") << Tasten{u("😀Haus"), {u("H")}, {}, 1, u("H"), u("😀"), u("H"), u("😀 H a u s ")};
-        QTest::newRow("Emoji in der Mitte") << Tasten{u("Ö😀zi"), {u("Ö"), u("z")}, u("Ö"), 1, u("z"), u("😀"), u("z"),
-                                                      u("Ö 😀 z i ")};
-        QTest::newRow("mathematisch getippt") << Tasten{u("𝔸bc"), {u("𝔸"), u("b")}, {}, 1, u("b"), u("𝔸"), u("b"),
-                                                        u("𝔸 b c ")};
         QTest::newRow("zwei Emoji") << Tasten{u("😀🐭"), {u("😀")}, {}, 0, {}, u("😀"), u("😀"), u("😀 🐭 ")};
         // Two characters in one key event: each is checked whole, in order.
         QTest::newRow("zwei in einem") << Tasten{u("Öl"), {u("Ö😀")}, u("Ö"), 0, {}, u("l"), u("😀"), u("Ö l ")};
@@ -121,8 +98,11 @@ private Q_SLOTS:
         QCOMPARE(t.m().Loesungswort, f.wort);
         for (int i = 0; i < f.fehler; ++i)
             t.boxen.ok();
+        t.f1().Bild15_Click();
+        const QString ersterHinweis = t.f1().Bezeichnung9->Caption();
         for (const QString &taste : f.tasten)
             zeichenTaste(t.f1().Bezeichnung2, taste);
+        QCOMPARE(t.f1().Bezeichnung9->Caption(), f.eingabe.isEmpty() && f.fehler > 0 ? ersterHinweis : QString());
         QCOMPARE(t.m().Eingabe, f.eingabe);
         QCOMPARE(t.f1().Bezeichnung2->Caption(), f.eingabe);
         QCOMPARE(t.m().Fehler, f.fehler);
@@ -138,6 +118,11 @@ private Q_SLOTS:
         t.f1().Bild15_Click();
         QCOMPARE(t.f1().Bezeichnung9->Caption(), f.hinweis);
         QCOMPARE(t.m().Loesungen, 0);
+        // An empty list gives no hint at all.
+        t.f1().Bezeichnung9->setCaption(u("?"));
+        t.f1().Liste1->Clear();
+        t.f1().Bild15_Click();
+        QCOMPARE(t.f1().Bezeichnung9->Caption(), u("?"));
         t.boxen.ok();
         t.f1().Bild11_Click();
         pruefeBox(t.boxen, f.loesung, u("Gesuchtes Wort:"));
@@ -171,7 +156,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("danach");
         QTest::newRow("Emoji am Ende") << u("a😀") << u("a");
-        QTest::newRow("nur Emoji") << u("😀") << QString();
         QTest::newRow("Buchstabe nach Emoji") << u("😀b") << u("😀");
         QTest::newRow("leer") << QString() << QString();
         QTest::newRow("einzelne tiefe Hälfte") << (u("a") + QChar(0xDE00)) << u("a");
@@ -228,7 +212,6 @@ private Q_SLOTS:
         t.m().Loesungen = loesungen;
         t.boxen.ok();
         tippe(t.f1().Bezeichnung1, t.m().Loesungswort);
-        QCOMPARE(t.boxen.anzahl(), 1);
         const bool richtig = text.startsWith(u("Noch"));
         pruefeBox(t.boxen, text, richtig ? kRichtig : u("Belohnung"), Knoepfe::OK,
                   richtig ? Symbol::Keins : Symbol::Information);
@@ -289,13 +272,13 @@ private Q_SLOTS:
         // Typing goes on: the key preview sees the keys typed on the list.
         tippe(t.f1().Liste2->view(), u("a"));
         QCOMPARE(t.m().Eingabe, loesung.left(2));
-        QCOMPARE(t.boxen.anzahl(), 0);
     }
     void auswertung_data()
     {
         QTest::addColumn<int>("fehler");
         QTest::addColumn<int>("loesungen");
         QTest::addColumn<QString>("text");
+        QTest::newRow("keine") << 0 << 5 << u("0% Fehler:\n\r\n\rDas ist einfach Spitze!");
         QTest::newRow("1/21") << 1 << 21 << u("4% Fehler:\n\r\n\rDas ist einfach Spitze!");
         QTest::newRow("Grenze 5") << 1 << 20 << u("5% Fehler:\n\r\n\rDas hast du prima gemacht!");
         QTest::newRow("Grenze 10") << 1 << 10 << u("10% Fehler:\n\r\n\rDas hast du gut gemacht!");
@@ -339,7 +322,6 @@ private Q_SLOTS:
         t.m().Loesungen = 3;
         t.boxen.ok();
         QTest::mouseClick(t.f1().findChild<Bild *>(bild), Qt::LeftButton);
-        QCOMPARE(t.boxen.anzahl(), 1);
         pruefeBox(t.boxen, text, titel, Knoepfe::OK, symbol);
         QCOMPARE(t.m().Loesungswort, u("groß"));
         QCOMPARE(t.m().Loesungen, 3);
@@ -348,7 +330,6 @@ private Q_SLOTS:
         t.m().Loesungswort.clear();
         t.f1().Bild2_Click();
         t.f1().Bild11_Click();
-        QCOMPARE(t.boxen.anzahl(), 1);
     }
 };
 

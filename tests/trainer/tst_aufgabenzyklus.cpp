@@ -12,11 +12,11 @@
 
 namespace {
 
-QStringList woerter(int n, int verschiedene = 0)
+QStringList woerter(int n)
 {
     QStringList l;
     for (int i = 0; i < n; ++i)
-        l << u("Wort") + QString::number(verschiedene ? i % verschiedene : i);
+        l << u("Wort") + QString::number(i);
     return l;
 }
 
@@ -53,7 +53,6 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste1->List(t.m().Wortindex), t.m().Loesungswort);
         QCOMPARE(t.f1().Bezeichnung1->Caption(), Schreibung::gross(t.m().Loesungswort));
         QCOMPARE(Twips::links(t.f1().Bild9), 10440);
-        QCOMPARE(t.boxen.anzahl(), 0);
     }
     void jedesWortEinmalProDurchgang()
     {
@@ -80,32 +79,6 @@ private Q_SLOTS:
         }
         QCOMPARE(gesehen.size(), 6);
     }
-    void kandidaten_data()
-    {
-        QTest::addColumn<QStringList>("liste");
-        QTest::addColumn<int>("erwartet");
-        QTest::newRow("19 Wörter") << woerter(19) << 19;
-        QTest::newRow("25 Wörter") << woerter(25) << 20;
-        QTest::newRow("30 Wörter, 5 verschiedene") << woerter(30, 5) << 5;
-        QTest::newRow("60 Wörter, 21 verschiedene") << woerter(60, 21) << 20;
-    }
-    void kandidaten()
-    {
-        QFETCH(QStringList, liste);
-        QFETCH(int, erwartet);
-        Testprogramm t;
-        t.liste(liste);
-        for (int runde = 0; runde < 5; ++runde) {
-            t.m().Leeren();
-            t.m().NaechsteAufgabe();
-            const QStringList k = t.f1().Liste2->eintraege();
-            QCOMPARE(QSet<QString>(k.begin(), k.end()).size(), erwartet);
-            QCOMPARE(k.size(), erwartet);
-            QVERIFY(k.contains(t.m().Loesungswort));
-            if (liste.size() <= 20)
-                QCOMPARE(k, t.f1().Liste1->eintraege());
-        }
-    }
     void belohnung_data()
     {
         QTest::addColumn<int>("wortmenge");
@@ -130,7 +103,6 @@ private Q_SLOTS:
         t.m().Eingabe = wort;
         t.m().NaechsteAufgabe();
         QCOMPARE(t.f1().Bezeichnung4->Caption(), QString::number(geloest));
-        QCOMPARE(t.boxen.anzahl(), faellig ? 1 : 0);
         QCOMPARE(Twips::links(t.f1().Bild9), faellig ? 3000 : 10440);
         // Due: the task is held back, Eingabe holds a word for the games.
         QCOMPARE(t.m().Loesungswort != wort, !faellig);
@@ -158,7 +130,6 @@ private Q_SLOTS:
         if (!text.isEmpty())
             t.boxen.ok();
         t.m().NaechsteAufgabe();
-        QCOMPARE(t.boxen.anzahl(), text.isEmpty() ? 0 : 1);
         if (!text.isEmpty())
             pruefeBox(t.boxen, text, titel, Knoepfe::OK, Symbol::Information);
         QCOMPARE(t.f1().Liste1->ListCount(), danach);
@@ -244,12 +215,11 @@ private Q_SLOTS:
         const QStringList l{u("Apfel"), u("Bär"), u("Fuß"), u("bär"), u("Zug")};
         QTest::newRow("gleich") << l << u("Zug") << 4;
         QTest::newRow("andere Schreibung, der erste Treffer") << l << u("BÄR") << 1;
-        QTest::newRow("klein gegen groß") << l << u("apfel") << 0;
+        QTest::newRow("klein gegen groß, am Anfang") << l << u("apfel") << 0;
         QTest::newRow("ß hat keine Großform") << l << u("FUSS") << -1;
         QTest::newRow("ß gegen ß") << l << u("FUß") << 2;
         QTest::newRow("Teilwort") << l << u("Zu") << -1;
         QTest::newRow("leeres Wort") << QStringList{QString(), u("a")} << QString() << -1;
-        QTest::newRow("leere Liste") << QStringList() << u("Zug") << -1;
     }
 
     void vorhanden()
@@ -258,23 +228,6 @@ private Q_SLOTS:
         QFETCH(QString, wort);
         QFETCH(int, index);
         QCOMPARE(Aufgaben::vorhanden(static_cast<int>(liste.size()), aus(liste), wort), index);
-    }
-
-    void zahl_data()
-    {
-        QTest::addColumn<qlonglong>("n");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("null") << 0LL << u(" 0");
-        QTest::newRow("zwanzig") << 20LL << u(" 20");
-        QTest::newRow("negativ") << -3LL << u("-3");
-        QTest::newRow("groß") << 2147483648LL << u(" 2147483648");
-    }
-
-    void zahl()
-    {
-        QFETCH(qlonglong, n);
-        QFETCH(QString, text);
-        QCOMPARE(Schreibung::zahl(n), text);
     }
 };
 
