@@ -1,11 +1,7 @@
-// What the three games share: the best lists (entry, order, file bytes, a file
-// that cannot be written), the list loaded at every start and hidden during
-// play, Escape, the early end and the way back to the main window.
+// What the three games share: the best lists (entries, order, bytes, a file that cannot be
+// written, loaded at every start), Escape, the early end and the way back to the main window.
 #include "games/Bestenformat.h"
 #include "games/Bestenliste.h"
-#include "games/fang.h"
-#include "games/galgen.h"
-#include "games/gefangen.h"
 #include "games/Spielfenster.h"
 #include "support/Testprogramm.h"
 #include "ui/Elemente.h"
@@ -17,21 +13,11 @@ class TestSpielfenster : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void eintrag_data()
-    {
-        QTest::addColumn<qint64>("punkte");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("erwartet");
-        QTest::newRow("sechs") << qint64(6) << u("Freund") << u("0006  Freund");
-        QTest::newRow("fünfstellig") << qint64(12345) << u("Max") << u("2345  Max");
-        QTest::newRow("leerer Name") << qint64(7) << QString() << u("0007  ");
-    }
     void eintrag()
     {
-        QFETCH(qint64, punkte);
-        QFETCH(QString, name);
-        QFETCH(QString, erwartet);
-        QCOMPARE(BestenEintrag(punkte, name), erwartet);
+        // Four digits, the thousands and below of a larger score; the name after two blanks.
+        QCOMPARE((QStringList{BestenEintrag(6, u("Freund")), BestenEintrag(12345, u("Max")), BestenEintrag(7, QString())}),
+                 (QStringList{"0006  Freund", "2345  Max", "0007  "}));
     }
     void lesen_data()
     {
@@ -110,20 +96,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("nr");
         QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("liste");
         QTest::addColumn<bool>("escapeFragt");
-        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << u("Wortfange") << u("Liste1") << true;
-        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << u("Wortgefängnis") << u("Liste1") << true;
-        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << u("Wortgalgen") << u("Liste2") << false;
+        // The row's name is the title of the boxes.
+        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << u("Liste1") << true;
+        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << u("Liste1") << true;
+        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << u("Liste2") << false;
     }
     void gemeinsamerAblauf()
     {
         QFETCH(int, nr);
         QFETCH(QString, datei);
-        QFETCH(QString, titel);
         QFETCH(QString, liste);
         QFETCH(bool, escapeFragt);
+        const QString titel = u(QTest::currentDataTag());
         Testprogramm t;
         // Not in order: the list would be saved in another order if it were saved.
         const QByteArray bestenliste = "0007  Ben\r\n0003  Anna\r\n";
@@ -150,8 +136,7 @@ private Q_SLOTS:
             t.boxen.ja();
             s->close();
             pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
-            QVERIFY(t.zurueck(*s) && !besten->isVisible());
-            QCOMPARE(besten->ListCount(), 0);
+            QVERIFY(t.zurueck(*s) && !besten->isVisible() && besten->ListCount() == 0);
             QCOMPARE(t.lesen(datei), bestenliste);
         }
     }

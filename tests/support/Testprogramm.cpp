@@ -23,30 +23,9 @@ Testprogramm::Testprogramm(std::uint64_t s, bool starten)
         start();
 }
 
-Testprogramm::Testprogramm(const QString &name, const QByteArray &inhalt) : Testprogramm(1, false)
-{
-    datei(name, inhalt);
-    start();
-}
-
-void Testprogramm::start()
-{
-    programm->starten(true);
-}
-
-void Testprogramm::datei(const QString &name, const QByteArray &inhalt)
-{
-    dateiSchreiben(programm->datei(name), inhalt);
-}
-
 void Testprogramm::ordnerStatt(const QString &name)
 {
     QVERIFY2(QDir(ordner.path()).mkpath(name), qPrintable(name));
-}
-
-QByteArray Testprogramm::lesen(const QString &name) const
-{
-    return dateiLesen(programm->datei(name));
 }
 
 void Testprogramm::liste(const QStringList &woerter, bool ziehen)
@@ -147,26 +126,16 @@ bool Testprogramm::zurueck(const QWidget &spiel)
 void Testprogramm::spielEnde(const QWidget &spiel, const std::function<void()> &zug, const QString &text,
                              const QString &titel, const std::function<void()> &waehrend)
 {
-    const int vorher = boxen.anzahl();
-    bool gezeigt = false;
+    int gezeigt = 0;
     boxen.setAutomatik([&](const BoxEintrag &) {
-        gezeigt = true;
+        ++gezeigt;
         if (waehrend)
             waehrend();
         return Antwort::OK;
     }, {});
     zug();
     boxen.setAutomatik({}, {});
-    QVERIFY(gezeigt);
-    QCOMPARE(boxen.anzahl(), vorher + 1);
+    QCOMPARE(gezeigt, 1);
     pruefeBox(boxen, text, titel);
     QVERIFY(zurueck(spiel));
-}
-
-void Testprogramm::abbruchVerneint(const QWidget &spiel, const QString &titel, const std::function<void()> &ausloeser)
-{
-    boxen.nein();
-    ausloeser();
-    pruefeFrage(boxen, QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), titel);
-    QVERIFY(spiel.isVisible());
 }

@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
-class QAbstractButton;
+/// The bytes of a file (empty if unreadable); writing them fails the test and gives false if it cannot.
+QByteArray dateiLesen(const QString &pfad);
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 
 /// A fresh program for one test: scripted boxes, a generator with a fixed
 /// seed, and an empty temporary working folder. Build one per test function.
@@ -22,20 +24,19 @@ struct Testprogramm
     /// Files for the start-up can be written with datei() before calling start().
     explicit Testprogramm(std::uint64_t seed = 1, bool starten = true);
     /// Writes the file `name` into the working folder and starts.
-    Testprogramm(const QString &name, const QByteArray &inhalt);
-    void start();
+    Testprogramm(const QString &name, const QByteArray &inhalt) : Testprogramm(1, false) { datei(name, inhalt); start(); }
+    void start() { programm->starten(true); }
 
     Form1 &f1() { return programm->form1(); }
     MODUL1 &m() { return programm->modul; }
     /// Writes bytes into a file of the working folder; fails the test if it cannot.
-    void datei(const QString &name, const QByteArray &inhalt);
-    QByteArray lesen(const QString &name) const;
+    void datei(const QString &name, const QByteArray &inhalt) { dateiSchreiben(programm->datei(name), inhalt); }
+    QByteArray lesen(const QString &name) const { return dateiLesen(programm->datei(name)); }
     /// Puts a folder where the file `name` would be written, so writing it fails (also for root).
     void ordnerStatt(const QString &name);
     /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also draws the next task.
     void liste(const QStringList &woerter, bool ziehen = false);
 
-    // ---- the reward games
     /// The game window `spiel` is open and active in place of the main window.
     bool spielOffen(const QWidget &spiel);
     /// Back in the main window with the next task: the game hidden, a new word drawn.
@@ -44,8 +45,6 @@ struct Testprogramm
     /// `titel` and lead back to the main window; `waehrend` runs while the box is shown.
     void spielEnde(const QWidget &spiel, const std::function<void()> &zug, const QString &text, const QString &titel,
                    const std::function<void()> &waehrend = {});
-    /// `ausloeser` asks before the game ends early; answered No, the game goes on.
-    void abbruchVerneint(const QWidget &spiel, const QString &titel, const std::function<void()> &ausloeser);
 
     std::uint64_t seed;
     bool beendet = false;
@@ -67,9 +66,6 @@ void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &t
 /// Checks the input box `nr` of the protocol (-1: the last box).
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
                    const QString &vorgabe = QString());
-/// The bytes of a file (empty if unreadable); writing them fails the test and gives false if it cannot.
-QByteArray dateiLesen(const QString &pfad);
-bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 /// Fails with the entries of `liste` (faults found by a check) unless it is empty.
 #define PRUEFE_LEER(liste)                                                                                             \
     do {                                                                                                               \

@@ -1,13 +1,9 @@
-// The elements and the program drawn big: the sorted list with its selection
-// and clicks, the key codes, the start factor for a screen, windows and
-// elements at a factor, the large box font, the zoom box fitting a long
-// rendering, and the task that is in force again after printing.
+// The elements and the program drawn big: the sorted list, selection and clicks, key codes, the
+// factor for a screen and its effect, the box font, the zoom box, the task after printing.
 #include "support/Testprogramm.h"
 
 #include "games/fang.h"
 #include "games/galgen.h"
-#include "games/gefangen.h"
-#include "info/Form7.h"
 #include "info/TPOLABEL.h"
 #include "lists/Form8.h"
 #include "ui/Boxen.h"
@@ -20,17 +16,6 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QTest>
-
-namespace {
-
-/// All seven windows of a program.
-QList<Fenster *> alleFenster(Programm &p)
-{
-    return {&p.form1(), &p.form8(), &p.form7(), &p.tpolabel(), &p.galgenFenster(), &p.gefangenFenster(),
-            &p.fangFenster()};
-}
-
-} // namespace
 
 class TestElemente : public QObject
 {
@@ -143,22 +128,14 @@ private Q_SLOTS:
         QCOMPARE(Fenster::keyCode(taste), code);
     }
 
-    void startFaktor_data()
-    {
-        QTest::addColumn<QSize>("verfuegbar");
-        QTest::addColumn<double>("faktor");
-        // The main window is 687 x 457 pixels at factor 1, the settings
-        // window the tallest at 480; frames take 16 x 48.
-        QTest::newRow("1280 x 1024") << QSize(1280, 984) << 1.43;
-        QTest::newRow("1024 x 768") << QSize(1024, 728) << 1.06;
-        QTest::newRow("1280 x 1024, doppelte Pixel") << QSize(640, 492) << 0.90;
-        QTest::newRow("kleiner Schirm hoch") << QSize(800, 1280) << 1.14;
-    }
     void startFaktor()
     {
-        QFETCH(QSize, verfuegbar);
-        QFETCH(double, faktor);
-        QCOMPARE(Programm::startFaktor(verfuegbar), faktor);
+        // The main window is 687 x 457 pixels at factor 1, the settings
+        // window the tallest at 480; frames take 16 x 48. Screens of 1280 x 1024,
+        // 1024 x 768, 1280 x 1024 with double pixels, and a small one upright.
+        QCOMPARE((QList<double>{Programm::startFaktor({1280, 984}), Programm::startFaktor({1024, 728}),
+                                Programm::startFaktor({640, 492}), Programm::startFaktor({800, 1280})}),
+                 (QList<double>{1.43, 1.06, 0.90, 1.14}));
     }
 
     void elemente_data()
@@ -181,8 +158,9 @@ private Q_SLOTS:
         QFETCH(double, punkte);
         Testprogramm t;
         t.programm->setFaktor(1.5);
+        Programm &p = *t.programm;
         QWidget *w = nullptr;
-        for (Fenster *f : alleFenster(*t.programm))
+        for (Fenster *f : QList<Fenster *>{&p.form1(), &p.galgenFenster(), &p.fangFenster()})
             w = f->objectName() == fenster ? f->findChild<QWidget *>(element) : w;
         QVERIFY(w);
         QCOMPARE(w->geometry(), pixel);
@@ -198,9 +176,8 @@ private Q_SLOTS:
         f.resize(1374, 914);
         QCOMPARE(f.faktor(), 2.0);
         QCOMPARE(f.Bezeichnung2->geometry(), QRect(240, 126, 810, 98));
-        QCOMPARE(f.Bezeichnung2->font().pointSizeF(), 36.0);
-        QCOMPARE(f.Bezeichnung2->FontSize(), 18.0);
-        QCOMPARE(Twips::links(f.Bezeichnung2), 1800);
+        QCOMPARE((QList<double>{f.Bezeichnung2->font().pointSizeF(), f.Bezeichnung2->FontSize(),
+                                double(Twips::links(f.Bezeichnung2))}), (QList<double>{36, 18, 1800}));
         QVERIFY(t.programm->form8().faktor() == 2.0 && t.programm->faktor() == 2.0);
         QCOMPARE(t.programm->form8().size(), QSize(1360, 960));
         // A window made later is drawn at that factor from the start.
@@ -210,35 +187,18 @@ private Q_SLOTS:
         QVERIFY(qAbs(f.faktor() - 686.0 / 457) < 1e-9);
         QTRY_COMPARE(f.size(), QSize(1031, 686));
     }
-    void zeichnungBleibtInTwips()
-    {
-        Testprogramm t;
-        t.programm->setFaktor(1.5);
-        t.f1().Bezeichnung1_Click();
-        const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
-        QCOMPARE((QList<double>{double(s.x), double(s.y), s.schrift.pointSizeF()}), (QList<double>{840, 120, 28}));
-    }
-
-    void boxSchrift_data()
-    {
-        QTest::addColumn<double>("faktor");
-        QTest::addColumn<double>("punkte");
-        QTest::newRow("Faktor 1") << 1.0 << 16.0;
-        QTest::newRow("Faktor 1,5") << 1.5 << 24.0;
-    }
     void boxSchrift()
     {
-        QFETCH(double, faktor);
-        QFETCH(double, punkte);
         Testprogramm t;
-        t.programm->setFaktor(faktor);
-        QMessageBox box(&t.f1());
-        QtBoxen::meldungEinrichten(box, u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK,
-                                   Symbol::Stop, Antwort::OK);
-        QCOMPARE(box.font().pointSizeF(), punkte);
-        QInputDialog dlg(&t.f1());
-        QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
-        QCOMPARE(dlg.font().pointSizeF(), punkte);
+        for (const auto &[faktor, punkte] : {std::pair{1.0, 16.0}, std::pair{1.5, 24.0}}) {
+            t.programm->setFaktor(faktor);
+            QMessageBox box(&t.f1());
+            QtBoxen::meldungEinrichten(box, u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK,
+                                       Symbol::Stop, Antwort::OK);
+            QInputDialog dlg(&t.f1());
+            QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
+            QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{punkte, punkte}));
+        }
     }
 
     void lupePasst_data()
@@ -254,12 +214,13 @@ private Q_SLOTS:
         QFETCH(QString, anzeige);
         QFETCH(bool, kleiner);
         Testprogramm t;
+        t.programm->setFaktor(1.5);  // the drawing stays in twips and points
         t.f1().Bezeichnung1->setCaption(anzeige);
         t.f1().Bezeichnung22_Click();
         const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
         QCOMPARE(s.text, anzeige);
-        QCOMPARE(t.f1().Bild4->FontSize(), 40.0);
-        QCOMPARE(s.schrift.pointSizeF() < 40.0, kleiner);
+        QCOMPARE((QList<double>{double(s.x), double(s.y), t.f1().Bild4->FontSize()}), (QList<double>{840, 120, 40}));
+        QVERIFY(kleiner ? s.schrift.pointSizeF() < 40.0 : s.schrift.pointSizeF() == 40.0);
         // From 840 twips to the box's right edge less 120 twips.
         const double breite = QFontMetricsF(s.schrift).horizontalAdvance(s.text) * Twips::proPixel();
         QVERIFY2(breite <= 10335 - 120 - 840, qPrintable(QString::number(breite)));
@@ -276,8 +237,7 @@ private Q_SLOTS:
         t.boxen.ok();
         t.f1().Bild14_Click();
         QCOMPARE(zeilen.size(), 61);
-        QCOMPARE(t.m().Loesungswort, wort);
-        QCOMPARE(t.f1().Bezeichnung2->Caption(), wort.left(2));
+        QCOMPARE((QStringList{t.m().Loesungswort, t.f1().Bezeichnung2->Caption()}), (QStringList{wort, wort.left(2)}));
         t.boxen.ok();
         tippe(t.f1().Bezeichnung1, wort.mid(2));
         QVERIFY(t.m().Fehler == 0 && t.m().Loesungen == 1);
