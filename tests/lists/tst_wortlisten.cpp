@@ -30,8 +30,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("meldung");
         const QString kopf = u("Die Liste wurde geladen. Bitte prüfen Sie:\r");
         QTest::newRow("sortiert") << QByteArray("Maus, Haus\r\n") << false << QStringList{"Haus", "Maus"} << QString();
-        QTest::newRow("doppelt") << QByteArray("Maus\r\nHaus\r\nMaus\r\n") << false << QStringList{"Haus", "Maus", "Maus"}
-                                 << QString();
         QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << false << QStringList{"groß", "Ötzi"} << QString();
         QTest::newRow("UTF-8 mit Emoji")
             << QByteArray("Haus\xF0\x9F\x98\x80\r\nMaus\r\n") << false << QStringList{"Haus😀", "Maus"}
@@ -40,7 +38,6 @@ private Q_SLOTS:
                                           << kopf + u("- 3 leere Felder wurden übersprungen.\r");
         QTest::newRow("beim Start") << QByteArray("Haus\r\nhaus\r\n") << true << QStringList{"Haus", "haus"}
                                     << kopf + u("- 1 Wort steht schon in anderer Groß- und Kleinschreibung in der Liste: \"haus\"\r");
-        QTest::newRow("sauber beim Start") << QByteArray("Maus\r\nHaus\r\n") << true << QStringList{"Haus", "Maus"} << QString();
     }
     void laden()
     {
@@ -72,8 +69,7 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Caption(), u("T i p p o l o ( %1 Wörter )").arg(woerter.size()));
         QVERIFY(t.m().Uebung == 13 && !t.f1().Bild8->isVisible() && t.m().Eingabe.isEmpty());
         QCOMPARE(t.m().Benutzt.size(), woerter.size());
-        QCOMPARE(t.m().Loesungswort.isEmpty(), woerter.isEmpty());
-        QVERIFY(woerter.contains(t.m().Loesungswort) || woerter.isEmpty());
+        QVERIFY(woerter.isEmpty() ? t.m().Loesungswort.isEmpty() : woerter.contains(t.m().Loesungswort));
     }
     void startLaedtErsteDatei()
     {
