@@ -19,14 +19,6 @@ void drucken(Testprogramm &t)
     t.f1().Bild14_Click();
 }
 
-/// The text of a PDF file (test.sh installs pdftotext).
-QString pdfText(const QString &pfad)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pfad, QStringLiteral("-")});
-    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 } // namespace
 
 class TestDrucken : public QObject
@@ -134,7 +126,10 @@ private Q_SLOTS:
         QVERIFY(pdf.startsWith("%PDF"));
         const auto seiten = pdf.count("/Type /Page") - pdf.count("/Type /Pages");
         QVERIFY2(seiten >= 8 && seiten <= 12, qPrintable(QString::number(seiten)));
-        const QString text = pdfText(pfad);
+        QProcess pdftotext; // test.sh installs it
+        pdftotext.start(u("pdftotext"), {pfad, u("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         for (int i = 0; i < 120; ++i)
             QVERIFY2(text.contains(u("WORT%1").arg(1000 + i)), qPrintable(QString::number(i)));
         QVERIFY(text.contains(QString(30, QLatin1Char('_'))));

@@ -166,8 +166,7 @@ private Q_SLOTS:
         e.Bild6_Click();
         t.boxen.nein();
         e.Bild7_Click();
-        QCOMPARE(e.Liste2->ListCount(), 20);
-        QCOMPARE(t.m().Benutzt, benutzt);
+        QVERIFY(e.Liste2->ListCount() == 20 && t.m().Benutzt == benutzt);
         t.boxen.ja();
         e.Bild6_Click();
         pruefeFrage(t.boxen, u("Nr. 1 = AUTOBAHN"), u("Eintrag löschen"));
