@@ -25,14 +25,6 @@ QStringList schriften(Testprogramm &t)
             e.SpiegelSchrift(), e.Schreibschrift(), e.BildwoerterSchrift(), e.WoerterlisteSchrift()};
 }
 
-/// Unlocks the list with the name of the exercise and gives the settings window.
-Form8 &oeffnen(Testprogramm &t)
-{
-    t.boxen.tippe(t.f1().Bezeichnung8->Caption());
-    t.f1().Bild5_Click();
-    return t.programm->form8();
-}
-
 } // namespace
 
 class TestForm8 : public QObject
@@ -81,7 +73,6 @@ private Q_SLOTS:
         Testprogramm t;
         Form8 &e = t.programm->form8();
         const QStringList schriften = QFontDatabase::families();
-        QVERIFY(schriften.size() > 1);
         e.Zeit1_Timer();
         QVERIFY(!e.Zeit1->isActive());
         QCOMPARE(e.Liste1->eintraege(), schriften);
@@ -142,7 +133,9 @@ private Q_SLOTS:
     void woerterEingeben()
     {
         Testprogramm t;
-        Form8 &e = oeffnen(t);
+        t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
+        t.f1().Bild5_Click();
+        Form8 &e = t.programm->form8();
         for (const char *wort : {"Zebra", "Autobahn", "autobahn", ""})
             t.boxen.tippe(u(wort));
         e.Bild4_Click();
@@ -158,7 +151,9 @@ private Q_SLOTS:
     void loeschen()
     {
         Testprogramm t;
-        Form8 &e = oeffnen(t);
+        t.boxen.tippe(t.f1().Bezeichnung8->Caption());
+        t.f1().Bild5_Click();
+        Form8 &e = t.programm->form8();
         e.Liste1->AddItem(u("Arial"));
         e.Liste2->setListIndex(0);
         const QString benutzt = t.m().Benutzt;
