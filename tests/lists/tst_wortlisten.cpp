@@ -9,13 +9,6 @@
 #include <QListView>
 #include <QTest>
 
-static Form8 &editorOeffnen(Testprogramm &t)
-{
-    t.boxen.tippe(t.f1().Bezeichnung8->Caption());
-    t.f1().Bild5_Click();
-    return t.programm->form8();
-}
-
 class TestWortlisten : public QObject
 {
     Q_OBJECT
@@ -30,8 +23,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("meldung");
         const QString kopf = u("Die Liste wurde geladen. Bitte prüfen Sie:\r");
         QTest::newRow("sortiert") << QByteArray("Maus, Haus\r\n") << false << QStringList{"Haus", "Maus"} << QString();
-        QTest::newRow("doppelt") << QByteArray("Maus\r\nHaus\r\nMaus\r\n") << false << QStringList{"Haus", "Maus", "Maus"}
-                                 << QString();
         QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << false << QStringList{"groß", "Ötzi"} << QString();
         QTest::newRow("UTF-8 mit Emoji")
             << QByteArray("Haus\xF0\x9F\x98\x80\r\nMaus\r\n") << false << QStringList{"Haus😀", "Maus"}
@@ -40,7 +31,6 @@ private Q_SLOTS:
                                           << kopf + u("- 3 leere Felder wurden übersprungen.\r");
         QTest::newRow("beim Start") << QByteArray("Haus\r\nhaus\r\n") << true << QStringList{"Haus", "haus"}
                                     << kopf + u("- 1 Wort steht schon in anderer Groß- und Kleinschreibung in der Liste: \"haus\"\r");
-        QTest::newRow("sauber beim Start") << QByteArray("Maus\r\nHaus\r\n") << true << QStringList{"Haus", "Maus"} << QString();
     }
     void laden()
     {
@@ -51,8 +41,8 @@ private Q_SLOTS:
         Testprogramm t(1, false);
         if (beimStart)
             t.datei("LISTE.TXT", inhalt);
-        if (beimStart && !meldung.isEmpty())
-            t.boxen.ok();
+        if (!meldung.isEmpty())
+            t.boxen.ok(); // for the one box, at start or at loading
         t.start();
         if (!beimStart) {
             t.datei("LISTE.TXT", inhalt);
@@ -60,8 +50,6 @@ private Q_SLOTS:
             t.m().Uebung = 5;
             t.m().Eingabe = t.m().Loesungswort.left(2);
             t.f1().Bild8->show();
-            if (!meldung.isEmpty())
-                t.boxen.ok();
             t.f1().Datei1->setListIndex(0);
             QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), woerter.isEmpty() ? 0 : 1);
         }
@@ -72,8 +60,7 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Caption(), u("T i p p o l o ( %1 Wörter )").arg(woerter.size()));
         QVERIFY(t.m().Uebung == 13 && !t.f1().Bild8->isVisible() && t.m().Eingabe.isEmpty());
         QCOMPARE(t.m().Benutzt.size(), woerter.size());
-        QCOMPARE(t.m().Loesungswort.isEmpty(), woerter.isEmpty());
-        QVERIFY(woerter.contains(t.m().Loesungswort) || woerter.isEmpty());
+        QVERIFY(woerter.isEmpty() ? t.m().Loesungswort.isEmpty() : woerter.contains(t.m().Loesungswort));
     }
     void startLaedtErsteDatei()
     {
@@ -119,7 +106,9 @@ private Q_SLOTS:
         t.f1().Verzeichnis1->setPath(t.programm->datei("Listen"));
         t.f1().Datei1->setListIndex(0);
         QCOMPARE(t.f1().Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
-        Form8 &e = editorOeffnen(t);
+        t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
+        t.f1().Bild5_Click();
+        Form8 &e = t.programm->form8();
         t.boxen.tippe(QString()); // cancelled
         e.Bild5_Click();
         t.boxen.tippe("TIPPOLO.TXT");
