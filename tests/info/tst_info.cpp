@@ -349,6 +349,21 @@ private Q_SLOTS:
         QCOMPARE(t.programm->aktivesFenster(), &t.programm->form8());
     }
 
+    void kindBleibtGewaehlt()
+    {
+        Testprogramm t(1, false);
+        t.datei("TIPPOLO.LOG", "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
+                               "2026-12-06 09:01:00;Wort;Ben;13;Schreiben;Birne\r\n");
+        t.start();
+        Berichtfenster &b = berichtOeffnen(t);
+        QCOMPARE(b.kindWahl->currentText(), u("Anna"));
+        // Chosen once, the child stays chosen when the report is opened again.
+        b.kindWahl->setCurrentIndex(1);
+        b.schliessenKnopf_Click();
+        QTest::mouseClick(t.programm->form8().Bild9, Qt::LeftButton);
+        QCOMPARE(b.kindWahl->currentText(), u("Ben"));
+    }
+
     void schreibenScheitert_data()
     {
         QTest::addColumn<QString>("grund");  // what stands in the way is the row's name

@@ -300,6 +300,12 @@ private Q_SLOTS:
                                    "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\n";
         QCOMPARE(Laufwerkliste::laufwerkeAus(tabelle),
                  (QStringList{QDir::rootPath(), QDir::homePath(), u("/mnt/schule"), u("/media/USB Stick")}));
+        // Picking the first drive again does not add it a second time.
+        Laufwerkliste box(nullptr, u("L"));
+        const int n = box.count();
+        box.setCurrentIndex(1);
+        box.setDrive(QDir::rootPath());
+        QVERIFY(n >= 2 && box.count() == n && box.currentIndex() == 0);
     }
 };
 

@@ -58,7 +58,7 @@ private Q_SLOTS:
         l.AddItem(u("Affe"));
         QCOMPARE(l.Text(), u("Katze"));
         l.addItems({"Bär", "Zebra"});
-        QVERIFY(l.Text() == u("Katze") && l.ListIndex() == 3);
+        QVERIFY(l.Text() == u("Katze") && l.ListIndex() == 3 && l.Selected(3) && !l.Selected(2));
         l.RemoveItem(0);
         l.RemoveItem(-1);
         l.RemoveItem(4);
