@@ -226,6 +226,7 @@ private Q_SLOTS:
         t.boxen.setStreng(false);
         t.f1().Befehl[nummer - 1]->click();
         QCOMPARE(t.m().Uebung, nummer);
+        QVERIFY(t.f1().Befehl.size() == 28 && !t.f1().findChild<QWidget *>(u("Befehl29")));
         const QString wort = t.m().Loesungswort;
         QVERIFY(!wort.isEmpty() && !t.m().Anzeigetext.isEmpty());
         QCOMPARE(t.f1().Bezeichnung1->Caption(), t.m().Anzeigetext);
