@@ -283,28 +283,13 @@ QString Schreiber::fehler() const
 
 void Schreiber::wortGeloest(const QString &name, int uebung, bool lesen, const QString &wort)
 {
-    Eintrag e;
-    e.art = Art::Wort;
-    e.name = name;
-    e.uebung = uebung;
-    e.lesen = lesen;
-    e.wort = wort;
-    schreiben(e);
+    schreiben({{}, {}, Art::Wort, name, uebung, lesen, wort, 0, {}, {}});
 }
 
 void Schreiber::falscherBuchstabe(const QString &name, int uebung, bool lesen, const QString &wort, int stelle,
                                   const QString &soll, const QString &ist)
 {
-    Eintrag e;
-    e.art = Art::Fehler;
-    e.name = name;
-    e.uebung = uebung;
-    e.lesen = lesen;
-    e.wort = wort;
-    e.stelle = stelle;
-    e.soll = soll;
-    e.ist = ist;
-    schreiben(e);
+    schreiben({{}, {}, Art::Fehler, name, uebung, lesen, wort, stelle, soll, ist});
 }
 
 QList<Eintrag> Schreiber::alle() const
