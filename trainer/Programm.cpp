@@ -84,17 +84,7 @@ void Programm::beenden()
         beiEnde();
 }
 
-Form1 &Programm::form1()
-{
-    if (!m_form1) {
-        m_form1 = std::make_unique<Form1>(*this);
-        if (m_faktor != 1.0)
-            m_form1->setFaktor(m_faktor);
-        m_form1->Form_Load();
-    }
-    return *m_form1;
-}
-
+Form1 &Programm::form1() { return fenster(m_form1); }
 Form8 &Programm::form8() { return fenster(m_form8); }
 Form7 &Programm::form7() { return fenster(m_form7); }
 TPOLABEL &Programm::tpolabel() { return fenster(m_tpolabel); }
