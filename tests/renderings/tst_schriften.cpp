@@ -3,6 +3,7 @@
 // their outlines against the base font.
 #include "support/Testprogramm.h"
 
+#include "info/Form7.h"
 #include "lists/Form8.h"
 #include "ui/Druckflaeche.h"
 
@@ -13,6 +14,7 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -40,14 +42,17 @@ QPainterPath umriss(const QRawFont &f, char32_t c, bool gespiegelt = false)
     return p;
 }
 
-/// The outline drawn into a fixed frame (baseline 250 pixels down).
-QImage raster(const QPainterPath &p)
+/// The outline drawn into a fixed frame (baseline 250 pixels down), only
+/// inside `nur` when given.
+QImage raster(const QPainterPath &p, const QRectF &nur = QRectF())
 {
     QImage bild(500, 400, QImage::Format_Grayscale8);
     bild.fill(0);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.translate(100, 250);
+    if (nur.isValid())
+        maler.setClipRect(nur);
     maler.fillPath(p, Qt::white);
     return bild;
 }
@@ -102,27 +107,30 @@ private Q_SLOTS:
         ausfuehren(kPython, {quelle(QStringLiteral("resources/fonts/schriften.py")), m_neu.path()}, &m_erzeugt);
     }
 
-    // Each font: the generator's bytes, registered at start-up and listed in
-    // the settings, and every character of Windows-1252 and "ẞ" drawn.
+    // Each font file: the generator's bytes, registered at start-up and
+    // listed in the settings, and every character of Windows-1252 and "ẞ" drawn.
     void uebungsschrift_data()
     {
-        QTest::addColumn<QString>("name");
-        for (const char *n : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut"})
+        QTest::addColumn<QString>("datei");
+        for (const char *n : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut", "Fibel", "Fibel-Fett"})
             QTest::newRow(n) << QString::fromLatin1(n);
     }
     void uebungsschrift()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, datei);
+        const QString name = datei.section(QLatin1Char('-'), 0, 0);
         QVERIFY2(m_erzeugt, "The generator failed; it needs python3-fontforge (./test.sh installs it).");
-        const QByteArray gespeichert = dateiLesen(quelle(QStringLiteral("resources/fonts/%1.ttf").arg(name)));
+        const QByteArray gespeichert = dateiLesen(quelle(QStringLiteral("resources/fonts/%1.ttf").arg(datei)));
         QVERIFY(gespeichert.size() > 10000);
-        QVERIFY2(dateiLesen(m_neu.filePath(name + QStringLiteral(".ttf"))) == gespeichert,
+        QVERIFY2(dateiLesen(m_neu.filePath(datei + QStringLiteral(".ttf"))) == gespeichert,
                  "The committed font differs from what the generator makes today.");
         // What the program carries is the committed file.
-        QVERIFY(dateiLesen(QStringLiteral(":/fonts/%1.ttf").arg(name)) == gespeichert);
+        QVERIFY(dateiLesen(QStringLiteral(":/fonts/%1.ttf").arg(datei)) == gespeichert);
 
         Testprogramm t;
-        QCOMPARE(QFontInfo(QFont(name)).family(), name);
+        QFont fett(name);
+        fett.setBold(true);
+        QVERIFY(QFontInfo(QFont(name)).family() == name && QFontInfo(fett).styleName() == u("Bold"));
         Form8 &e = t.programm->form8();
         e.Zeit1_Timer();
         QVERIFY(e.Liste1->eintraege().contains(name));
@@ -130,7 +138,7 @@ private Q_SLOTS:
         Testprogramm zweites;
         QCOMPARE(QFontDatabase::families().count(name), 1);
 
-        const QRawFont f = eigene(name);
+        const QRawFont f = eigene(datei);
         QByteArray cp1252;
         for (int b = 0x20; b <= 0xFF; ++b)
             cp1252 += char(b);
@@ -143,8 +151,9 @@ private Q_SLOTS:
 
     // The outlines of every letter against the base font's: Spiegel draws it
     // reflected, Abgedeckt cuts it at one line (half the x-height; y grows
-    // downwards), Wortruinen break part of its ink out, Anlaut draws one
-    // picture of its own for the capital and the small letter.
+    // downwards), Wortruinen break part of its ink out but never from a dot
+    // or accent, Anlaut draws one picture of its own for the capital and the
+    // small letter, or the letter itself in a frame, in its own case.
     void umrisseDerUebungsschriften()
     {
         const QRawFont spiegel = eigene(QStringLiteral("tpospiegel")), halb = eigene(QStringLiteral("tpohalb"));
@@ -166,16 +175,70 @@ private Q_SLOTS:
             const double anteil = double(tinte(raster(umriss(ruinen, c)))) / tinte(ganz);
             if (anteil < 0.45 || anteil > 0.90)
                 fehler << z + QStringLiteral(" Ruine %1").arg(anteil);
-            if (QChar(c).isLower() || c == U'ẞ')
+            if (QChar(c).isLower() || c == U'ẞ' || c == U'ß')
                 continue;
-            const char32_t klein = c == U'ß' ? U'ẞ' : QChar(c).toLower().unicode();
             const QImage bild = raster(umriss(bilder, c));
-            if (bild != raster(umriss(bilder, klein)) || bildGesehen.contains(bild) || tinte(bild) < 2000
-                || tinte(bild, ganz) < tinte(bild) / 4)
+            if (bild != raster(umriss(bilder, QChar(c).toLower().unicode())) || bildGesehen.contains(bild)
+                || tinte(bild) < 2000 || tinte(bild, ganz) < tinte(bild) / 4)
                 fehler << z + u(" kein eigenes Bild");
             bildGesehen << bild;
         }
+        // Above the letter's own height lie only its dots and accents.
+        for (const QChar c : u("äöüÄÖÜijàéêîñòûÿÅÉÎÑÒÛŸšŽ")) {
+            const int zeile = 250 - qCeil((c.isLower() ? m_basis.xHeight() : m_basis.capHeight()) + 2);
+            const QImage ganz = raster(umriss(m_basis, c.unicode())).copy(0, 0, 500, zeile);
+            if (tinte(ganz) < 200 || tinte(ganz, raster(umriss(ruinen, c.unicode())).copy(0, 0, 500, zeile)) > tinte(ganz) / 100)
+                fehler << QString(c) + u(" Zeichen beschädigt");
+        }
+        // A framed letter: the base font's letter, in the middle of the
+        // frame (its inner box a tenth of the frame's size inside).
+        for (const QChar c : u("ßẞæÆøØ")) {
+            const QPainterPath bild = umriss(bilder, c.unicode()), soll = umriss(m_basis, c.unicode());
+            const QRectF r = bild.boundingRect(), a = soll.boundingRect();
+            const QRectF innen = r.adjusted(r.width() / 9.2, r.height() / 9.2, -r.width() / 9.2, -r.height() / 9.2);
+            const qreal mass = std::min({innen.width() / a.width(), innen.height() / a.height(), 1.0});
+            const QPointF mitte = innen.center() - mass * a.center();
+            const QImage eingepasst = raster(QTransform(mass, 0, 0, mass, mitte.x(), mitte.y()).map(soll));
+            const QImage ist = raster(bild, innen);
+            if (tinte(eingepasst, ist) + tinte(ist, eingepasst) > tinte(eingepasst) / 20)
+                fehler << QString(c) + u(" nicht im Rahmen %1 %2").arg(tinte(eingepasst)).arg(tinte(eingepasst, ist) + tinte(ist, eingepasst));
+        }
         PRUEFE_LEER(fehler);
+    }
+
+    // Where the sans-serif fonts the program names are missing, the stand-in
+    // takes their place; whichever font it is, I, l and 1 look different.
+    void ersatzschriftUnterscheidetIl1()
+    {
+        Testprogramm t;
+        for (const char *n : {"Arial", "Comic Sans MS", "MS Sans Serif"}) {
+            QFont f(QString::fromLatin1(n));
+            f.setPixelSize(200);
+            if (!QFontDatabase::families().contains(f.family()))
+                QCOMPARE(QFontInfo(f).family(), u("Fibel"));
+            const QRawFont roh = QRawFont::fromFont(f);
+            const QImage I = raster(umriss(roh, U'I')), l = raster(umriss(roh, U'l')), eins = raster(umriss(roh, U'1'));
+            for (const auto &[a, b] : QList<std::pair<const QImage *, const QImage *>>{{&I, &l}, {&I, &eins}, {&l, &eins}})
+                QVERIFY2(tinte(*a, *b) + tinte(*b, *a) > tinte(*a) / 5, n);
+        }
+    }
+
+    // The picture words the settings' help page names are the font's.
+    void bildwoerterInDerHilfe()
+    {
+        bool ok = false;
+        const QString tabelle = QString::fromUtf8(ausfuehren(
+            kPython, {QStringLiteral("-c"), QStringLiteral("import sys; sys.path.insert(0, sys.argv[1]); import schriften\n"
+                                                           "for k, v in schriften.BILDWOERTER.items():\n"
+                                                           "    print(k, v[0]) if v else None\n"),
+                      quelle(QStringLiteral("resources/fonts"))},
+            &ok));
+        QVERIFY(ok);
+        QStringList genannt;
+        const QRegularExpression paar(QStringLiteral("\\b(\\w) (\\w+)[,.]"), QRegularExpression::UseUnicodePropertiesOption);
+        for (const QRegularExpressionMatch &m : paar.globalMatch(Form7::Seite(2).join(QLatin1Char(' '))))
+            genannt << m.captured(1) + QLatin1Char(' ') + m.captured(2);
+        QCOMPARE(genannt, tabelle.trimmed().split(QLatin1Char('\n')));
     }
 
     void neueEinstellungenNennenDieUebungsschriften()
