@@ -1,20 +1,23 @@
 #!/usr/bin/python3
-"""Makes the four exercise fonts of Tippolo from Andika Bold.
+"""Makes the exercise fonts of Tippolo and its stand-in font from Andika.
 
     /usr/bin/python3 schriften.py [ZIELORDNER]
 
-writes tpohalb.ttf, tpofenster.ttf, tpospiegel.ttf and Anlaut.ttf into
-ZIELORDNER (default: the folder of this script). Needs FontForge's Python
-module (Debian: python3-fontforge) and the base font (fonts-sil-andika).
-The same input gives the same bytes on every run.
+writes tpohalb.ttf, tpofenster.ttf, tpospiegel.ttf, Anlaut.ttf, Fibel.ttf
+and Fibel-Fett.ttf into ZIELORDNER (default: the folder of this script).
+Needs FontForge's Python module (Debian: python3-fontforge) and the base
+fonts (fonts-sil-andika). The same input gives the same bytes on every run.
 
 - tpohalb:    every glyph keeps only what lies above one cut line at half
               the x-height, as if a strip of paper covered the lower half.
 - tpofenster: letters and digits with bites, chips and a crack broken out;
-              about half to four fifths of the ink remains.
+              about half to four fifths of the ink remains; dots and
+              accents stay whole.
 - tpospiegel: every glyph mirrored left-right in its own advance width.
-- Anlaut:     every letter drawn as a small picture of a thing whose name
-              starts with that sound (table BILDWOERTER below).
+- Anlaut:     every letter drawn as a picture of a thing whose name starts
+              with that sound (table BILDWOERTER below).
+- Fibel:      Andika Regular and Bold as they are, with Arial's line height:
+              the stand-in for the sans-serif fonts the program names.
 """
 
 import math
@@ -525,9 +528,12 @@ def bild_rahmen(cp):
     return [("+", [rechteck(4, 0, 96, 92)]), ("-", [rechteck(10, 6, 90, 86)]), ("rahmen", cp)]
 
 
-# The picture word for each letter. Capitals and small letters get the same
-# picture; letters with accents get the picture of their plain letter.
-# None: a framed letter (no picture word a child of six knows for it).
+# The picture word for each letter: a thing children of six to eight name
+# at once, and with this sound at the start, drawn so that its outline alone
+# tells it. Capitals and small letters get the same picture; letters with
+# accents get the picture of their plain letter. None: the letter itself in
+# a frame (no word starts with ß). The settings' help page and the README
+# list these words.
 BILDWOERTER = {
     "A": ("Apfel", bild_apfel), "Ä": ("Ähre", bild_aehre), "B": ("Ball", bild_ball),
     "C": ("Computer", bild_computer), "D": ("Drachen", bild_drachen), "E": ("Ente", bild_ente),
