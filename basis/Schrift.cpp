@@ -20,21 +20,23 @@ QFont machen(const QString &name, double punkte, bool fett)
 void ersatzEinrichten()
 {
     QStringList vorhanden = QFontDatabase::families();
-    for (const char *eigene : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut"}) {
-        const QString name = QString::fromLatin1(eigene);
-        if (!vorhanden.contains(name, Qt::CaseInsensitive) &&
-            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(name)) >= 0)
+    // Files in the resources: the family's name, "-Fett" for its bold face.
+    for (const char *eigene : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut", "Fibel", "Fibel-Fett"}) {
+        const QString datei = QString::fromLatin1(eigene), name = datei.section(QLatin1Char('-'), 0, 0);
+        const bool da = vorhanden.contains(name, Qt::CaseInsensitive) &&
+                        (name == datei || QFontDatabase::styles(name).contains(QStringLiteral("Bold")));
+        if (!da && QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(datei)) >= 0)
             vorhanden << name;
     }
-    // Close free look-alikes for the fonts the program names. Fonts that
-    // exist on the machine under these names are used as they are.
+    // Free stand-ins for the fonts the program names; "Fibel" keeps I, l
+    // and 1 apart, which a child copying a word must see. Fonts that exist
+    // on the machine under these names are used as they are.
     auto ersetzen = [&](const QString &name, const QStringList &ersatz) {
         if (!vorhanden.contains(name, Qt::CaseInsensitive))
             QFont::insertSubstitutions(name, ersatz);
     };
-    ersetzen(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    ersetzen(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-    ersetzen(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    for (const char *name : {"Arial", "Comic Sans MS", "MS Sans Serif"})
+        ersetzen(QString::fromLatin1(name), {QStringLiteral("Fibel"), QStringLiteral("DejaVu Sans")});
     ersetzen(QStringLiteral("Lateinaus"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 

@@ -10,9 +10,9 @@
 namespace Schrift {
 QFont machen(const QString &name, double punkte, bool fett = false);
 /// Registers the program's own exercise fonts ("tpohalb", "tpofenster",
-/// "tpospiegel", "Anlaut") from the resources, unless fonts of these names
-/// are installed, and the free substitutes for the other fonts the program
-/// names. Registers each font once per process, however often it is called.
+/// "tpospiegel", "Anlaut") and the stand-in "Fibel" from the resources,
+/// unless fonts of these names are installed, and the free substitutes for
+/// the other fonts the program names. Registers each font once per process, however often it is called.
 void ersatzEinrichten();
 /// The letters that occur in `woerter`, each once, in order of first appearance.
 QString buchstabenIn(const QStringList &woerter);

@@ -67,6 +67,17 @@ const char *const kSeite2[] = {
     "  Laufwerke und Ordner ausgeblendet werden.",
     "",
     "  Das Heft-Symbol zeigt den Fehlerbericht.",
+    "",
+    "  Die Bilder der Übung Bildwörter stehen für",
+    "  den ersten Laut dieser Wörter:",
+    "  A Apfel, Ä Ähre, B Ball, C Computer,",
+    "  D Drachen, E Ente, F Fisch, G Gabel, H Haus,",
+    "  I Igel, J Jojo, K Katze, L Leiter, M Mond,",
+    "  N Nest, O Ohr, Ö Ölkanne, P Pilz, Q Qualle,",
+    "  R Rakete, S Sonne, T Tisch, U Uhr,",
+    "  Ü Überholverbot, V Vogel, W Würfel,",
+    "  X Xylofon, Y Yeti, Z Zelt.",
+    "  ß und andere Buchstaben stehen im Rahmen.",
 };
 
 template <std::size_t N> QStringList zeilen(const char *const (&seite)[N])

@@ -1,20 +1,23 @@
 #!/usr/bin/python3
-"""Makes the four exercise fonts of Tippolo from Andika Bold.
+"""Makes the exercise fonts of Tippolo and its stand-in font from Andika.
 
     /usr/bin/python3 schriften.py [ZIELORDNER]
 
-writes tpohalb.ttf, tpofenster.ttf, tpospiegel.ttf and Anlaut.ttf into
-ZIELORDNER (default: the folder of this script). Needs FontForge's Python
-module (Debian: python3-fontforge) and the base font (fonts-sil-andika).
-The same input gives the same bytes on every run.
+writes tpohalb.ttf, tpofenster.ttf, tpospiegel.ttf, Anlaut.ttf, Fibel.ttf
+and Fibel-Fett.ttf into ZIELORDNER (default: the folder of this script).
+Needs FontForge's Python module (Debian: python3-fontforge) and the base
+fonts (fonts-sil-andika). The same input gives the same bytes on every run.
 
 - tpohalb:    every glyph keeps only what lies above one cut line at half
               the x-height, as if a strip of paper covered the lower half.
 - tpofenster: letters and digits with bites, chips and a crack broken out;
-              about half to four fifths of the ink remains.
+              about half to four fifths of the ink remains; dots and
+              accents stay whole.
 - tpospiegel: every glyph mirrored left-right in its own advance width.
-- Anlaut:     every letter drawn as a small picture of a thing whose name
-              starts with that sound (table BILDWOERTER below).
+- Anlaut:     every letter drawn as a picture of a thing whose name starts
+              with that sound (table BILDWOERTER below).
+- Fibel:      Andika Regular and Bold as they are, with Arial's line height:
+              the stand-in for the sans-serif fonts the program names.
 """
 
 import math
@@ -209,11 +212,25 @@ def halb(glyphe, schnitt):
 # ---------------------------------------------------------------- tpofenster
 
 
-def ruine(glyphe, cp):
+def zeichen_oben(cp, basis):
+    """The line above which a contour of this letter is an accent or a dot:
+    the x-height for small letters, the cap height for the others."""
+    return (basis.xHeight if chr(cp).islower() else basis.capHeight) + 20
+
+
+def ruine(glyphe, cp, basis):
     """Breaks pieces out of a letter or digit: two bites at its outline, two
     chips and a crack, made smaller or larger until 50-80 % of the ink stays.
-    The pieces are drawn from a generator seeded with the code point."""
-    original = glyphe.foreground.dup()
+    Dots and accents (contours wholly above the letter's height) keep all
+    their ink, so that "ä" never reads as "a". The pieces are drawn from a
+    generator seeded with the code point."""
+    linie = zeichen_oben(cp, basis)
+    zeichen, original = ebene(), ebene()
+    for c in glyphe.foreground:
+        if buchstabe(cp) and c.boundingBox()[1] > linie:
+            zeichen += c
+        else:
+            original += c
     ganz = flaeche(original)
     if ganz <= 0:
         return
@@ -246,6 +263,10 @@ def ruine(glyphe, cp):
         elif anteil < 0.5:
             faktor *= 0.8
         else:
+            e = glyphe.foreground
+            for c in zeichen:
+                e += c
+            glyphe.foreground = e
             return
     raise RuntimeError("Ruine für U+%04X nicht im Rahmen: %.2f" % (cp, anteil))
 
@@ -260,9 +281,11 @@ def spiegeln(glyphe):
 # ---------------------------------------------------------------- Anlaut
 
 # Pictures are drawn on a grid of 100 x 100 (y upwards) that is placed on
-# the font's units by RASTER.
-BILD_BREITE = 1620
-RASTER = psMat.compose(psMat.scale(15), psMat.translate(60, -80))
+# the font's units by RASTER: as tall as a line of the task display holds,
+# from below the descenders to above the accents of the base font.
+RASTER_MASS, RASTER_X, RASTER_Y = 30, 100, -600
+BILD_BREITE = 100 * RASTER_MASS + 2 * RASTER_X
+RASTER = psMat.compose(psMat.scale(RASTER_MASS), psMat.translate(RASTER_X, RASTER_Y))
 
 
 def apfel(cx, cy, s):
@@ -276,8 +299,16 @@ def bild_apfel():
     return apfel(50, 44, 1.0)
 
 
-def bild_aepfel():
-    return apfel(28, 30, 0.6) + apfel(70, 52, 0.6)
+def bild_aehre():
+    koerner, grannen = [], []
+    for k in range(5):
+        y = 36 + 11 * k
+        koerner += [ellipse(42, y, 6, 11, -30), ellipse(58, y, 6, 11, 30)]
+        grannen += linienzug([(36, y + 8), (22, y + 30)], 2.5) + linienzug([(64, y + 8), (78, y + 30)], 2.5)
+    koerner.append(ellipse(50, 90, 6, 10))
+    grannen += linienzug([(50, 98), (50, 100)], 2.5)
+    blatt = ellipse(36, 22, 17, 5, 40)
+    return [("+", koerner + grannen + linienzug([(50, 0), (50, 84)], 5) + [blatt])]
 
 
 def bild_ball():
@@ -365,14 +396,17 @@ def bild_nest():
                    strich(20, 34, 48, 28, 2), strich(50, 32, 82, 30, 2)])]
 
 
-def bild_osterei():
-    umriss = []
-    for w in range(0, 360, 10):
-        ry = 50 if w < 180 else 40
-        umriss.append((50 + 34 * math.cos(math.radians(w)), 42 + ry * math.sin(math.radians(w))))
-    zickzack = [(10 + 10 * i, 42 + (6 if i % 2 else -6)) for i in range(9)]
-    return [("+", [vieleck(umriss)]),
-            ("-", linienzug(zickzack, 5) + [kreis(38, 68, 4), kreis(60, 74, 4), kreis(42, 18, 4), kreis(62, 20, 4)])]
+def bild_ohr():
+    return [("+", [kreis(56, 64, 32), ellipse(42, 24, 15, 22, -10), vieleck([(26, 64), (88, 64), (66, 26), (30, 16)])]),
+            ("-", linienzug(bogen(56, 64, 19, 190, -50, 16) + [(60, 34)], 6) + [ellipse(48, 54, 6, 9)])]
+
+
+def bild_oelkanne():
+    return [("+", [vieleck([(4, 0), (76, 0), (68, 28), (12, 28)]), vieleck([(12, 28), (68, 28), (40, 56)]),
+                   rechteck(36, 50, 44, 60), vieleck([(38, 54), (92, 96), (96, 92), (44, 48)])]
+             + linienzug(bogen(6, 30, 14, 60, 280, 12), 6)
+             + [kreis(91, 68, 5), vieleck([(86.5, 70), (91, 82), (95.5, 70)])]),
+            ("-", [rechteck(8, 6, 72, 10)])]
 
 
 def bild_pilz():
@@ -384,11 +418,11 @@ def bild_pilz():
 
 def bild_qualle():
     arme = []
-    for x in (26, 40, 56, 70):
-        arme += linienzug([(x, 56), (x - 5, 42), (x + 4, 28), (x - 4, 14), (x + 3, 2)], 4)
-    kuppel = vieleck([(50 + 38 * math.cos(math.radians(w)), 56 + 38 * math.sin(math.radians(w)))
-                      for w in range(0, 181, 10)] + [(12, 50), (88, 50)])
-    return [("+", arme + [kuppel]), ("-", [kreis(40, 72, 4), kreis(60, 72, 4)] + linienzug(bogen(50, 68, 8, 210, 330, 6), 2.5))]
+    for x in (20, 36, 52, 68, 84):
+        arme += linienzug([(x, 50), (x - 6, 38), (x + 5, 26), (x - 5, 14), (x + 3, 2)], 6)
+    kuppel = vieleck([(50 + 48 * math.cos(math.radians(w)), 52 + 46 * math.sin(math.radians(w)))
+                      for w in range(0, 181, 10)] + [(12, 46), (24, 52), (36, 46), (50, 52), (64, 46), (76, 52), (88, 46)])
+    return [("+", arme + [kuppel]), ("-", [kreis(36, 74, 5), kreis(64, 74, 5)] + linienzug(bogen(50, 70, 10, 210, 330, 6), 3.5))]
 
 
 def bild_rakete():
@@ -409,9 +443,10 @@ def bild_sonne():
             ("-", [kreis(41, 56, 3.5), kreis(59, 56, 3.5)] + linienzug(bogen(50, 52, 12, 210, 330, 8), 3))]
 
 
-def bild_tanne():
-    return [("+", [vieleck([(50, 100), (72, 70), (28, 70)]), vieleck([(50, 84), (82, 44), (18, 44)]),
-                   vieleck([(50, 64), (90, 18), (10, 18)]), rechteck(42, 0, 58, 20)])]
+def bild_tisch():
+    platte = vieleck([(2, 58), (74, 58), (98, 76), (26, 76)])
+    beine = [rechteck(6, 0, 14, 58), rechteck(64, 0, 72, 58), rechteck(86, 14, 93, 70), rechteck(28, 20, 34, 62)]
+    return [("+", beine + [platte, rechteck(2, 52, 74, 58)])]
 
 
 def bild_uhr():
@@ -424,40 +459,62 @@ def bild_uhr():
             ("+", striche + linienzug([(50, 46), (50, 74)], 4) + linienzug([(50, 46), (68, 46)], 5) + [kreis(50, 46, 5)])]
 
 
-def bild_vase():
-    seite = [(34, 0), (24, 14), (22, 28), (30, 40), (40, 48), (40, 54), (34, 58)]
-    koerper = vieleck(seite + [(100 - x, y) for x, y in reversed(seite)])
-    stiele = linienzug([(50, 56), (36, 82)], 3) + linienzug([(50, 56), (50, 90)], 3) + linienzug([(50, 56), (66, 80)], 3)
-    blueten = [kreis(36, 84, 8), kreis(50, 92, 8), kreis(66, 82, 8)]
-    return [("+", stiele + blueten), ("-", [kreis(36, 84, 3), kreis(50, 92, 3), kreis(66, 82, 3)]),
-            ("-", [vieleck([(x + (-2 if x < 50 else 2), y + 2) for x, y in seite[:-1]] + [(30, 62), (70, 62)]
-                           + [(102 - x, y + 2) for x, y in reversed(seite[:-1])])]),
-            ("+", [koerper]), ("-", [rechteck(26, 22, 74, 26)])]
+def bild_vogel():
+    return [("+", [ellipse(46, 48, 30, 19, 12), kreis(72, 66, 14), vieleck([(82, 72), (99, 66), (82, 61)]),
+                   vieleck([(22, 46), (0, 24), (10, 20), (28, 38)])]
+             + linienzug([(44, 30), (42, 18)], 3.5) + linienzug([(56, 32), (58, 18)], 3.5)
+             + linienzug([(6, 16), (96, 16)], 5)),
+            ("-", [kreis(74, 70, 3)] + linienzug([(30, 50), (44, 44), (62, 50)], 3))]
 
 
-def bild_wolke():
-    tropfen = []
-    for x, y in ((30, 8), (50, 3), (70, 8)):
-        tropfen += [kreis(x, y + 4, 4), vieleck([(x - 3.6, y + 6), (x, y + 15), (x + 3.6, y + 6)])]
-    return [("+", tropfen + [kreis(28, 44, 18), kreis(50, 58, 24), kreis(74, 46, 18), kreis(50, 38, 18),
-                             rechteck(28, 26, 74, 44), kreis(28, 36, 10), kreis(74, 36, 10)])]
+def bild_wuerfel():
+    vorn = rechteck(6, 2, 66, 62)
+    oben = vieleck([(6, 65), (66, 65), (92, 92), (32, 92)])
+    seite = vieleck([(69, 2), (94, 28), (94, 89), (69, 62)])
+    augen = [kreis(x, y, 6) for x, y in ((20, 16), (52, 16), (36, 32), (20, 48), (52, 48))]
+    augen += [ellipse(49, 78.5, 8, 5), ellipse(77, 24, 4, 7, 20), ellipse(86, 64, 4, 7, 20)]
+    return [("+", [vorn, oben, seite]), ("-", augen)]
 
 
 def bild_xylofon():
     staebe = []
-    for i in range(5):
-        x = 8 + 17 * i
-        staebe.append(rechteck(x, 34 + 4 * i, x + 12, 98 - 4 * i))
-    naegel = [kreis(14 + 17 * i, 40 + 4 * i, 2.5) for i in range(5)] + [kreis(14 + 17 * i, 92 - 4 * i, 2.5) for i in range(5)]
+    for i in range(6):
+        x = 4 + 16 * i
+        staebe.append(rechteck(x, 30 + 5 * i, x + 12, 100 - 5 * i))
+    naegel = [kreis(10 + 16 * i, 37 + 5 * i, 2.5) for i in range(6)] + [kreis(10 + 16 * i, 93 - 5 * i, 2.5) for i in range(6)]
     return [("+", staebe), ("-", naegel),
-            ("+", linienzug([(14, 2), (64, 26)], 4) + linienzug([(86, 2), (36, 26)], 4) + [kreis(66, 27, 6), kreis(34, 27, 6)])]
+            ("+", linienzug([(8, 2), (62, 22)], 5) + linienzug([(92, 2), (38, 22)], 5) + [kreis(64, 23, 7), kreis(36, 23, 7)])]
 
 
-def bild_yacht():
-    wellen = [(2 + 12 * i, 3 + (3 if i % 2 else -1)) for i in range(9)]
-    return [("+", [vieleck([(8, 26), (92, 26), (78, 10), (22, 10)]), rechteck(48, 26, 52, 98),
-                   vieleck([(55, 32), (55, 96), (90, 32)]), vieleck([(45, 38), (45, 84), (18, 38)])]
-             + linienzug(wellen, 3))]
+def bild_yeti():
+    fell = []
+    for i in range(25):
+        w = math.radians(-90 + 360 * i / 24)
+        r = 36 if i % 2 == 0 else 30
+        fell.append((50 + r * math.cos(w), 46 + 1.2 * r * math.sin(w)))
+    koerper = vieleck(fell)
+    arme = linienzug([(28, 58), (12, 72), (8, 92)], 10) + linienzug([(72, 58), (88, 72), (92, 92)], 10)
+    beine = [ellipse(36, 6, 14, 6), ellipse(64, 6, 14, 6), rechteck(28, 6, 44, 20), rechteck(56, 6, 72, 20)]
+    return [("+", [koerper] + arme + beine),
+            ("-", [ellipse(50, 68, 13, 11)]),
+            ("+", [kreis(45, 71, 2.5), kreis(55, 71, 2.5), rechteck(44, 61, 56, 64)])]
+
+
+def bild_computer():
+    tasten = [rechteck(10 + 8 * i + (4 if r else 0), 5 + 6 * r, 15 + 8 * i + (4 if r else 0), 9 + 6 * r)
+              for r in range(2) for i in range(8)]
+    return [("+", [rechteck(14, 40, 86, 98), vieleck([(44, 40), (56, 40), (58, 28), (42, 28)]),
+                   rechteck(30, 24, 70, 30), vieleck([(0, 0), (80, 0), (76, 20), (6, 20)]), ellipse(92, 8, 6, 8)]),
+            ("-", [rechteck(20, 46, 80, 92)] + tasten + [strich(92, 8, 92, 16, 1.5)])]
+
+
+def bild_ueberholverbot():
+    def auto(x):
+        return [rechteck(x, 34, x + 26, 50), vieleck([(x + 4, 50), (x + 22, 50), (x + 19, 62), (x + 7, 62)]),
+                rechteck(x + 2, 28, x + 8, 34), rechteck(x + 18, 28, x + 24, 34)]
+    return [("+", [kreis(50, 50, 49)]), ("-", [kreis(50, 50, 40)]), ("+", auto(20) + auto(54)),
+            ("-", [rechteck(29, 52, 37, 58), rechteck(63, 52, 71, 58), kreis(24, 43, 2.5), kreis(42, 43, 2.5),
+                   kreis(58, 43, 2.5), kreis(76, 43, 2.5)])]
 
 
 def bild_zelt():
@@ -471,18 +528,22 @@ def bild_rahmen(cp):
     return [("+", [rechteck(4, 0, 96, 92)]), ("-", [rechteck(10, 6, 90, 86)]), ("rahmen", cp)]
 
 
-# The picture word for each letter. Capitals and small letters get the same
-# picture; letters with accents get the picture of their plain letter.
-# None: a framed letter (no picture word a child of six knows for it).
+# The picture word for each letter: a thing children of six to eight name
+# at once, and with this sound at the start, drawn so that its outline alone
+# tells it. Capitals and small letters get the same picture; letters with
+# accents get the picture of their plain letter. None: the letter itself in
+# a frame (no word starts with ß). The settings' help page and the README
+# list these words.
 BILDWOERTER = {
-    "A": ("Apfel", bild_apfel), "Ä": ("Äpfel", bild_aepfel), "B": ("Ball", bild_ball),
-    "C": None, "D": ("Drachen", bild_drachen), "E": ("Ente", bild_ente), "F": ("Fisch", bild_fisch),
-    "G": ("Gabel", bild_gabel), "H": ("Haus", bild_haus), "I": ("Igel", bild_igel), "J": ("Jojo", bild_jojo),
-    "K": ("Katze", bild_katze), "L": ("Leiter", bild_leiter), "M": ("Mond", bild_mond), "N": ("Nest", bild_nest),
-    "O": ("Osterei", bild_osterei), "Ö": None, "P": ("Pilz", bild_pilz), "Q": ("Qualle", bild_qualle),
-    "R": ("Rakete", bild_rakete), "S": ("Sonne", bild_sonne), "T": ("Tanne", bild_tanne), "U": ("Uhr", bild_uhr),
-    "Ü": None, "V": ("Vase", bild_vase), "W": ("Wolke", bild_wolke), "X": ("Xylofon", bild_xylofon),
-    "Y": ("Yacht", bild_yacht), "Z": ("Zelt", bild_zelt), "ß": None,
+    "A": ("Apfel", bild_apfel), "Ä": ("Ähre", bild_aehre), "B": ("Ball", bild_ball),
+    "C": ("Computer", bild_computer), "D": ("Drachen", bild_drachen), "E": ("Ente", bild_ente),
+    "F": ("Fisch", bild_fisch), "G": ("Gabel", bild_gabel), "H": ("Haus", bild_haus), "I": ("Igel", bild_igel),
+    "J": ("Jojo", bild_jojo), "K": ("Katze", bild_katze), "L": ("Leiter", bild_leiter), "M": ("Mond", bild_mond),
+    "N": ("Nest", bild_nest), "O": ("Ohr", bild_ohr), "Ö": ("Ölkanne", bild_oelkanne), "P": ("Pilz", bild_pilz),
+    "Q": ("Qualle", bild_qualle), "R": ("Rakete", bild_rakete), "S": ("Sonne", bild_sonne), "T": ("Tisch", bild_tisch),
+    "U": ("Uhr", bild_uhr), "Ü": ("Überholverbot", bild_ueberholverbot), "V": ("Vogel", bild_vogel),
+    "W": ("Würfel", bild_wuerfel), "X": ("Xylofon", bild_xylofon), "Y": ("Yeti", bild_yeti), "Z": ("Zelt", bild_zelt),
+    "ß": None,
 }
 
 
@@ -518,7 +579,8 @@ def rahmen_buchstabe(glyphe, basis, cp):
     e = quelle.foreground.dup()
     x0, y0, x1, y1 = e.boundingBox()
     # Inside the frame: grid 10..90 wide, 6..86 high, in font units.
-    innen = (60 + 15 * 14, -80 + 15 * 10, 60 + 15 * 86, -80 + 15 * 82)
+    innen = (RASTER_X + RASTER_MASS * 14, RASTER_Y + RASTER_MASS * 10,
+             RASTER_X + RASTER_MASS * 86, RASTER_Y + RASTER_MASS * 82)
     s = min((innen[2] - innen[0]) / (x1 - x0), (innen[3] - innen[1]) / (y1 - y0), 1.0)
     dx = (innen[0] + innen[2]) / 2 - s * (x0 + x1) / 2
     dy = (innen[1] + innen[3]) / 2 - s * (y0 + y1) / 2
@@ -532,8 +594,8 @@ def rahmen_buchstabe(glyphe, basis, cp):
 # ---------------------------------------------------------------- fonts
 
 
-def basis_laden():
-    basis = fontforge.open(BASIS)
+def basis_laden(pfad=BASIS):
+    basis = fontforge.open(pfad)
     for g in basis.glyphs():
         if g.references:
             g.unlinkRef()
@@ -541,24 +603,25 @@ def basis_laden():
     return basis
 
 
-def neue_schrift(basis, familie):
+def neue_schrift(basis, familie, schnitt="Bold", herkunft="Schnitt, Ruinen, Spiegel, Bilder", gattung="Übungsschrift"):
     f = fontforge.font()
     f.encoding = "UnicodeBmp"
     f.em = basis.em
     f.ascent, f.descent = basis.ascent, basis.descent
     f.layers["Fore"].is_quadratic = False
-    f.fontname = familie + "-Bold"
+    f.fontname = familie + "-" + schnitt
     f.familyname = familie
-    f.fullname = familie + " Bold"
-    f.weight = "Bold"
-    f.os2_weight = 700
+    f.fullname = familie + " " + schnitt
+    f.weight = schnitt
+    f.os2_weight = 700 if schnitt == "Bold" else 400
     f.version = VERSION
-    f.copyright = basis.copyright + "\nAbgeleitet für Tippolo (Schnitt, Ruinen, Spiegel, Bilder)."
+    f.copyright = basis.copyright + "\nAbgeleitet für Tippolo (%s)." % herkunft
     f.sfnt_names = ()
-    for art, text in (("Copyright", f.copyright), ("Family", familie), ("SubFamily", "Bold"),
-                      ("UniqueID", "Tippolo: %s Bold: %s" % (familie, VERSION)), ("Fullname", familie + " Bold"),
-                      ("Version", "Version " + VERSION), ("PostScriptName", familie + "-Bold"),
-                      ("Descriptor", "Übungsschrift des Rechtschreibtrainers Tippolo, abgeleitet von einer "
+    for art, text in (("Copyright", f.copyright), ("Family", familie), ("SubFamily", schnitt),
+                      ("UniqueID", "Tippolo: %s %s: %s" % (familie, schnitt, VERSION)),
+                      ("Fullname", familie + " " + schnitt),
+                      ("Version", "Version " + VERSION), ("PostScriptName", familie + "-" + schnitt),
+                      ("Descriptor", gattung + " des Rechtschreibtrainers Tippolo, abgeleitet von einer "
                                      "Schrift unter der SIL Open Font License 1.1"),
                       ("License", "This Font Software is licensed under the SIL Open Font License, Version 1.1."),
                       ("License URL", "https://openfontlicense.org")):
@@ -578,23 +641,25 @@ def kopieren(basis, ziel, cp):
     return g
 
 
-def metriken(f):
-    oben = max(int(math.ceil(g.boundingBox()[3])) for g in f.glyphs())
-    unten = max(-int(math.floor(g.boundingBox()[1])) for g in f.glyphs())
+def metriken(f, oben=None, unten=None, luecke=0):
+    """Line metrics: by default exactly what the glyphs reach."""
+    if oben is None:
+        oben = max(int(math.ceil(g.boundingBox()[3])) for g in f.glyphs())
+        unten = max(-int(math.floor(g.boundingBox()[1])) for g in f.glyphs())
     for name in ("os2_typoascent", "os2_winascent", "hhea_ascent"):
         setattr(f, name, oben)
     f.os2_typodescent = -unten
     f.hhea_descent = -unten
     f.os2_windescent = unten
-    f.os2_typolinegap = 0
-    f.hhea_linegap = 0
+    f.os2_typolinegap = luecke
+    f.hhea_linegap = luecke
     for name in ("os2_typoascent_add", "os2_typodescent_add", "os2_winascent_add", "os2_windescent_add",
                  "hhea_ascent_add", "hhea_descent_add"):
         setattr(f, name, False)
 
 
-def schrift_machen(basis, familie, verwandeln):
-    f = neue_schrift(basis, familie)
+def schrift_machen(basis, familie, verwandeln, **namen):
+    f = neue_schrift(basis, familie, **namen)
     f.createChar(-1, ".notdef").width = basis[".notdef"].width
     for cp in zeichensatz():
         g = kopieren(basis, f, cp)
@@ -616,7 +681,7 @@ def main():
 
     def fenster(g, cp):
         if buchstabe(cp) or chr(cp).isdigit():
-            ruine(g, cp)
+            ruine(g, cp, basis)
 
     def anlaut(g, cp):
         if not buchstabe(cp):
@@ -626,12 +691,20 @@ def main():
         if schluessel:
             bild_zeichnen(g, BILDWOERTER[schluessel][1](), basis)
         else:
-            # The capital in the frame, for the small letter too.
-            z = chr(cp)
-            rahmen = ord("ß") if z in "ßẞ" else ord(z.upper()) if len(z.upper()) == 1 else cp
-            if rahmen not in basis:
-                rahmen = cp
-            bild_zeichnen(g, bild_rahmen(rahmen), basis)
+            # The letter itself in the frame, in its own case: the child
+            # copies what it sees.
+            bild_zeichnen(g, bild_rahmen(cp), basis)
+
+    # The stand-in for the sans-serif fonts the program names: the base
+    # font's letters (I, l and 1 stay apart) with the line height of the
+    # fonts it stands in for, so that no label made for them is cut.
+    for staerke, datei, quelle in (("Regular", "Fibel", basis_laden(BASIS.replace("Bold", "Regular"))),
+                                   ("Bold", "Fibel-Fett", basis)):
+        f = schrift_machen(quelle, "Fibel", lambda g, cp: None, schnitt=staerke, herkunft="Auszug",
+                           gattung="Ersatzschrift")
+        metriken(f, 1854, 434, 67)
+        speichern(f, os.path.join(ziel, datei + ".ttf"))
+        f.close()
 
     for familie, verwandeln in (("tpohalb", lambda g, cp: halb(g, schnitt)), ("tpofenster", fenster),
                                 ("tpospiegel", lambda g, cp: spiegeln(g)), ("Anlaut", anlaut)):

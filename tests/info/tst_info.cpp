@@ -87,9 +87,10 @@ private Q_SLOTS:
         // The settings window opens page 2 the same way while the help is open.
         t.m().Hilfethema = 2;
         h.zeigen();
-        // Page 2 ends with a paragraph on the report's notebook icon.
+        // Page 2 ends with paragraphs on the report's notebook icon and on
+        // the picture words.
         QCOMPARE(z.inhalt().first().text, u("  Über den Sandeimer wird eingestellt, nach"));
-        QCOMPARE(z.inhalt().size(), 18);
+        QCOMPARE(z.inhalt().size(), 28);
         // Back to the main window and its help icon: page 1 again, drawn once.
         // Only the window system's activation makes a window the active one.
         t.programm->aktiviert(&t.f1());

@@ -1,8 +1,9 @@
-// The four exercise fonts the program brings along: made by the generator,
-// loaded at start-up, written into new settings, printed, and checked on
-// their outlines against the base font.
+// The fonts the program brings along (the four exercise fonts and the
+// stand-in): made by the generator, loaded at start-up, printed, and checked
+// on their outlines against the base font.
 #include "support/Testprogramm.h"
 
+#include "info/Form7.h"
 #include "lists/Form8.h"
 #include "ui/Druckflaeche.h"
 
@@ -13,6 +14,7 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -40,14 +42,17 @@ QPainterPath umriss(const QRawFont &f, char32_t c, bool gespiegelt = false)
     return p;
 }
 
-/// The outline drawn into a fixed frame (baseline 250 pixels down).
-QImage raster(const QPainterPath &p)
+/// The outline drawn into a fixed frame (baseline 250 pixels down), only
+/// inside `nur` when given.
+QImage raster(const QPainterPath &p, const QRectF &nur = QRectF())
 {
     QImage bild(500, 400, QImage::Format_Grayscale8);
     bild.fill(0);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.translate(100, 250);
+    if (nur.isValid())
+        maler.setClipRect(nur);
     maler.fillPath(p, Qt::white);
     return bild;
 }
@@ -102,27 +107,29 @@ private Q_SLOTS:
         ausfuehren(kPython, {quelle(QStringLiteral("resources/fonts/schriften.py")), m_neu.path()}, &m_erzeugt);
     }
 
-    // Each font: the generator's bytes, registered at start-up and listed in
-    // the settings, and every character of Windows-1252 and "ẞ" drawn.
+    // Each font file: the generator's bytes, registered at start-up and
+    // listed in the settings, and every character of Windows-1252 and "ẞ" drawn.
     void uebungsschrift_data()
     {
-        QTest::addColumn<QString>("name");
-        for (const char *n : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut"})
+        QTest::addColumn<QString>("datei");
+        for (const char *n : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut", "Fibel", "Fibel-Fett"})
             QTest::newRow(n) << QString::fromLatin1(n);
     }
     void uebungsschrift()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, datei);
+        const QString name = datei.section(QLatin1Char('-'), 0, 0);
         QVERIFY2(m_erzeugt, "The generator failed; it needs python3-fontforge (./test.sh installs it).");
-        const QByteArray gespeichert = dateiLesen(quelle(QStringLiteral("resources/fonts/%1.ttf").arg(name)));
-        QVERIFY(gespeichert.size() > 10000);
-        QVERIFY2(dateiLesen(m_neu.filePath(name + QStringLiteral(".ttf"))) == gespeichert,
+        const QByteArray gespeichert = dateiLesen(quelle(QStringLiteral("resources/fonts/%1.ttf").arg(datei)));
+        QVERIFY2(gespeichert.size() > 10000 && dateiLesen(m_neu.filePath(datei + QStringLiteral(".ttf"))) == gespeichert,
                  "The committed font differs from what the generator makes today.");
         // What the program carries is the committed file.
-        QVERIFY(dateiLesen(QStringLiteral(":/fonts/%1.ttf").arg(name)) == gespeichert);
+        QVERIFY(dateiLesen(QStringLiteral(":/fonts/%1.ttf").arg(datei)) == gespeichert);
 
         Testprogramm t;
-        QCOMPARE(QFontInfo(QFont(name)).family(), name);
+        QFont fett(name);
+        fett.setBold(true);
+        QVERIFY(QFontInfo(QFont(name)).family() == name && QFontInfo(fett).styleName() == u("Bold"));
         Form8 &e = t.programm->form8();
         e.Zeit1_Timer();
         QVERIFY(e.Liste1->eintraege().contains(name));
@@ -130,7 +137,7 @@ private Q_SLOTS:
         Testprogramm zweites;
         QCOMPARE(QFontDatabase::families().count(name), 1);
 
-        const QRawFont f = eigene(name);
+        const QRawFont f = eigene(datei);
         QByteArray cp1252;
         for (int b = 0x20; b <= 0xFF; ++b)
             cp1252 += char(b);
@@ -143,8 +150,9 @@ private Q_SLOTS:
 
     // The outlines of every letter against the base font's: Spiegel draws it
     // reflected, Abgedeckt cuts it at one line (half the x-height; y grows
-    // downwards), Wortruinen break part of its ink out, Anlaut draws one
-    // picture of its own for the capital and the small letter.
+    // downwards), Wortruinen break part of its ink out but never from a dot
+    // or accent, Anlaut draws one picture of its own for the capital and the
+    // small letter, or the letter itself in a frame, in its own case.
     void umrisseDerUebungsschriften()
     {
         const QRawFont spiegel = eigene(QStringLiteral("tpospiegel")), halb = eigene(QStringLiteral("tpohalb"));
@@ -166,28 +174,66 @@ private Q_SLOTS:
             const double anteil = double(tinte(raster(umriss(ruinen, c)))) / tinte(ganz);
             if (anteil < 0.45 || anteil > 0.90)
                 fehler << z + QStringLiteral(" Ruine %1").arg(anteil);
-            if (QChar(c).isLower() || c == U'ẞ')
+            if (QChar(c).isLower() || c == U'ẞ' || c == U'ß')
                 continue;
-            const char32_t klein = c == U'ß' ? U'ẞ' : QChar(c).toLower().unicode();
             const QImage bild = raster(umriss(bilder, c));
-            if (bild != raster(umriss(bilder, klein)) || bildGesehen.contains(bild) || tinte(bild) < 2000
-                || tinte(bild, ganz) < tinte(bild) / 4)
+            if (bild != raster(umriss(bilder, QChar(c).toLower().unicode())) || bildGesehen.contains(bild)
+                || tinte(bild) < 2000 || tinte(bild, ganz) < tinte(bild) / 4)
                 fehler << z + u(" kein eigenes Bild");
             bildGesehen << bild;
+        }
+        // Above the letter's own height lie only its dots and accents.
+        for (const QChar c : u("äöüÄÖÜijàéêîñòûÿÅÉÎÑÒÛŸšŽ")) {
+            const int zeile = 250 - qCeil((c.isLower() ? m_basis.xHeight() : m_basis.capHeight()) + 2);
+            const QImage ganz = raster(umriss(m_basis, c.unicode())).copy(0, 0, 500, zeile);
+            if (tinte(ganz) < 200 || tinte(ganz, raster(umriss(ruinen, c.unicode())).copy(0, 0, 500, zeile)) > tinte(ganz) / 100)
+                fehler << QString(c) + u(" Zeichen beschädigt");
+        }
+        // A framed letter: the base font's letter, in the middle of the
+        // frame (its inner box a tenth of the frame's size inside).
+        for (const QChar c : u("ßẞæÆøØ")) {
+            const QPainterPath bild = umriss(bilder, c.unicode()), soll = umriss(m_basis, c.unicode());
+            const QRectF r = bild.boundingRect(), a = soll.boundingRect();
+            const QRectF innen = r.adjusted(r.width() / 9.2, r.height() / 9.2, -r.width() / 9.2, -r.height() / 9.2);
+            const qreal mass = std::min({innen.width() / a.width(), innen.height() / a.height(), 1.0});
+            const QPointF mitte = innen.center() - mass * a.center();
+            const QImage eingepasst = raster(QTransform(mass, 0, 0, mass, mitte.x(), mitte.y()).map(soll));
+            const QImage ist = raster(bild, innen);
+            if (tinte(eingepasst, ist) + tinte(ist, eingepasst) > tinte(eingepasst) / 20)
+                fehler << QString(c) + u(" nicht im Rahmen");
         }
         PRUEFE_LEER(fehler);
     }
 
-    void neueEinstellungenNennenDieUebungsschriften()
+    // Where the sans-serif fonts the program names are missing, the stand-in
+    // takes their place; whichever font it is, I, l and 1 look different.
+    void ersatzschriftUnterscheidetIl1()
     {
         Testprogramm t;
-        QCOMPARE(t.lesen("TIPPOLO.INI"), QByteArray(" 20 \r\nArial\r\ntpohalb\r\nArial\r\ntpofenster\r\ntpospiegel\r\n"
-                                                    "Arial\r\nAnlaut\r\nArial\r\n 0 \r\n"));
-        // A teacher's choice in an existing file stands.
-        const QByteArray datei = " 20 \r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\nArial\r\n 0 \r\n";
-        Testprogramm alt(u("TIPPOLO.INI"), datei);
-        QCOMPARE(alt.programm->form8().SpiegelSchrift(), u("Arial"));
-        QCOMPARE(alt.lesen("TIPPOLO.INI"), datei);
+        for (const char *n : {"Arial", "Comic Sans MS", "MS Sans Serif"}) {
+            QFont f(QString::fromLatin1(n));
+            f.setPixelSize(200);
+            QVERIFY(QFontDatabase::families().contains(f.family()) || QFontInfo(f).family() == u("Fibel"));
+            QList<QImage> b;  // each drawn from the corner of its own box: shapes, not places
+            for (char32_t c : {U'I', U'l', U'1'}) {
+                const QPainterPath p = umriss(QRawFont::fromFont(f), c);
+                b << raster(p.translated(-p.boundingRect().topLeft() - QPointF(0, 200)));
+            }
+            for (int i = 0; i < 3; ++i)
+                QVERIFY2(tinte(b[i], b[(i + 1) % 3]) + tinte(b[(i + 1) % 3], b[i]) > tinte(b[i]) / 5, n);
+        }
+    }
+
+    // The settings' help page names the picture words ("A Apfel, Ä Ähre, …") of the generator's table.
+    void bildwoerterInDerHilfe()
+    {
+        const QString generator = QString::fromUtf8(dateiLesen(quelle(QStringLiteral("resources/fonts/schriften.py"))));
+        QStringList tabelle;
+        for (const QRegularExpressionMatch &m : QRegularExpression(QStringLiteral("\"(\\w)\": \\(\"(\\w+)\""),
+                                                                   QRegularExpression::UseUnicodePropertiesOption)
+                                                    .globalMatch(generator))
+            tabelle << m.captured(1) + QLatin1Char(' ') + m.captured(2);
+        QVERIFY(tabelle.size() == 29 && Form7::Seite(2).join(QLatin1Char(' ')).simplified().contains(tabelle.join(u(", "))));
     }
 
     void arbeitsblattEnthaeltDieSchrift_data()
@@ -225,22 +271,11 @@ private Q_SLOTS:
         QCOMPARE(eingebettet.size(), 2);
     }
 
-    void fehlendeBuchstabenWerdenGenannt_data()
-    {
-        QTest::addColumn<QStringList>("woerter");
-        QTest::addColumn<bool>("zugewiesen");
-        QTest::addColumn<QString>("hinweis");
-        const QString fehlt = u("Der Schrift „Ohneumlaute“ fehlen Buchstaben der Wortliste: ");
-        QTest::newRow("Umlaute und ß") << QStringList{u("Öl"), u("Bär"), u("Fuß"), u("Bälle")} << true
-                                        << fehlt + u("ä ß Ö");
-        QTest::newRow("nur in der Vorschau") << QStringList{u("Tür")} << false << fehlt + u("ü");
-        QTest::newRow("alle da") << QStringList{u("Haus"), u("Maus-Falle")} << true << QString();
-    }
+    // For a font without umlauts and ß the settings name the letters of
+    // the word list it lacks: for the preview while it is shown, for a font
+    // assigned to a sample until the list no longer needs them.
     void fehlendeBuchstabenWerdenGenannt()
     {
-        QFETCH(QStringList, woerter);
-        QFETCH(bool, zugewiesen);
-        QFETCH(QString, hinweis);
         // A font without umlauts and ß, made from the base font.
         QTemporaryDir ordner;
         const QString ziel = ordner.filePath(QStringLiteral("ohne.ttf"));
@@ -257,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(ok && QFontDatabase::addApplicationFont(ziel) >= 0);
 
         Testprogramm t;
-        t.liste(woerter, true);
+        t.liste({u("Öl"), u("Bär"), u("Fuß"), u("Bälle")}, true);
         Form8 &e = t.programm->form8();
         e.Form_Activate();
         QCOMPARE(e.Schrifthinweis->Caption(), QString());
@@ -266,13 +301,18 @@ private Q_SLOTS:
             e.Liste1->setListIndex(e.Liste1->eintraege().indexOf(name));
             e.Liste1_Click();
         };
+        const QString hinweis = u("Der Schrift „Ohneumlaute“ fehlen Buchstaben der Wortliste: ä ß Ö");
         vorschau(u("Ohneumlaute"));
-        if (zugewiesen)
-            e.Bezeichnung4_Click();
         QCOMPARE(e.Schrifthinweis->Caption(), hinweis);
-        // Another preview leaves the note on the assigned font only.
         vorschau(u("Arial"));
-        QCOMPARE(e.Schrifthinweis->Caption(), zugewiesen ? hinweis : QString());
+        QCOMPARE(e.Schrifthinweis->Caption(), QString());
+        vorschau(u("Ohneumlaute"));
+        e.Bezeichnung4_Click();
+        vorschau(u("Arial"));
+        QCOMPARE(e.Schrifthinweis->Caption(), hinweis);
+        t.liste({u("Haus"), u("Maus-Falle")}, true);
+        e.Form_Activate();
+        QCOMPARE(e.Schrifthinweis->Caption(), QString());
     }
 };
 
