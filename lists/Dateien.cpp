@@ -483,7 +483,11 @@ bool eigeneDatei(const QString &name)
         QStringLiteral("^(TIPPOLO\\.INI(\\.alt)?|TIPPOLO\\.LOG|BEST(HANG|SUCH|FANG)\\.LST(\\.lock(\\.rmlock)?)?|"
                        "(TIPPOLO|BERICHT)(-[0-9]+)?\\.PDF)$"),
         QRegularExpression::CaseInsensitiveOption);
-    return kEigene.match(name).hasMatch();
+    // Windows file servers drop blanks and dots at the end of a name.
+    QString kern = name;
+    while (kern.endsWith(QLatin1Char(' ')) || kern.endsWith(QLatin1Char('.')))
+        kern.chop(1);
+    return kEigene.match(kern).hasMatch();
 }
 
 int laengsterName(const QString &ordner)

@@ -137,7 +137,8 @@ QString freierName(const QString &ordner, const QString &stamm, const QString &e
 /// Whether `name` (in any capitals) is one of the program's own files in the
 /// working folder, which a word list must never replace: the settings and
 /// their copy, the best lists and their lock files, the practice log, and
-/// the PDF files of worksheet and report with their numbered names.
+/// the PDF files of worksheet and report with their numbered names; blanks
+/// and dots at the end do not make another name.
 bool eigeneDatei(const QString &name);
 
 /// The longest file name in bytes the writer can use in `ordner`: what the

@@ -26,7 +26,10 @@ QString listeSpeichern(Programm &p, const QString &titel, const QString &vorschl
         return scheitern(fehler);
     Dateiliste *dateien = p.form1().Datei1;
     const QString gross = Schreibung::gross(name);
-    for (;;) {
+    // Each round loses only to a file that another program made in between.
+    for (int runde = 0;; ++runde) {
+        if (runde == 100)
+            return scheitern(fehler);
         // A name that differs from a file of the working folder only in
         // capitals means that file, as the file list shows it.
         const QString vorhanden = Dateien::vorhandenerName(p.arbeitsordner(), name);
@@ -40,7 +43,7 @@ QString listeSpeichern(Programm &p, const QString &titel, const QString &vorschl
         if (ersetzen ? Dateien::bytesSchreiben(pfad, inhalt, &fehler)
                      : Dateien::neuSchreiben(pfad, inhalt, &fehler, &vergeben))
             break;
-        // Another program made the file since the look above: ask about it now.
+        // Another program made the file since the look above: ask about it next.
         if (!vergeben)
             return scheitern(fehler);
     }
