@@ -128,6 +128,14 @@ private Q_SLOTS:
         QString text = u("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2").arg(datei, grund), titel;
         if (datei == u("LISTE.TXT")) {
             e.Liste2->addItems({u("neu")});
+            if (lage == u("voll") || lage == u("nurLesbar")) {
+                // A new file fails alike and leaves no empty file of its name.
+                t.boxen.tippe(u("NEU.TXT"));
+                t.boxen.ok();
+                e.Bild5_Click();
+                pruefeBox(t.boxen, QString(text).replace(datei, u("NEU.TXT")) + u("\rDie Liste wurde nicht gespeichert."),
+                          u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
+            }
             t.boxen.tippe(datei);
             t.boxen.ja();
             t.boxen.ok();
