@@ -1,9 +1,17 @@
 #include "games/Bestenliste.h"
 
+#include "basis/Sortierung.h"
+
 #include "lists/Dateien.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Liste.h"
+
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <algorithm>
+#include <chrono>
 
 bool BestenlisteLaden(const QString &datei, Liste *liste)
 {
@@ -32,29 +40,38 @@ static QString speicherbar(const QString &text)
     return s;
 }
 
-bool BestenlisteSpeichern(const QString &datei, const Liste *liste, QString *fehler)
+bool BestenlisteSpeichern(const QString &datei, const QString &eintrag, QString *fehler)
 {
-    QStringList zeilen;
-    for (int i = 0; i < BestenlisteGroesse && i < liste->ListCount(); ++i) {
-        const QString eintrag = liste->List(i);
-        if (!eintrag.isEmpty())
-            zeilen << speicherbar(eintrag);
+    QLockFile sperre(datei + QStringLiteral(".lock"));
+    sperre.setStaleLockTime(std::chrono::milliseconds(kSperreVeraltet));
+    if (!sperre.tryLock(std::chrono::milliseconds(kSperreVeraltet + 5000)) &&
+        sperre.error() == QLockFile::LockFailedError) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" wird gerade von einem anderen Programm gespeichert.")
+                          .arg(QFileInfo(datei).fileName());
+        return false;
     }
+    // A folder where no lock file can be made (read-only, full) cannot take
+    // the list either; the writer below says why.
+    QByteArray bytes;
+    const Dateien::Lesestand stand = Dateien::einlesen(datei, bytes, fehler);
+    if (stand != Dateien::Lesestand::Gelesen && stand != Dateien::Lesestand::Fehlt)
+        return false;
+    QStringList eintraege = BestenlisteEintraege(Dateien::dekodieren(bytes));
+    eintraege << eintrag;
+    std::stable_sort(eintraege.begin(), eintraege.end(),
+                     [](const QString &a, const QString &b) { return Sortierung::vergleichen(a, b) < 0; });
+    QStringList zeilen;
+    for (const QString &e : eintraege)
+        if (zeilen.size() < BestenlisteGroesse && !e.isEmpty())
+            zeilen << speicherbar(e);
     return Dateien::zeilenSchreiben(datei, zeilen, fehler);
 }
 
-void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel,
-                        bool ganzGelesen)
+void BestenlisteSichern(Programm &programm, const QString &dateiname, const QString &eintrag, const QString &titel)
 {
-    if (!ganzGelesen) {
-        programm.boxen().meldung(QStringLiteral("Die Bestenliste \"%1\" konnte nicht ganz gelesen werden und wird "
-                                                "deshalb nicht gespeichert.\r")
-                                     .arg(dateiname),
-                                 titel, Knoepfe::OK, Symbol::Information);
-        return;
-    }
     QString fehler;
-    if (BestenlisteSpeichern(programm.datei(dateiname), liste, &fehler))
+    if (BestenlisteSpeichern(programm.datei(dateiname), eintrag, &fehler))
         return;
     programm.boxen().meldung(QStringLiteral("Die Bestenliste konnte nicht gespeichert werden.\r") + fehler +
                                  QStringLiteral("\r"),

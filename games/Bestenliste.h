@@ -18,19 +18,25 @@ class Programm;
 /// Fills the list control from the file. A missing or unreadable file gives
 /// an empty list without a message; a file read only in part gives what was
 /// read. Returns whether the list holds the whole file (true also when there
-/// is no file yet): only then may it be saved over it.
+/// is no file yet).
 bool BestenlisteLaden(const QString &datei, Liste *liste);
 
-/// Writes the first 50 non-empty entries of the list control to the file,
-/// replacing it. On failure the old file stays as it was, the function
-/// returns false and `fehler` gets a German sentence saying why. A character
-/// the file cannot hold is written as "?", so an unusual name never costs
-/// the whole list.
-bool BestenlisteSpeichern(const QString &datei, const Liste *liste, QString *fehler = nullptr);
+/// Adds `eintrag` to the best list in the file. Several programs may share
+/// the working folder, so the file is read again at the moment of saving,
+/// under a lock file beside it ("BESTHANG.LST.lock", broken when its
+/// program is gone or it is older than kSperreVeraltet); the entry is added,
+/// the list sorted as the list control sorts it and its best 50 written. No
+/// entry another program saved in the meantime is lost. A file that cannot
+/// be read whole is not written over. On failure the old file stays as it
+/// was, the function returns false and `fehler` gets a German sentence saying
+/// why. A character the file cannot hold is written as "?", so an unusual
+/// name never costs the whole list.
+bool BestenlisteSpeichern(const QString &datei, const QString &eintrag, QString *fehler = nullptr);
 
-/// What the games do after a win: save the list and, when that fails, tell
+/// After this long a lock file is taken for left behind; a save holds the
+/// lock for a moment only.
+constexpr int kSperreVeraltet = 10000;
+
+/// What the games do after a win: save the entry and, when that fails, tell
 /// the child in a message box titled `titel`. The game goes on ending normally.
-/// A list that was not read whole (`ganzGelesen` false, see BestenlisteLaden)
-/// is not saved, so the file keeps all its entries; one line says so.
-void BestenlisteSichern(Programm &programm, const QString &dateiname, const Liste *liste, const QString &titel,
-                        bool ganzGelesen = true);
+void BestenlisteSichern(Programm &programm, const QString &dateiname, const QString &eintrag, const QString &titel);

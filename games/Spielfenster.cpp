@@ -44,18 +44,19 @@ Liste *Spielfenster::bestenlisteAnlegen(const QString &name, int links, int oben
 
 void Spielfenster::bestenlisteLaden()
 {
-    m_bestenlisteGanz = BestenlisteLaden(programm().datei(m_bestendatei), m_besten);
+    BestenlisteLaden(programm().datei(m_bestendatei), m_besten);
 }
 
 void Spielfenster::bestenEintragen(int punkte)
 {
-    m_besten->AddItem(BestenEintrag(punkte, programm().form1().Bezeichnung7->Caption()));
+    m_neuerEintrag = BestenEintrag(punkte, programm().form1().Bezeichnung7->Caption());
+    m_besten->AddItem(m_neuerEintrag);
     m_besten->setVisible(true);
 }
 
 void Spielfenster::bestenlisteSichern(const QString &titel)
 {
-    BestenlisteSichern(programm(), m_bestendatei, m_besten, titel, m_bestenlisteGanz);
+    BestenlisteSichern(programm(), m_bestendatei, m_neuerEintrag, titel);
 }
 
 bool Spielfenster::vorzeitigBeenden(const QString &titel)

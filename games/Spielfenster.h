@@ -45,8 +45,8 @@ protected:
     void bestenlisteLaden();
     /// Adds the score with the player's name and shows the best list.
     void bestenEintragen(int punkte);
-    /// Writes the best list to its file; a failure is told in a box titled `titel`.
-    /// A list that was not read whole is not written.
+    /// Adds the entry of this win to the best list in its file, as it stands
+    /// there now; a failure is told in a box titled `titel`.
     void bestenlisteSichern(const QString &titel);
 
     /// "Dieses Spiel vorzeitig beenden?" under `titel`; true when the answer is Yes.
@@ -58,7 +58,6 @@ private:
     Programm &m_programm;
     QString m_bestendatei;
     Liste *m_besten = nullptr;
-    /// Whether the best list was read whole at the start of this game; a
-    /// list read only in part is not saved over the file.
-    bool m_bestenlisteGanz = true;
+    /// The entry of the last win.
+    QString m_neuerEintrag;
 };

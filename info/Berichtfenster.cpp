@@ -2,6 +2,7 @@
 
 #include "lists/Dateien.h"
 #include "lists/Drucken.h"
+#include "lists/Listenspeicher.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
@@ -257,18 +258,11 @@ void Berichtfenster::speichernKnopf_Click()
                       Symbol::Information);
         return;
     }
-    const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, Bericht::listenname(m_auswertung.name));
+    // A very long name is shortened to what the file system holds.
+    const QString vorschlag = Dateien::passenderName(programm().arbeitsordner(), Bericht::listenname(m_auswertung.name));
+    const QString name = listeSpeichern(programm(), titel, vorschlag, liste);
     if (name.isEmpty())
         return;
-    const QString pfad = programm().datei(name);
-    if (QFileInfo::exists(pfad) && !boxen.frage(QStringLiteral("Vorhandene Datei ersetzen?"), name))
-        return;
-    QString fehler;
-    if (!Dateien::zeilenSchreiben(pfad, liste, &fehler)) {
-        boxen.meldung(fehler + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK, Symbol::Stop);
-        return;
-    }
-    programm().form1().Datei1->Refresh();
     boxen.meldung(QStringLiteral("Die Liste mit") + Schreibung::zahl(liste.size()) +
                       (liste.size() == 1 ? QStringLiteral(" Wort") : QStringLiteral(" Wörtern")) +
                       QStringLiteral(" wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),

@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <climits>
 #include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -245,6 +247,8 @@ QString grund(Grund g, int nummer)
         return QStringLiteral("Die Datei oder ihr Ordner wurde nicht gefunden.");
     case EISDIR:
         return grund(Grund::Ordner);
+    case ENAMETOOLONG:
+        return QStringLiteral("Der Name der Datei ist zu lang für den Datenträger.");
     default:
         return QStringLiteral("Der Datenträger meldet einen Fehler.");
     }
@@ -252,7 +256,7 @@ QString grund(Grund g, int nummer)
 
 int fehlernummer(const QString &systemtext)
 {
-    static const int kBekannt[] = {ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EPERM, ENOENT, ENOTDIR, EISDIR};
+    static const int kBekannt[] = {ENOSPC, EDQUOT, EFBIG, EROFS, EACCES, EPERM, ENOENT, ENOTDIR, EISDIR, ENAMETOOLONG};
     for (int n : kBekannt)
         if (systemtext == qt_error_string(n))
             return n;
@@ -379,9 +383,9 @@ bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehl
     return true;
 }
 
-bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler)
+bool zeilenKodieren(const QStringList &zeilen, QByteArray &inhalt, QString *fehler)
 {
-    QByteArray inhalt;
+    inhalt.clear();
     for (const QString &z : zeilen) {
         QByteArray b;
         if (!kodieren(z, b)) {
@@ -394,7 +398,63 @@ bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fe
         inhalt += b;
         inhalt += "\r\n";
     }
-    return bytesSchreiben(pfad, inhalt, fehler);
+    return true;
+}
+
+bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler)
+{
+    QByteArray inhalt;
+    return zeilenKodieren(zeilen, inhalt, fehler) && bytesSchreiben(pfad, inhalt, fehler);
+}
+
+bool neuSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler, bool *vergeben)
+{
+    *vergeben = false;
+    const QByteArray name = QFile::encodeName(pfad);
+    // The empty file claims the name; QSaveFile then replaces it with the
+    // whole content at once, so nobody ever reads half a file.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) {
+        const int nummer = errno;
+        *vergeben = nummer == EEXIST;
+        if (fehler)
+            *fehler = *vergeben ? QStringLiteral("Die Datei \"%1\" gibt es inzwischen schon.").arg(kurzname(pfad))
+                                : schreibfehler(pfad, Grund::System, nummer);
+        return false;
+    }
+    ::close(fd);
+    const QFileInfo info(pfad);
+    const QStringList eintraege =
+        QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &e : eintraege)
+        if (e != info.fileName() && e.compare(info.fileName(), Qt::CaseInsensitive) == 0) {
+            // The same name in other capitals came first.
+            ::unlink(name.constData());
+            *vergeben = true;
+            if (fehler)
+                *fehler = QStringLiteral("Die Datei \"%1\" gibt es inzwischen schon.").arg(e);
+            return false;
+        }
+    if (bytesSchreiben(pfad, inhalt, fehler))
+        return true;
+    ::unlink(name.constData());
+    return false;
+}
+
+QString neueDatei(const QString &ordner, const QString &name, const QString &stamm, const QString &endung,
+                  const QByteArray &inhalt, QString *fehler)
+{
+    QString versuch = name;
+    // Each round loses the name only to a file that appeared in between.
+    for (int runde = 0; runde < 1000; ++runde) {
+        bool vergeben = false;
+        if (neuSchreiben(QDir(ordner).filePath(versuch), inhalt, fehler, &vergeben))
+            return versuch;
+        if (!vergeben)
+            return QString();
+        versuch = freierName(ordner, stamm, endung);
+    }
+    return QString();
 }
 
 QString freierName(const QString &ordner, const QString &stamm, const QString &endung)
@@ -417,13 +477,40 @@ QString vorhandenerName(const QString &ordner, const QString &name)
     return QString();
 }
 
-QStringList eigeneDateien()
+bool eigeneDatei(const QString &name)
 {
-    return {QStringLiteral("TIPPOLO.INI"), QStringLiteral("TIPPOLO.INI.alt"), QStringLiteral("BESTHANG.LST"),
-            QStringLiteral("BESTSUCH.LST"), QStringLiteral("BESTFANG.LST"), QStringLiteral("TIPPOLO.PDF")};
+    static const QRegularExpression kEigene(
+        QStringLiteral("^(TIPPOLO\\.INI(\\.alt)?|TIPPOLO\\.LOG|BEST(HANG|SUCH|FANG)\\.LST(\\.lock(\\.rmlock)?)?|"
+                       "(TIPPOLO|BERICHT)(-[0-9]+)?\\.PDF)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    // Windows file servers drop blanks and dots at the end of a name.
+    QString kern = name;
+    while (kern.endsWith(QLatin1Char(' ')) || kern.endsWith(QLatin1Char('.')))
+        kern.chop(1);
+    return kEigene.match(kern).hasMatch();
 }
 
-QString nameAblehnen(const QString &name)
+int laengsterName(const QString &ordner)
+{
+    long grenze = ::pathconf(QFile::encodeName(ordner).constData(), _PC_NAME_MAX);
+    if (grenze <= 0 || grenze > NAME_MAX)
+        grenze = NAME_MAX;
+    // QSaveFile writes beside the file under its name and ".XXXXXX".
+    return static_cast<int>(grenze) - 7;
+}
+
+QString passenderName(const QString &ordner, const QString &name)
+{
+    const int grenze = laengsterName(ordner);
+    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
+    QString stamm = punkt > 0 ? name.left(punkt) : name;
+    const QString endung = punkt > 0 ? name.mid(punkt) : QString();
+    while (!stamm.isEmpty() && QFile::encodeName(stamm + endung).size() > grenze)
+        stamm.chop(stamm.size() >= 2 && stamm.back().isLowSurrogate() ? 2 : 1);
+    return stamm + endung;
+}
+
+QString nameAblehnen(const QString &name, const QString &ordner)
 {
     for (QChar c : name)
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
@@ -436,11 +523,12 @@ QString nameAblehnen(const QString &name)
             .arg(name);
     if (name.count(QLatin1Char('.')) == name.size())
         return QStringLiteral("\"%1\" ist kein Name für eine Datei.").arg(name);
-    for (const QString &eigene : eigeneDateien())
-        if (eigene.compare(name, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste "
-                                  "überschrieben werden.")
-                .arg(name);
+    if (QFile::encodeName(name).size() > laengsterName(ordner))
+        return QStringLiteral("Der Name ist zu lang für den Datenträger; bitte einen kürzeren Namen wählen.");
+    if (eigeneDatei(name))
+        return QStringLiteral("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste "
+                              "überschrieben werden.")
+            .arg(name);
     return QString();
 }
 

@@ -75,6 +75,11 @@ bool lesen(const QString &pfad, QByteArray &bytes);
 /// hold is named in it).
 bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler = nullptr);
 
+/// The bytes of the lines, each followed by CR LF, in Windows-1252. False
+/// when a line holds a character Windows-1252 has no byte for; `fehler` then
+/// names the line.
+bool zeilenKodieren(const QStringList &zeilen, QByteArray &bytes, QString *fehler = nullptr);
+
 /// Writes bytes through QSaveFile and makes sure they reached the disk:
 /// every write is checked, the file is synced and its size compared before
 /// it replaces the old one. A link, a folder or anything else that is not a
@@ -82,6 +87,20 @@ bool zeilenSchreiben(const QString &pfad, const QStringList &zeilen, QString *fe
 /// stays, the function returns false and `fehler` gets "Die Datei "NAME"
 /// konnte nicht gespeichert werden." and the German reason on a second line.
 bool bytesSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler = nullptr);
+
+/// Writes bytes into a file that is not there yet. The name is taken at the
+/// moment of writing (the file is created exclusively), so a file that
+/// appeared in the meantime, also in other capitals, is never replaced: then
+/// `vergeben` is set and nothing is written. Otherwise as bytesSchreiben();
+/// on failure no file of that name is left behind.
+bool neuSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler, bool *vergeben);
+
+/// Writes bytes into a new file of the folder: under `name` when it is still
+/// free at the moment of writing, else under the next free name that
+/// freierName() gives for `stamm` and `endung`. Returns the name written, or
+/// an empty string on failure (`fehler` says why).
+QString neueDatei(const QString &ordner, const QString &name, const QString &stamm, const QString &endung,
+                  const QByteArray &inhalt, QString *fehler = nullptr);
 
 /// Reasons a file operation fails that the program finds out itself.
 enum class Grund {
@@ -115,16 +134,27 @@ QString vorhandenerName(const QString &ordner, const QString &name);
 /// so an earlier file is never replaced.
 QString freierName(const QString &ordner, const QString &stamm, const QString &endung);
 
-/// The program's own files in the working folder, which a word list must
-/// never replace.
-QStringList eigeneDateien();
+/// Whether `name` (in any capitals) is one of the program's own files in the
+/// working folder, which a word list must never replace: the settings and
+/// their copy, the best lists and their lock files, the practice log, and
+/// the PDF files of worksheet and report with their numbered names; blanks
+/// and dots at the end do not make another name.
+bool eigeneDatei(const QString &name);
 
-/// Checks a file name typed for saving a word list. Lists are saved only
-/// into the working folder, so a name with a path separator, a name of dots
-/// only, a control character, only blanks, or one of eigeneDateien() (in any
-/// capitals) is refused: the result is the German reason, empty when the name
-/// may be used.
-QString nameAblehnen(const QString &name);
+/// The longest file name in bytes the writer can use in `ordner`: what the
+/// file system holds, less the room of the temporary copy beside the file.
+int laengsterName(const QString &ordner);
+
+/// `name` shortened at the end of its stem (before the last dot), whole
+/// characters at a time, until it fits laengsterName(ordner).
+QString passenderName(const QString &ordner, const QString &name);
+
+/// Checks a file name typed for saving a word list into `ordner`. Lists are
+/// saved only into the working folder, so a name with a path separator, a
+/// name of dots only, a control character, only blanks, a name longer than
+/// the file system holds, or one of the program's own files is refused: the
+/// result is the German reason, empty when the name may be used.
+QString nameAblehnen(const QString &name, const QString &ordner);
 
 } // namespace Dateien
 

@@ -23,17 +23,24 @@ void drucken(Programm &p, QWidget &fenster, const Druckauftrag &a, const std::fu
 {
     Boxen &boxen = p.boxen();
     std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
-    QString pdf;
+    QString pdf, gefragt;
     if (!flaeche) {
-        const QString name = Dateien::freierName(p.arbeitsordner(), a.stamm, QStringLiteral("PDF"));
-        pdf = p.datei(name);
+        gefragt = Dateien::freierName(p.arbeitsordner(), a.stamm, QStringLiteral("PDF"));
         if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                         "Soll %1 stattdessen als PDF-Datei \"%2\" "
                                         "im Arbeitsordner gespeichert werden?\r")
-                             .arg(a.was, name),
+                             .arg(a.was, gefragt),
                          a.titel))
             return;
-        flaeche = Druckflaeche::pdfDatei(pdf, Dateien::bytesSchreiben);
+        pdf = p.datei(gefragt);
+        // The name is taken only when the file is written: another program
+        // on the same folder may have written a PDF since the question.
+        flaeche = Druckflaeche::pdfDatei(pdf, [&](const QString &, const QByteArray &inhalt, QString *fehler) {
+            const QString name = Dateien::neueDatei(p.arbeitsordner(), gefragt, a.stamm, QStringLiteral("PDF"), inhalt, fehler);
+            if (!name.isEmpty())
+                pdf = p.datei(name);
+            return !name.isEmpty();
+        });
     }
     if (!flaeche->beginnen()) {
         boxen.meldung(flaeche->fehler() + QStringLiteral("\rEs wurde nichts gedruckt."), a.titel, Knoepfe::OK,
@@ -52,7 +59,10 @@ void drucken(Programm &p, QWidget &fenster, const Druckauftrag &a, const std::fu
                                                                       : QStringLiteral("gespeichert")),
                       a.titel, Knoepfe::OK, Symbol::Stop);
     else if (!pdf.isEmpty())
-        boxen.meldung(QStringLiteral("%1 wurde als PDF-Datei gespeichert:\r%2\r").arg(was, QDir::toNativeSeparators(pdf)),
+        boxen.meldung(QStringLiteral("%1 wurde als PDF-Datei gespeichert:\r%2\r").arg(was, QDir::toNativeSeparators(pdf)) +
+                          (pdf == p.datei(gefragt) ? QString()
+                                                   : QStringLiteral("Den Namen \"%1\" hat inzwischen eine andere Datei.\r")
+                                                         .arg(gefragt)),
                       a.titel, Knoepfe::OK, Symbol::Information);
     else
         boxen.meldung(a.laeuft, a.titel);

@@ -4,6 +4,7 @@
 #include "info/Form7.h"
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
+#include "lists/Listenspeicher.h"
 #include "renderings/AufgabeDarstellen.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Form1.h"
@@ -353,33 +354,9 @@ void Form8::Bild5_Click()
         boxen.meldung(QStringLiteral("Keine Einträge vorhanden!"), titel, Knoepfe::OK, Symbol::Information);
         return;
     }
-    const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, QStringLiteral("TIPPOLO.TXT"));
-    if (name.isEmpty())
-        return;
-    const QString abgelehnt = Dateien::nameAblehnen(name);
-    if (!abgelehnt.isEmpty()) {
-        boxen.meldung(abgelehnt + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK,
-                      Symbol::Stop);
-        return;
-    }
-    // A name that differs from a file of the working folder only in capitals
-    // means that file, as the file list shows it.
-    const QString vorhandenerName = Dateien::vorhandenerName(programm().arbeitsordner(), name);
-    const QString pfad = programm().datei(vorhandenerName.isEmpty() ? name : vorhandenerName);
-    Dateiliste *dateien = programm().form1().Datei1;
-    bool vorhanden = !vorhandenerName.isEmpty();
-    const QString gross = Schreibung::gross(name);
-    for (int i = 0; i < dateien->ListCount() && !vorhanden; ++i)
-        vorhanden = Schreibung::gross(dateien->List(i)) == gross;
-    if (vorhanden && !boxen.frage(QStringLiteral("Vorhandene Datei ersetzen?"), name))
-        return;
-    QString fehler;
-    if (!Dateien::zeilenSchreiben(pfad, Liste2->eintraege(), &fehler)) {
-        boxen.meldung(fehler + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK, Symbol::Stop);
-        return;
-    }
-    dateien->Refresh();
-    boxen.meldung(QStringLiteral("Liste wurde gespeichert!"), name, Knoepfe::OK, Symbol::Information);
+    const QString name = listeSpeichern(programm(), titel, QStringLiteral("TIPPOLO.TXT"), Liste2->eintraege());
+    if (!name.isEmpty())
+        boxen.meldung(QStringLiteral("Liste wurde gespeichert!"), name, Knoepfe::OK, Symbol::Information);
 }
 
 void Form8::Bild6_Click()

@@ -4,6 +4,7 @@
 
 #include "info/Form7.h"
 #include "info/TPOLABEL.h"
+#include "lists/Dateien.h"
 #include "trainer/Programm.h"
 #include "ui/Boxen.h"
 
@@ -31,14 +32,30 @@ void Form1::Bild25_Click()
 
 void Form1::Bild23_Click()
 {
-    QString name =
-        programm().boxen().eingabe(QStringLiteral("Neuer Name:"), QStringLiteral("Eingabe"), QStringLiteral("Freund"));
+    Boxen &boxen = programm().boxen();
+    QString name = boxen.eingabe(QStringLiteral("Neuer Name:"), QStringLiteral("Eingabe"), QStringLiteral("Freund"));
     // A pasted line break or NUL would become extra lines in the best lists.
     name.removeIf([](QChar c) {
         return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
     });
-    if (!name.isEmpty())
-        Bezeichnung7->setCaption(name);
+    if (name.isEmpty())
+        return;
+    // The name goes into the log, the best lists and file names, all
+    // Windows-1252: a character without a byte there would turn two
+    // children into one, so such a name is not taken.
+    name = Dateien::zusammensetzen(name);
+    QByteArray bytes;
+    QChar zeichen;
+    if (!Dateien::kodieren(name, bytes, &zeichen)) {
+        const qsizetype i = name.indexOf(zeichen);
+        const QString ganz = zeichen.isHighSurrogate() ? name.mid(i, 2) : QString(zeichen);
+        boxen.meldung(QStringLiteral("Der Name \"%1\" enthält das Zeichen \"%2\", das das Programm nicht "
+                                     "speichern kann.\rBitte den Namen ohne dieses Zeichen eingeben.")
+                          .arg(name, ganz),
+                      QStringLiteral("Eingabe"), Knoepfe::OK, Symbol::Information);
+        return;
+    }
+    Bezeichnung7->setCaption(name);
 }
 
 void Form1::Bezeichnung27_Click()

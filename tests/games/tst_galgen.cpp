@@ -127,8 +127,8 @@ private Q_SLOTS:
         klicke(g, u("EIS"));
         QCOMPARE(anzahlBoxen(t.boxen, u("Galgenspiel")), 2);
         QCOMPARE(t.boxen.protokoll().at(0).text, u("Du hast 3 Versuche benötigt!\r"));
-        QCOMPARE(t.boxen.letzte().text, u("Die Bestenliste \"BESTHANG.LST\" konnte nicht ganz gelesen werden und "
-                                          "wird deshalb nicht gespeichert.\r"));
+        QCOMPARE(t.boxen.letzte().text, u("Die Bestenliste konnte nicht gespeichert werden.\rDie Datei \"BESTHANG.LST\" "
+                                          "konnte nicht gelesen werden.\rAn ihrer Stelle steht ein Ordner.\r"));
         QVERIFY(t.zurueck(g));
     }
 };

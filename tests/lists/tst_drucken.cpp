@@ -86,19 +86,28 @@ private Q_SLOTS:
         // The task shown before printing is in force again.
         QCOMPARE(aufgabe(), vorher);
     }
-    /// Without a printer the worksheet becomes a PDF under the first free name.
+    /// Without a printer the worksheet becomes a PDF under the first free
+    /// name; a file that another program writes while the question is shown
+    /// keeps its name, and the worksheet takes the next one.
     void ohneDruckerAlsPdf_data()
     {
         QTest::addColumn<QStringList>("vorhanden");
         QTest::addColumn<QString>("name");
-        QTest::newRow("keine") << QStringList() << u("TIPPOLO.PDF");
-        QTest::newRow("klein geschrieben") << QStringList{u("tippolo.pdf")} << u("TIPPOLO-2.PDF");
-        QTest::newRow("Lücke") << QStringList{u("TIPPOLO.PDF"), u("TIPPOLO-3.PDF")} << u("TIPPOLO-2.PDF");
+        QTest::addColumn<QStringList>("dazwischen");
+        QTest::addColumn<QString>("geschrieben");
+        QTest::newRow("keine") << QStringList() << u("TIPPOLO.PDF") << QStringList() << u("TIPPOLO.PDF");
+        QTest::newRow("klein geschrieben") << QStringList{u("tippolo.pdf")} << u("TIPPOLO-2.PDF") << QStringList() << u("TIPPOLO-2.PDF");
+        QTest::newRow("Lücke") << QStringList{u("TIPPOLO.PDF"), u("TIPPOLO-3.PDF")} << u("TIPPOLO-2.PDF") << QStringList()
+                               << u("TIPPOLO-2.PDF");
+        QTest::newRow("während der Frage") << QStringList() << u("TIPPOLO.PDF") << QStringList{u("tippolo.pdf"), u("TIPPOLO-2.PDF")}
+                                           << u("TIPPOLO-3.PDF");
     }
     void ohneDruckerAlsPdf()
     {
         QFETCH(QStringList, vorhanden);
         QFETCH(QString, name);
+        QFETCH(QStringList, dazwischen);
+        QFETCH(QString, geschrieben);
         Testprogramm t(1, false);
         QByteArray liste;
         for (int i = 0; i < 120; ++i)
@@ -108,7 +117,7 @@ private Q_SLOTS:
             t.datei(v, "alt");
         t.start();
         t.programm->druckflaeche = [] { return std::unique_ptr<Druckflaeche>(); };
-        const QString pfad = t.programm->datei(name);
+        const QString pfad = t.programm->datei(geschrieben);
         // The PDF declined: nothing written.
         t.boxen.ja();
         t.boxen.nein();
@@ -117,9 +126,19 @@ private Q_SLOTS:
                                "\"%1\" im Arbeitsordner gespeichert werden?\r").arg(name), u("Drucken:  Großschrift"));
         QVERIFY(!QFile::exists(pfad));
         t.boxen.ja();
-        drucken(t);
+        t.boxen.setAutomatik(
+            [&](const BoxEintrag &b) {
+                if (b.knoepfe == Knoepfe::OK)
+                    return Antwort::OK;
+                for (const QString &d : dazwischen)
+                    t.datei(d, "neu");
+                return Antwort::Ja;
+            },
+            {});
+        t.f1().Bild14_Click();
         QCOMPARE(t.boxen.anzahl(), 5);
-        pruefeBox(t.boxen, u("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r").arg(QDir::toNativeSeparators(pfad)),
+        const QString vergeben = name == geschrieben ? QString() : u("Den Namen \"%1\" hat inzwischen eine andere Datei.\r").arg(name);
+        pruefeBox(t.boxen, u("Das Arbeitsblatt wurde als PDF-Datei gespeichert:\r%1\r").arg(QDir::toNativeSeparators(pfad)) + vergeben,
                   u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Information);
         // 361 lines of 16 points fill eight to twelve A4 pages.
         const QByteArray pdf = dateiLesen(pfad);
@@ -135,6 +154,8 @@ private Q_SLOTS:
         QVERIFY(text.contains(QString(30, QLatin1Char('_'))));
         for (const QString &v : vorhanden)
             QCOMPARE(t.lesen(v), QByteArray("alt"));
+        for (const QString &d : dazwischen)
+            QCOMPARE(t.lesen(d), QByteArray("neu"));
     }
     void druckFehler()
     {

@@ -1,4 +1,6 @@
 #include "games/Bestenliste.h"
+#include "info/Berichtfenster.h"
+#include "info/Protokoll.h"
 #include "lists/Dateien.h"
 #include "lists/Form8.h"
 #include "support/EngerRaum.h"
@@ -50,6 +52,27 @@ QString art(const QString &pfad)
                                                                         klein ? QString::fromLatin1(dateiLesen(pfad)) : QString());
 }
 
+/// Makes ready a window that saves a list and returns its save command: the
+/// settings window with the word "Haus", or the report on a log in which
+/// `kind` mistyped "Mutter".
+std::function<void()> listeSpeichern(Testprogramm &t, bool bericht, const QString &kind = u("Anna"))
+{
+    if (!bericht) {
+        t.programm->form8().Liste2->addItems({u("Haus")});
+        return [&t] { t.programm->form8().Bild5_Click(); };
+    }
+    t.programm->protokoll().uhr = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); };
+    QByteArray name;
+    Dateien::kodieren(kind, name);
+    t.datei(u("TIPPOLO.LOG"), "Zeit;Art;Name;\xdc" "bung;Modus;Wort;Stelle;Soll;Ist\r\n2026-12-06 08:00:00;Fehler;" + name +
+                                  ";13;Schreiben;Mutter;1;M;m\r\n");
+    t.boxen.tippe(t.f1().Bezeichnung8->Caption());
+    t.f1().Bild5_Click();
+    QTest::mouseClick(t.programm->form8().Bild9, Qt::LeftButton);
+    Berichtfenster *b = &t.programm->berichtfenster();
+    return [b] { b->speichernKnopf_Click(); };
+}
+
 } // namespace
 
 class TestSicherheit : public QObject
@@ -75,6 +98,8 @@ private Q_SLOTS:
             QTest::addRow("%s, Pipe", datei) << u(datei) << u("Pipe") << kKeineDatei;
             QTest::addRow("%s, Ordner", datei) << u(datei) << u("Ordner") << kOrdner;
         }
+        // A best list that cannot be read whole is not saved over.
+        QTest::newRow("BESTHANG.LST, Lesefehler") << u("BESTHANG.LST") << u("/proc/self/mem") << u("Der Datenträger meldet einen Fehler.");
     }
     void speichernScheitert()
     {
@@ -88,7 +113,8 @@ private Q_SLOTS:
         const QString pfad = t.programm->datei(datei);
         t.datei(u("TIPPOLO.INI"), kIni);
         t.datei(lage == u("ziel.dat") ? lage : datei, datei == u("TIPPOLO.INI") ? kIni : QByteArray("0003  Ida\r\n"));
-        if (lage == u("ziel.dat") || lage == u("Pipe") || lage == u("Ordner")) {
+        const bool unlesbar = lage == u("Pipe") || lage == u("Ordner") || lage.startsWith(u("/proc"));
+        if (lage == u("ziel.dat") || unlesbar) {
             QFile::remove(pfad);
             QVERIFY(anlegen(lage, pfad));
         }
@@ -99,11 +125,17 @@ private Q_SLOTS:
         QVERIFY(lage != u("nurLesbar") || raum.nurLesbar());
         const QString vorher = art(pfad), ziel = art(t.programm->datei(u("ziel.dat")));
         Form8 &e = t.programm->form8();
-        Liste liste(nullptr, u("Liste2"));
-        liste.addItems({u("0001  Neu")});
         QString text = u("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2").arg(datei, grund), titel;
         if (datei == u("LISTE.TXT")) {
             e.Liste2->addItems({u("neu")});
+            if (lage == u("voll") || lage == u("nurLesbar")) {
+                // A new file fails alike and leaves no empty file of its name.
+                t.boxen.tippe(u("NEU.TXT"));
+                t.boxen.ok();
+                e.Bild5_Click();
+                pruefeBox(t.boxen, QString(text).replace(datei, u("NEU.TXT")) + u("\rDie Liste wurde nicht gespeichert."),
+                          u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
+            }
             t.boxen.tippe(datei);
             t.boxen.ja();
             t.boxen.ok();
@@ -117,7 +149,10 @@ private Q_SLOTS:
             titel = u("Einstellungen");
         } else {
             t.boxen.ok();
-            BestenlisteSichern(*t.programm, datei, &liste, u("Galgenspiel"));
+            BestenlisteSichern(*t.programm, datei, u("0001  Neu"), u("Galgenspiel"));
+            // The list is read again before it is saved.
+            if (unlesbar)
+                text = u("Die Datei \"%1\" konnte nicht gelesen werden.\r%2").arg(datei, grund);
             text = u("Die Bestenliste konnte nicht gespeichert werden.\r") + text + u("\r");
             titel = u("Galgenspiel");
         }
@@ -174,56 +209,94 @@ private Q_SLOTS:
         QCOMPARE((QList<QVariant>{t.m().Wortmenge, t.programm->form8().Anzeigeschrift()}), (QList<QVariant>{20, u("Arial")}));
     }
 
+    /// Every window that saves a list checks the typed name alike.
     void nameAbgelehnt_data()
     {
+        QTest::addColumn<bool>("bericht");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("grund");
         const QString strich = u("Der Name \"%1\" enthält einen Schrägstrich. Listen werden nur im Arbeitsordner "
                                  "gespeichert; bitte nur den Namen der Datei eingeben.");
         const QString eigene = u("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste überschrieben werden.");
-        QTest::newRow("Ordner darüber") << u("../x.TXT") << strich.arg(u("../x.TXT"));
-        QTest::newRow("zwei Punkte") << u("..") << u("\"..\" ist kein Name für eine Datei.");
-        QTest::newRow("nur Blanks") << u("   ") << u("Der Name besteht nur aus Leerzeichen.");
-        QTest::newRow("Zeilenumbruch") << u("A\r\nB.TXT") << u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).");
-        QTest::newRow("Einstellungen") << u("tippolo.ini") << eigene.arg(u("tippolo.ini"));
-        QTest::newRow("Bestenliste") << u("BestSuch.lst") << eigene.arg(u("BestSuch.lst"));
+        const QList<QPair<QString, QString>> namen{
+            {u("../x.TXT"), strich.arg(u("../x.TXT"))},
+            {u("/tmp/x.TXT"), strich.arg(u("/tmp/x.TXT"))},
+            {u(".."), u("\"..\" ist kein Name für eine Datei.")},
+            {u("   "), u("Der Name besteht nur aus Leerzeichen.")},
+            {u("A\r\nB.TXT"), u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).")},
+            {QString(300, QLatin1Char('x')) + u(".TXT"), u("Der Name ist zu lang für den Datenträger; bitte einen kürzeren Namen wählen.")}};
+        for (bool bericht : {false, true}) {
+            for (const auto &[name, grund] : namen)
+                QTest::addRow("%s %s", bericht ? "Bericht" : "Einstellungen", qPrintable(name.left(12))) << bericht << name << grund;
+            for (const char *name : {"tippolo.ini", "TIPPOLO.INI.alt", "BestSuch.lst", "tippolo.Log", "BERICHT.PDF. ",
+                                     "Tippolo-2.pdf", "BERICHT-13.PDF"})
+                QTest::addRow("%s %s", bericht ? "Bericht" : "Einstellungen", name) << bericht << u(name) << eigene.arg(u(name));
+        }
     }
     void nameAbgelehnt()
     {
+        QFETCH(bool, bericht);
         QFETCH(QString, name);
         QFETCH(QString, grund);
         Testprogramm t;
-        t.programm->form8().Liste2->addItems({u("Haus")});
+        const auto speichern = listeSpeichern(t, bericht);
+        const QStringList vorher = QDir(t.ordner.path()).entryList(QDir::Files);
         t.boxen.tippe(name);
         t.boxen.ok();
-        t.programm->form8().Bild5_Click();
-        pruefeBox(t.boxen, grund + u("\rDie Liste wurde nicht gespeichert."), u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
-        QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), QStringList{u("TIPPOLO.INI")});
+        speichern();
+        pruefeBox(t.boxen, grund + u("\rDie Liste wurde nicht gespeichert."),
+                  bericht ? u("Übungsliste speichern") : u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
+        QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), vorher);
         // Nothing outside the working folder; a stray file is removed, so that it fails this run only.
-        QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))));
+        QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))) && !QFile::remove(u("/tmp/x.TXT")));
     }
 
-    /// A name in other capitals means the file the folder holds.
+    /// A name in other capitals means the file the folder holds, in every window.
     void grossUndKleinDieselbeDatei()
     {
-        Testprogramm t(1, false);
-        t.datei(u("liste.txt"), "alt\r\n");
-        t.start();
-        t.programm->form8().Liste2->addItems({u("neu")});
-        t.boxen.tippe(u("LISTE.TXT"));
-        t.boxen.ja();
-        t.boxen.ok();
-        t.programm->form8().Bild5_Click();
-        pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("LISTE.TXT"), 1);
-        QCOMPARE(QDir(t.ordner.path()).entryList({u("*.txt")}), QStringList{u("liste.txt")});
-        QCOMPARE(t.lesen(u("liste.txt")), QByteArray("neu\r\n"));
-        // Answered No, the file stays as it is.
-        t.programm->form8().Liste2->addItems({u("mehr")});
-        t.boxen.tippe(u("Liste.txt"));
-        t.boxen.nein();
-        t.programm->form8().Bild5_Click();
-        pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("Liste.txt"));
-        QCOMPARE(t.lesen(u("liste.txt")), QByteArray("neu\r\n"));
+        for (bool bericht : {false, true}) {
+            Testprogramm t;
+            t.datei(u("fehler-anna.txt"), "alt\r\n");
+            const auto speichern = listeSpeichern(t, bericht);
+            // Answered No, the file stays as it is.
+            t.boxen.tippe(u("Fehler-Anna.txt"));
+            t.boxen.nein();
+            speichern();
+            pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("Fehler-Anna.txt"));
+            QCOMPARE(t.lesen(u("fehler-anna.txt")), QByteArray("alt\r\n"));
+            t.boxen.tippe(u("FEHLER-ANNA.TXT"));
+            t.boxen.ja();
+            t.boxen.ok();
+            speichern();
+            QCOMPARE(QDir(t.ordner.path()).entryList({u("*.txt")}), QStringList{u("fehler-anna.txt")});
+            QCOMPARE(t.lesen(u("fehler-anna.txt")), bericht ? QByteArray("Mutter\r\n") : QByteArray("Haus\r\n"));
+        }
+    }
+
+    /// A child's name longer than the file system holds: the name offered
+    /// for the list is shortened at the end of its stem, whole characters at a time.
+    void langerName()
+    {
+        Testprogramm t;
+        const QString kind = QString(200, QChar(0xC4));
+        const auto speichern = listeSpeichern(t, true, kind);
+        t.boxen.tippe(QString());
+        speichern();
+        const QString angeboten = t.boxen.letzte().vorgabe;
+        const int grenze = Dateien::laengsterName(t.ordner.path());
+        QCOMPARE(angeboten, u("FEHLER-") + QString((grenze - 11) / 2, QChar(0xC4)) + u(".TXT"));
+        // Characters of one to four bytes: every name fits, and no more was cut than needed.
+        for (const QString &zeichen : {u("x"), u("ß"), u("€"), u("😀")})
+            for (int n : {10, 80, 300}) {
+                QString name = u("A");
+                for (int i = 0; i < n; ++i)
+                    name += zeichen;
+                const QByteArray ganz = QFile::encodeName(name + u(".TXT"));
+                const QByteArray passend = QFile::encodeName(Dateien::passenderName(t.ordner.path(), name + u(".TXT")));
+                QVERIFY(passend == ganz || (passend.size() <= grenze && passend.size() + QFile::encodeName(zeichen).size() > grenze));
+                QVERIFY(ganz.startsWith(passend.chopped(4)) && passend.endsWith(".TXT"));
+                QVERIFY(Dateien::bytesSchreiben(t.ordner.filePath(QFile::decodeName(passend)), "x"));
+            }
     }
 
     /// Word lists that are no regular file or too large are refused; the list in use stays.
@@ -253,32 +326,25 @@ private Q_SLOTS:
         QCOMPARE((QStringList{t.f1().Caption(), t.m().Loesungswort}), (QStringList{u("T i p p o l o ( 2 Wörter )"), wort}));
     }
 
-    /// A best list not read whole (here a read error; devices and files over
-    /// 64 MB are refused for word lists above) is not saved over the file.
-    void bestenlisteNichtGanz()
-    {
-        Testprogramm t;
-        const QString pfad = t.programm->datei(u("BESTFANG.LST"));
-        QVERIFY(anlegen(u("/proc/self/mem"), pfad));
-        const QString vorher = art(pfad);
-        Liste liste(nullptr, u("Liste1"));
-        QVERIFY(!BestenlisteLaden(pfad, &liste));
-        liste.AddItem(u("0005  Freund"));
-        t.boxen.ok();
-        BestenlisteSichern(*t.programm, u("BESTFANG.LST"), &liste, u("Wortfangen"), false);
-        pruefeBox(t.boxen, u("Die Bestenliste \"BESTFANG.LST\" konnte nicht ganz gelesen werden und wird deshalb nicht gespeichert.\r"),
-                  u("Wortfangen"), Knoepfe::OK, Symbol::Information);
-        QCOMPARE(art(pfad), vorher);
-    }
-
-    /// A pasted player name loses its control characters; with nothing left, the name stays.
+    /// A pasted player name loses its control characters; with nothing left,
+    /// the name stays. A name Windows-1252 cannot hold is not taken, so two
+    /// children never become one in the log, the best lists or a file name.
     void spielername()
     {
         Testprogramm t;
-        for (const QString &eingabe : {u("Max\r\n0001  Betrug"), u("\r\n")}) {
-            t.boxen.tippe(eingabe);
+        t.boxen.setStreng(false);
+        const QString kText = u("Der Name \"%1\" enthält das Zeichen \"%2\", das das Programm nicht speichern kann.\r"
+                                "Bitte den Namen ohne dieses Zeichen eingeben.");
+        for (const QStringList &fall : QList<QStringList>{{u("Max\r\n0001  Betrug"), u("Max0001  Betrug")},
+                                                         {u("\r\n"), u("Max0001  Betrug")},
+                                                         {u("Lea😀"), u("Max0001  Betrug"), kText.arg(u("Lea😀"), u("😀"))},
+                                                         {u("Łukasz"), u("Max0001  Betrug"), kText.arg(u("Łukasz"), u("Ł"))},
+                                                         {u("Jo\u0308rg €"), u("Jörg €")}}) {
+            t.boxen.tippe(fall.at(0));
             t.f1().Bild23_Click();
-            QCOMPARE(t.f1().Bezeichnung7->Caption(), u("Max0001  Betrug"));
+            QCOMPARE(t.f1().Bezeichnung7->Caption(), fall.at(1));
+            if (fall.size() > 2)
+                pruefeBox(t.boxen, fall.at(2), u("Eingabe"), Knoepfe::OK, Symbol::Information);
         }
     }
 
@@ -289,7 +355,9 @@ private Q_SLOTS:
         const auto satz = [](int nummer) {
             return Dateien::grund(Dateien::Grund::System, Dateien::fehlernummer(qt_error_string(nummer)));
         };
-        QCOMPARE((QStringList{satz(EACCES), satz(EISDIR)}), (QStringList{u("Das Programm hat dafür keine Berechtigung."), kOrdner}));
+        QCOMPARE((QStringList{satz(EACCES), satz(EISDIR), satz(ENAMETOOLONG)}),
+                 (QStringList{u("Das Programm hat dafür keine Berechtigung."), kOrdner,
+                              u("Der Name der Datei ist zu lang für den Datenträger.")}));
     }
 
     /// The drive box comes from the mount table alone: a hung network drive
