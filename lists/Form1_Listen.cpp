@@ -197,7 +197,7 @@ void Form1::Bild14_Click()
     MODUL1 &m = p.modul;
     Boxen &boxen = p.boxen();
     const QString titel = QStringLiteral("Drucken:  ") + Bezeichnung8->Caption();
-    if (!boxen.frage(QStringLiteral("Die akutelle Wortliste ausdrucken?"), titel))
+    if (!boxen.frage(QStringLiteral("Die aktuelle Wortliste ausdrucken?"), titel))
         return;
 
     // Rendering the list runs through the task's own variables; the task
