@@ -150,6 +150,10 @@ public:
     void Datei1_Click();
     void Bild5_Click();
     void Bild14_Click();
+    /// Loads the file selected in Datei1 (see Datei1_Click); with `melden`
+    /// the teacher is told what the list check found. The start-up loads
+    /// silently: the child at the screen cannot act on it.
+    void listeLaden(bool melden);
     void Bild17_Click();
 
     // ---- reward panel and game launch (games/Form1_Spiele.cpp)

@@ -1,6 +1,7 @@
 #include "trainer/MODUL1.h"
 
 #include "lists/Form8.h"
+#include "lists/Listenpruefung.h"
 #include "renderings/AufgabeDarstellen.h"
 #include "trainer/Aufgaben.h"
 #include "trainer/Form1.h"
@@ -29,6 +30,12 @@ void MODUL1::NaechsteAufgabe()
     if (Loesungswort != Eingabe)
         return;
     WortZiehen();
+    if (Loesungswort.isEmpty()) {
+        // Not one word of the list can be typed: there is no task to show.
+        f.Bezeichnung1->setCaption(QString());
+        f.Bezeichnung2->setCaption(QString());
+        return;
+    }
     f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
     AufgabeDarstellen(p);
     f.Bezeichnung1->setCaption(Anzeigetext);
@@ -48,12 +55,30 @@ void MODUL1::WortZiehen()
     // Every entry has its flag, however the list was edited.
     if (Benutzt.size() != n)
         Benutzt = Benutzt.leftJustified(n, QLatin1Char('0'), true);
-    if (!Benutzt.contains(QLatin1Char('0')))
+    bool frischerDurchgang = false;
+    if (!Benutzt.contains(QLatin1Char('0'))) {
         Benutzt = QString(n, QLatin1Char('0'));
-    do {
-        Wortindex = z.index(n);
-    } while (Benutzt.at(Wortindex) == QLatin1Char('1'));
-    Benutzt[Wortindex] = QLatin1Char('1');
+        frischerDurchgang = true;
+    }
+    for (;;) {
+        do {
+            Wortindex = z.index(n);
+        } while (Benutzt.at(Wortindex) == QLatin1Char('1'));
+        Benutzt[Wortindex] = QLatin1Char('1');
+        if (Listenpruefung::tippbar(f.Liste1->List(Wortindex)))
+            break;
+        // A word a child cannot type (an emoji, a control character) is
+        // never asked: it counts as asked at once, and the draw goes on.
+        // A whole pass without a word that can be typed gives no task.
+        if (!Benutzt.contains(QLatin1Char('0'))) {
+            if (frischerDurchgang) {
+                f.Liste2->Clear();
+                return;
+            }
+            Benutzt = QString(n, QLatin1Char('0'));
+            frischerDurchgang = true;
+        }
+    }
     Loesungswort = f.Liste1->List(Wortindex);
     f.Liste2->setEintraege(Aufgaben::kandidaten(n, [&f](int i) { return f.Liste1->List(i); }, Loesungswort, z));
 }
