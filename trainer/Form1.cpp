@@ -310,6 +310,12 @@ void Form1::Form_Load()
     m.Lesemodus = 0;
 }
 
+void Form1::Form_Activate()
+{
+    if (programm().modul.Uebung == 0)
+        programm().modul.WorteingabeZeigen();
+}
+
 void Form1::Standardliste()
 {
     QStringList woerter;

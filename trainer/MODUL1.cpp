@@ -98,6 +98,24 @@ void MODUL1::LoesungZaehlen()
     f.belohnungZeigen();
 }
 
+QString MODUL1::Eingabehinweis()
+{
+    return QStringLiteral("Tippe ein neues Wort und drücke Enter ...");
+}
+
+void MODUL1::WorteingabeZeigen()
+{
+    Form1 &f = p.form1();
+    // A task of an exercise is not in force in word entry: the child would
+    // type the old word and have it added.
+    if (!Loesungswort.isEmpty())
+        Leeren();
+    f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
+    f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(f.Liste1->ListCount() + 1));
+    f.Bezeichnung2->setFontName(p.form8().Druckschrift());
+    f.Bezeichnung2->setCaption(Eingabe.isEmpty() ? Eingabehinweis() : Eingabe);
+}
+
 void MODUL1::Worteingabe()
 {
     Form1 &f = p.form1();
@@ -116,17 +134,20 @@ void MODUL1::Worteingabe()
         f.Liste1->setListIndex(doppelt);
         p.boxen().meldung(QStringLiteral("Wort ist schon vorhanden!"), QStringLiteral("Worteingabe"), Knoepfe::OK,
                           Symbol::Information);
-        f.Bezeichnung2->setCaption(QString());
+        f.Bezeichnung2->setCaption(Eingabehinweis());
         f.Liste1->setListIndex(0);
         Leeren();
         return;
     }
-    if (Eingabe.isEmpty())
+    // The input line says what is expected until the first letter is typed.
+    if (Eingabe.isEmpty()) {
+        f.Bezeichnung2->setCaption(Eingabehinweis());
         return;
+    }
     f.Liste1->AddItem(Eingabe);
     f.Liste1->setListIndex(f.Liste1->ListCount() - 1);
     Benutzt = QString(f.Liste1->ListCount(), QLatin1Char('0'));
-    f.Bezeichnung2->setCaption(QString());
+    f.Bezeichnung2->setCaption(Eingabehinweis());
     Leeren();
 }
 

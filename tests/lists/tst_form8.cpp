@@ -146,6 +146,15 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
         QCOMPARE((QStringList{QString::number(t.f1().Liste1->ListCount()), e.Bezeichnung16->Caption(), t.f1().Caption()}),
                  (QStringList{"22", u(" 22 Wörter"), u("T i p p o l o")}));
+        // Back in the main window: no task of the exercise is left, the input
+        // line says what is expected, and a typed word is added.
+        e.Bild1_Click();
+        const QStringList erwartet{u("Wort 23 eingeben:"), u("Tippe ein neues Wort und drücke Enter ...")};
+        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2), erwartet);
+        QVERIFY(t.m().Loesungswort.isEmpty() && t.m().Eingabe.isEmpty());
+        tippe(t.f1().Bezeichnung2, u("Igel\r"));
+        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2), erwartet);
+        QVERIFY(t.f1().Liste1->eintraege().contains(u("Igel")) && t.boxen.anzahl() == 5);
     }
     /// Deleting one entry or the whole list asks first; answered No, nothing changes.
     void loeschen()
