@@ -4,6 +4,10 @@
 #include "games/gefangen.h"
 #include "ui/Twips.h"
 
+#include "basis/Zufall.h"
+
+#include <QListView>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -22,13 +26,15 @@ QStringList gitter(const QString &wort, const QList<std::tuple<int, int, char>> 
 /// else "n" except the "s" at (10, 6).
 const QStringList kOstern = gitter(u("Ostern"), {{9, 6, 'O'}, {9, 5, 's'}, {9, 4, 't'}, {9, 3, 'e'}, {9, 2, 'r'}, {9, 1, 'n'}, {10, 6, 's'}});
 
-/// Starts the game with exactly this grid drawn.
+/// Starts the game with exactly this grid drawn; its way out is laid to the
+/// left along row 9, where no test looks.
 gefangen &starten(Testprogramm &t, const QString &wort = u("Ostern"), const QStringList &zeilen = kOstern)
 {
     t.m().Loesungswort = wort;
     QList<double> werte;
     for (QChar c : zeilen.join(QString()))
         werte << (wort.indexOf(c) + 0.5) / wort.size();
+    werte << 0.625 << 0.25 << 0.5 << QList<double>(5, 0.25);
     if (!wort.isEmpty())
         t.programm->zufall().vorgeben(werte);
     t.f1().Bezeichnung25_Click();
@@ -50,12 +56,75 @@ void ziehe(gefangen &g, const QString &zuege)
     }
 }
 
+/// The moves (o, u, l, r) of a way out of the grid by the rules, breadth
+/// first over the cell and the next letter (a cell passed on the way is empty
+/// from then on); empty when there is none.
+QString ausweg(const Gefaengnisgitter &g)
+{
+    struct Knoten { int c, r, n, vorher; char zug; };
+    std::vector<Knoten> k{{9, 9, 1, -1, 0}};
+    QSet<int> gesehen{(9 * 18 + 9) * 64 + 1};
+    const int laenge = static_cast<int>(g.wort().size());
+    const struct { int dc, dr; char zug; } richtungen[] = {{0, -1, 'o'}, {0, 1, 'u'}, {-1, 0, 'l'}, {1, 0, 'r'}};
+    for (int i = 0; i < static_cast<int>(k.size()); ++i) {
+        for (const auto &[dc, dr, zug] : richtungen) {
+            const Knoten a = k[static_cast<size_t>(i)];
+            const int c = a.c + dc, r = a.r + dr;
+            bool betreten = false;
+            for (int j = i; j >= 0 && !betreten; j = k[static_cast<size_t>(j)].vorher)
+                betreten = k[static_cast<size_t>(j)].c == c && k[static_cast<size_t>(j)].r == r;
+            const QChar z = betreten ? QLatin1Char(' ') : g.zelle(c, r);
+            if (z != QLatin1Char(' ') && (laenge == 0 || z != g.wort().at(a.n - 1)))
+                continue;
+            const int n = z == QLatin1Char(' ') ? a.n : std::min(a.n + 1, laenge);
+            k.push_back({c, r, n, i, zug});
+            if (c == 1 || c == 17 || r == 1 || r == 17) {
+                QString weg;
+                for (int j = static_cast<int>(k.size()) - 1; k[static_cast<size_t>(j)].vorher >= 0; j = k[static_cast<size_t>(j)].vorher)
+                    weg.prepend(QLatin1Char(k[static_cast<size_t>(j)].zug));
+                return weg;
+            }
+            if (gesehen.contains((r * 18 + c) * 64 + n))
+                k.pop_back();
+            else
+                gesehen.insert((r * 18 + c) * 64 + n);
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestGefangen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    /// Whatever the word and the draw, the grid has a way out, and walking it
+    /// by the rules frees the marker.
+    void jedesGitterHatAusweg()
+    {
+        const QString buchstaben = u("AaÄäBbEeKkNnRrUußÖo");
+        for (int seed = 1; seed <= 300; ++seed) {
+            Zufall z;
+            z.seed(static_cast<std::uint64_t>(seed));
+            QString wort;
+            for (int i = 1 + z.index(14); i > 0; --i)
+                wort += buchstaben.at(z.index(static_cast<int>(seed % 3 == 0 ? 2 : buchstaben.size())));
+            Gefaengnisgitter g;
+            g.aufbauen(wort, z);
+            const QString weg = ausweg(g);
+            QVERIFY2(!weg.isEmpty(), qPrintable(wort + u(" ") + g.zeilen().join(u("/"))));
+            for (int i = 0; i < weg.size(); ++i) {
+                const QChar zug = weg.at(i);
+                const auto e = g.schritt(zug == u'o' ? Gefaengnisgitter::Richtung::Oben
+                                         : zug == u'u' ? Gefaengnisgitter::Richtung::Unten
+                                         : zug == u'l' ? Gefaengnisgitter::Richtung::Links
+                                                       : Gefaengnisgitter::Richtung::Rechts);
+                QCOMPARE(e == Gefaengnisgitter::Ergebnis::Ausbruch, i == weg.size() - 1);
+                QVERIFY(e != Gefaengnisgitter::Ergebnis::Verweigert);
+            }
+        }
+    }
     void startUndHinweis()
     {
         Testprogramm t;
