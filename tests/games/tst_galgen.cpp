@@ -3,6 +3,7 @@
 
 #include "games/galgen.h"
 
+#include <QListView>
 #include <QTest>
 
 #include <algorithm>
@@ -129,6 +130,8 @@ private Q_SLOTS:
         QCOMPARE(t.boxen.protokoll().at(0).text, u("Du hast 3 Versuche benötigt!\r"));
         QCOMPARE(t.boxen.letzte().text, u("Die Bestenliste \"BESTHANG.LST\" konnte nicht ganz gelesen werden und "
                                           "wird deshalb nicht gespeichert.\r"));
+        QVERIFY(g.siegerehrung() && !g.Liste1->view()->isEnabled());
+        g.Weiter->click();
         QVERIFY(t.zurueck(g));
     }
 };
