@@ -8,7 +8,9 @@
 #include "ui/Liste.h"
 #include "ui/Twips.h"
 
+#include <QLabel>
 #include <QListView>
+#include <algorithm>
 
 Spielfenster::Spielfenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips,
                            int hoeheTwips, const QString &bestendatei)
@@ -41,6 +43,9 @@ void Spielfenster::Form_KeyDown(int keyCode)
 
 Liste *Spielfenster::bestenlisteAnlegen(const QString &name, int links, int oben, int breite, int hoehe)
 {
+    // The "Weiter" button goes under the list, inside the window.
+    const int knopfOben = std::min(oben + hoehe, twipsGroesse().height() - 600) + 60;
+    hoehe = knopfOben - 60 - oben;
     m_besten = new Liste(this, name);
     m_besten->setFontName(QStringLiteral("Courier New"));
     m_besten->setFontSize(10);
@@ -50,7 +55,7 @@ Liste *Spielfenster::bestenlisteAnlegen(const QString &name, int links, int oben
     m_besten->setVisible(false);
     Weiter = new Knopf(this, QStringLiteral("Weiter"), QStringLiteral("Weiter"));
     Weiter->setFont(Schrift::machen(QStringLiteral("Arial"), 12, true));
-    Twips::setzen(Weiter, links, oben + hoehe + 60, breite, 480);
+    Twips::setzen(Weiter, links, knopfOben, breite, 480);
     Weiter->hide();
     connect(Weiter, &Knopf::Click, this, &Spielfenster::Weiter_Click);
     return m_besten;
@@ -89,10 +94,11 @@ void Spielfenster::gewonnen(int punkte, const QString &text, const QString &tite
         return;
     }
     bestenlisteSichern(titel);
-    // The game is over: only the list and the way on stay awake.
+    // The game is over: what answers a click or a key rests (the texts stay
+    // as they are, the solved word among them), the list and the way on stay awake.
     m_ruhend.clear();
     for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        if (w != Weiter && w != m_besten->view() && w->isEnabled()) {
+        if (w != Weiter && w != m_besten->view() && !qobject_cast<QLabel *>(w) && w->isEnabled()) {
             w->setEnabled(false);
             m_ruhend << w;
         }
