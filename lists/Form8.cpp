@@ -422,6 +422,8 @@ void Form8::Bild7_Click()
     m.Benutzt.clear();
     Bezeichnung2->setCaption(QString());
     m.Uebung = 0;
+    // Letters typed for the task before are no new word.
+    m.Leeren();
     m.NaechsteAufgabe();
     groesseZeigen();
 }

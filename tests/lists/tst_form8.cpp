@@ -183,6 +183,7 @@ private Q_SLOTS:
         QCOMPARE(t.programm->aktivesFenster(), &e);
         QCOMPARE(e.Bezeichnung16->Caption(), u(" 20 Wörter"));
         t.boxen.ja();
+        t.m().Eingabe = u("Au");  // typed for the task: no word for the list
         e.Bild7_Click();
         pruefeFrage(t.boxen, u("Die ganze Liste jetzt löschen?"), u("Liste löschen"));
         QVERIFY(e.Liste2->ListCount() == 0 && t.m().Benutzt.isEmpty() && t.m().Uebung == 0);
