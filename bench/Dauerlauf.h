@@ -169,8 +169,16 @@ public:
         m_boxen = 0;
         m_galgenStart = m_bewegung = m_geladen = m_enter = false;
 
+        // After a win the game shows its best list until the child goes on.
+        Spielfenster *sieger = nullptr;
+        for (Spielfenster *s : std::initializer_list<Spielfenster *>{offen<galgen>(), offen<gefangen>(), offen<fang>()})
+            if (s && s->siegerehrung())
+                sieger = s;
         // The help may stand beside the window the child works in.
-        if (galgen *g = offen<galgen>())
+        if (sieger)
+            m_aktuell = sieger->objectName() + QStringLiteral(" Bestenliste"),
+            waehle({k(6, sieger->Weiter), {2, [&] { escape(*sieger); }}, {2, [&] { sieger->close(); }}});
+        else if (galgen *g = offen<galgen>())
             m_aktuell = QStringLiteral("galgen"), galgenSpielen(*g);
         else if (gefangen *gf = offen<gefangen>())
             m_aktuell = QStringLiteral("gefangen"), gefangenSpielen(*gf);

@@ -3,6 +3,7 @@
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/gefangen.h"
+#include "lists/Listenpruefung.h"
 #include "trainer/Form1.h"
 #include "trainer/Programm.h"
 #include "ui/Twips.h"
@@ -48,8 +49,11 @@ void Form1::Bezeichnung26_Click()
 {
     Programm &p = programm();
     p.zufall().seedFromClock();
-    const int n = Liste2->ListCount();
+    // As in the task cycle, a word the child cannot type is not played.
+    QStringList woerter = Liste2->eintraege();
+    woerter.removeIf([](const QString &w) { return !Listenpruefung::tippbar(w); });
+    const int n = static_cast<int>(woerter.size());
     const int k = p.zufall().index(n);
-    p.modul.Eingabe = n > 0 ? Liste2->List(k) : QString();
+    p.modul.Eingabe = n > 0 ? woerter.at(k) : QString();
     spielOeffnen(*this, p.galgenFenster());
 }

@@ -18,7 +18,36 @@ void Gefaengnisgitter::aufbauen(const QString &wort, Zufall &zufall)
     for (int r = 7; r <= 11; ++r)
         for (int c = 7; c <= 11; ++c)
             m_zeilen[r - 1][c - 1] = QLatin1Char(' ');
+    if (l > 0)
+        auswegLegen(zufall);
     nachUmsetzen();
+}
+
+void Gefaengnisgitter::auswegLegen(Zufall &zufall)
+{
+    // From a cell beside the empty centre to the outer ring, a path of cells
+    // each next to the one before, away from the centre or to one side,
+    // never back. Cell k of it holds letter k of the word (the last letter
+    // once the word is used up), so walking it takes the letters in their
+    // order: however the rest of the grid fell, there is a way out.
+    const int seite = zufall.index(4);        // up, down, left, right
+    const int quer = zufall.index(2) * 2 - 1;  // the side it may turn to
+    const int aussen = seite % 2 == 0 ? -1 : 1;
+    const bool senkrecht = seite < 2;
+    int laengs = aussen < 0 ? 6 : 12;          // row (or column) beside the centre
+    int seitlich = 7 + zufall.index(5);
+    const int l = static_cast<int>(m_wort.size());
+    for (int k = 1;; ++k) {
+        const int c = senkrecht ? seitlich : laengs;
+        const int r = senkrecht ? laengs : seitlich;
+        m_zeilen[r - 1][c - 1] = m_wort.at(std::min(k, l) - 1);
+        if (laengs == 1 || laengs == Groesse || seitlich == 1 || seitlich == Groesse)
+            return;
+        if (zufall.index(2) == 0)
+            laengs += aussen;
+        else
+            seitlich += quer;
+    }
 }
 
 void Gefaengnisgitter::setzen(const QString &wort, const QStringList &zeilen)

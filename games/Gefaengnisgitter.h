@@ -26,7 +26,9 @@ public:
 
     /// A new game: every cell a random letter of the word (a letter that
     /// occurs twice is twice as likely), the 5 x 5 centre empty, the marker
-    /// at (9, 9). With an empty word every cell is empty.
+    /// at (9, 9), and one path to the edge laid with the word's letters in
+    /// their order, so there is always a way out. With an empty word every
+    /// cell is empty.
     void aufbauen(const QString &wort, Zufall &zufall);
 
     /// One step; the marker stays on the border when the step would leave the
@@ -57,6 +59,7 @@ public:
 
 private:
     void nachUmsetzen();
+    void auswegLegen(Zufall &zufall);
 
     QString m_wort;
     QStringList m_zeilen;

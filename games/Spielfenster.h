@@ -2,6 +2,10 @@
 
 #include "ui/Fenster.h"
 
+#include <QPointer>
+#include <functional>
+
+class Knopf;
 class Liste;
 class Programm;
 
@@ -13,6 +17,11 @@ class Programm;
 ///
 /// Each game names its end button Befehl1; Escape and closing the window by
 /// its frame do what that button does.
+///
+/// After a win the window stays open with the best list in view and the new
+/// entry marked, the rest of the game at rest, until the child clicks
+/// "Weiter" (or presses Enter or Escape, or closes the window): the win
+/// message never hides the list for good.
 class Spielfenster : public Fenster
 {
     Q_OBJECT
@@ -31,20 +40,34 @@ public:
     /// The end button.
     virtual void Befehl1_Click() = 0;
 
+    /// Under the best list after a win: ends the game.
+    Knopf *Weiter = nullptr;
+    void Weiter_Click();
+    Liste *bestenliste() const { return m_besten; }
+    /// Whether the window shows the best list after a win.
+    bool siegerehrung() const { return static_cast<bool>(m_ende); }
+
 protected:
     enum class Pfeil { Oben, Unten, Links, Rechts };
     /// An arrow key (default: nothing).
     virtual void pfeil(Pfeil richtung) { Q_UNUSED(richtung); }
 
-    void schliessenAngefragt() override { Befehl1_Click(); }
+    void schliessenAngefragt() override;
 
     /// Makes the best list, black on cyan in bold Courier New, hidden, at
-    /// the given place in twips.
+    /// the given place in twips, and the hidden "Weiter" button under it.
     Liste *bestenlisteAnlegen(const QString &name, int links, int oben, int breite, int hoehe);
     /// Fills the best list from its file.
     void bestenlisteLaden();
-    /// Adds the score with the player's name and shows the best list.
+    /// Adds the score with the player's name and shows the best list with
+    /// the new entry marked.
     void bestenEintragen(int punkte);
+    /// The end of a won game: with `eintragen` the score goes into the best
+    /// list, which is shown; then the message `text` under `titel`; then the
+    /// list is saved and stays in view, with the rest of the window at rest,
+    /// until Weiter_Click runs `ende`. Without an entry `ende` runs at once.
+    void gewonnen(int punkte, const QString &text, const QString &titel, std::function<void()> ende,
+                  bool eintragen = true);
     /// Adds the entry of this win to the best list in its file, as it stands
     /// there now; a failure is told in a box titled `titel`.
     void bestenlisteSichern(const QString &titel);
@@ -55,9 +78,16 @@ protected:
     void zurueckZumHauptfenster();
 
 private:
+    /// Wakes the window from the rest after a win.
+    void ruheBeenden();
+
     Programm &m_programm;
     QString m_bestendatei;
     Liste *m_besten = nullptr;
     /// The entry of the last win.
     QString m_neuerEintrag;
+    /// How the game ends once the child has seen the best list after a win.
+    std::function<void()> m_ende;
+    /// The elements put at rest while the best list is shown.
+    QList<QPointer<QWidget>> m_ruhend;
 };

@@ -240,11 +240,8 @@ void fang::HBildlauf1_Change()
 void fang::SpielGewonnen()
 {
     const int t = Bezeichnung6->Caption().toInt();
-    bestenEintragen(t);
     Zeit1->setEnabled(false);
-    programm().boxen().meldung(QStringLiteral("Du hast es in %1 Sekunden geschafft.\r").arg(t), kTitel);
-    bestenlisteSichern(kTitel);
-    SpielBeenden();
+    gewonnen(t, QStringLiteral("Du hast es in %1 Sekunden geschafft.\r").arg(t), kTitel, [this] { SpielBeenden(); });
 }
 
 void fang::Befehl1_Click()

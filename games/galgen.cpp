@@ -175,10 +175,7 @@ void galgen::Liste1_Click()
                        static_cast<QWidget *>(Linie9), static_cast<QWidget *>(Linie10)})
         w->show();
     const int versuche = Liste1->SelCount();
-    bestenEintragen(versuche);
-    programm().boxen().meldung(QStringLiteral("Du hast %1 Versuche benötigt!\r").arg(versuche), kTitel);
-    bestenlisteSichern(kTitel);
-    SpielBeenden();
+    gewonnen(versuche, QStringLiteral("Du hast %1 Versuche benötigt!\r").arg(versuche), kTitel, [this] { SpielBeenden(); });
 }
 
 void galgen::Befehl1_Click()

@@ -112,6 +112,8 @@ void gefangen::pfeil(Pfeil richtung)
 
 void gefangen::Form_KeyPress(QStringView zeichen)
 {
+    if (siegerehrung())
+        return;
     if (zeichen.size() == 1 && zeichen.front().unicode() >= 32 && zeichen.front().unicode() <= 122)
         Befehl2_Click();
 }
@@ -135,14 +137,8 @@ void gefangen::gewonnen()
 {
     const int genommen = m_gitter.genommen();
     // Walking out of an empty grid is no achievement for the best list.
-    const bool eintragen = !m_gitter.wort().isEmpty();
-    if (eintragen)
-        bestenEintragen(genommen);
-    programm().boxen().meldung(
-        QStringLiteral("Prima, du bist jetzt frei!\rEs waren %1 Spielzüge!\r").arg(genommen), kTitel);
-    if (eintragen)
-        bestenlisteSichern(kTitel);
-    beenden();
+    Spielfenster::gewonnen(genommen, QStringLiteral("Prima, du bist jetzt frei!\rEs waren %1 Spielzüge!\r").arg(genommen),
+                           kTitel, [this] { beenden(); }, !m_gitter.wort().isEmpty());
 }
 
 void gefangen::Befehl2_Click()

@@ -112,6 +112,12 @@ void Form1::Bild6_Click()
     default:
         break;
     }
+    // The folders are read afresh at every opening: a list copied into the
+    // folder, a stick plugged in, while the program runs, is offered at once.
+    Laufwerk1->neuLesen();
+    if (!Verzeichnis1->setPath(Verzeichnis1->Path()))
+        Verzeichnis1->setPath(programm().arbeitsordner());
+    Laufwerk1->setDriveFor(Verzeichnis1->Path());
     Bild8->show();
     Bild8->raise();
     // The panel reaches into the icon column: the icon that closes it, and
@@ -137,6 +143,11 @@ void Form1::Verzeichnis1_Change()
 
 void Form1::Datei1_Click()
 {
+    listeLaden(true);
+}
+
+void Form1::listeLaden(bool melden)
+{
     MODUL1 &m = programm().modul;
     Bild8->hide();
     QStringList woerter;
@@ -156,8 +167,9 @@ void Form1::Datei1_Click()
             break;
         case Dateien::Lesestand::Abgelehnt:
             // No word list (a device, a huge file): the list in use stays.
-            programm().boxen().meldung(fehler + QStringLiteral("\rDie bisherige Liste bleibt."),
-                                       QStringLiteral("Liste laden"), Knoepfe::OK, Symbol::Stop);
+            if (melden)
+                programm().boxen().meldung(fehler + QStringLiteral("\rDie bisherige Liste bleibt."),
+                                           QStringLiteral("Liste laden"), Knoepfe::OK, Symbol::Stop);
             return;
         default:
             break;
@@ -176,8 +188,9 @@ void Form1::Datei1_Click()
     m.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
     m.Uebung = 13;
     m.NaechsteAufgabe();
-    // The teacher hears once what in the file keeps a child from a word.
-    if (gelesen && !befund.sauber())
+    // The teacher who loads a list hears once what in the file keeps a child
+    // from a word; the settings window names it too.
+    if (melden && gelesen && !befund.sauber())
         programm().boxen().meldung(befund.meldung(), Datei1->Text(), Knoepfe::OK, Symbol::Information);
 }
 
@@ -197,7 +210,7 @@ void Form1::Bild14_Click()
     MODUL1 &m = p.modul;
     Boxen &boxen = p.boxen();
     const QString titel = QStringLiteral("Drucken:  ") + Bezeichnung8->Caption();
-    if (!boxen.frage(QStringLiteral("Die akutelle Wortliste ausdrucken?"), titel))
+    if (!boxen.frage(QStringLiteral("Die aktuelle Wortliste ausdrucken?"), titel))
         return;
 
     // Rendering the list runs through the task's own variables; the task

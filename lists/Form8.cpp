@@ -4,6 +4,7 @@
 #include "info/Form7.h"
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
+#include "lists/Listenpruefung.h"
 #include "lists/Listenspeicher.h"
 #include "renderings/AufgabeDarstellen.h"
 #include "renderings/Schreibung.h"
@@ -111,11 +112,17 @@ void Form8::aufbauen()
 
     // Right column: the editor list and its size.
     Liste2 = new Liste(this, QStringLiteral("Liste2"), true, true);
-    Liste2->setTwips(6720, 840, 3240, 5400);
+    Liste2->setTwips(6720, 840, 3240, 4800);
     Bezeichnung16 = new Bezeichnung(this, QStringLiteral("Bezeichnung16"), groesseText(0));
     Bezeichnung16->setSchrift(QStringLiteral("MS Sans Serif"), 9.75, true);
     Bezeichnung16->setAlignment(Qt::AlignCenter);
-    Twips::setzen(Bezeichnung16, 6720, 6360, 3240, 330);
+    Twips::setzen(Bezeichnung16, 6720, 5700, 3240, 330);
+    Listenhinweis = new Bezeichnung(this, QStringLiteral("Listenhinweis"));
+    Listenhinweis->setSchrift(QStringLiteral("MS Sans Serif"), 8, true);
+    Listenhinweis->setFarben(QColor(176, 0, 0));
+    Listenhinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Listenhinweis->setWordWrap(true);
+    Twips::setzen(Listenhinweis, 6720, 6060, 3240, 750);
 
     Schrifthinweis = new Bezeichnung(this, QStringLiteral("Schrifthinweis"));
     Schrifthinweis->setSchrift(QStringLiteral("MS Sans Serif"), 8, true);
@@ -253,6 +260,7 @@ void Form8::fehlendeZeigen(bool vorschau)
 void Form8::groesseZeigen()
 {
     Bezeichnung16->setCaption(groesseText(Liste2->ListCount()));
+    Listenhinweis->setCaption(Listenpruefung::pruefen(Liste2->eintraege()).zeile());
 }
 
 void Form8::Zeit1_Timer()
@@ -391,6 +399,8 @@ void Form8::Bild7_Click()
     m.Benutzt.clear();
     Bezeichnung2->setCaption(QString());
     m.Uebung = 0;
+    // Letters typed for the task before are no new word.
+    m.Leeren();
     m.NaechsteAufgabe();
     groesseZeigen();
 }

@@ -64,6 +64,9 @@ public:
     /// One line along the bottom that names the letters of the word list a
     /// chosen font cannot show (empty when every chosen font shows them all).
     Bezeichnung *Schrifthinweis;
+    /// Under the editor list: what the list check finds in the editor list
+    /// (words that cannot be typed, words twice); empty for a clean list.
+    Bezeichnung *Listenhinweis;
 
     QString Anzeigeschrift() const { return Bezeichnung9->FontName(); }
     QString AbgedecktSchrift() const { return Bezeichnung11->FontName(); }

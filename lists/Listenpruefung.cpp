@@ -75,18 +75,26 @@ QString Listenbefund::meldung() const
         return QString();
     QString text = QStringLiteral("Die Liste wurde geladen. Bitte prüfen Sie:\r");
     if (!nichtTippbar.isEmpty())
-        text += QLatin1Char('-') +
-                anzahl(nichtTippbar.size(), "Wort lässt", "Wörter lassen") +
-                QStringLiteral(" sich auf einer deutschen Tastatur nicht bis zum Ende tippen: ") +
-                namen(nichtTippbar) + QLatin1Char('\r');
+        text += QLatin1Char('-') + anzahl(nichtTippbar.size(), "Wort lässt", "Wörter lassen") +
+                QStringLiteral(" sich auf einer deutschen Tastatur nicht bis zum Ende tippen und ") +
+                QString::fromUtf8(nichtTippbar.size() == 1 ? "wird" : "werden") +
+                QStringLiteral(" nicht abgefragt: ") + namen(nichtTippbar) + QLatin1Char('\r');
     if (!doppelt.isEmpty())
         text += QLatin1Char('-') + anzahl(doppelt.size(), "Wort steht", "Wörter stehen") +
-                QStringLiteral(" schon in anderer Groß- und Kleinschreibung in der Liste: ") + namen(doppelt) +
-                QLatin1Char('\r');
-    if (leereFelder > 0)
-        text += QLatin1Char('-') + anzahl(leereFelder, "leeres Feld wurde", "leere Felder wurden") +
-                QStringLiteral(" übersprungen.\r");
+                QStringLiteral(" ein zweites Mal in der Liste (gleich oder in anderer Groß- und Kleinschreibung): ") +
+                namen(doppelt) + QLatin1Char('\r');
     return text;
+}
+
+QString Listenbefund::zeile() const
+{
+    QStringList teile;
+    if (!nichtTippbar.isEmpty())
+        teile << anzahl(nichtTippbar.size(), "Wort", "Wörter").trimmed() +
+                     QStringLiteral(" nicht tippbar, nicht abgefragt: ") + namen(nichtTippbar);
+    if (!doppelt.isEmpty())
+        teile << anzahl(doppelt.size(), "Wort", "Wörter").trimmed() + QStringLiteral(" doppelt: ") + namen(doppelt);
+    return teile.isEmpty() ? QString() : QStringLiteral("Wortliste: ") + teile.join(QStringLiteral("; "));
 }
 
 namespace Listenpruefung {
@@ -105,21 +113,12 @@ bool tippbar(const QString &wort)
     return !nurLeer;
 }
 
-QStringList lesen(const QString &text, Listenbefund &befund)
+Listenbefund pruefen(const QStringList &woerter)
 {
-    befund = Listenbefund();
-    QStringList woerter;
-    Dateien::Feldleser leser(text);
-    while (leser.weitere()) {
-        QString wort = leser.naechstes();
-        if (wort.isEmpty()) {
-            ++befund.leereFelder;
-            continue;
-        }
+    Listenbefund befund;
+    for (const QString &wort : woerter)
         if (!tippbar(wort))
             befund.nichtTippbar << wort;
-        woerter << std::move(wort);
-    }
 
     // Words by their capitals, in a table of word numbers with open
     // addressing: a million words cost no copy and no allocation per word.
@@ -141,13 +140,24 @@ QStringList lesen(const QString &text, Listenbefund &befund)
                 break;
             }
             if (schluessel[j] == h && grossGleich(woerter.at(j), wort)) {
-                // The first spelling stays in the table; the same spelling again is no slip.
-                if (woerter.at(j) != wort)
-                    befund.doppelt << wort;
+                befund.doppelt << wort;
                 break;
             }
         }
     }
+    return befund;
+}
+
+QStringList lesen(const QString &text, Listenbefund &befund)
+{
+    QStringList woerter;
+    Dateien::Feldleser leser(text);
+    while (leser.weitere()) {
+        QString wort = leser.naechstes();
+        if (!wort.isEmpty())
+            woerter << std::move(wort);
+    }
+    befund = pruefen(woerter);
     return woerter;
 }
 

@@ -6,6 +6,8 @@
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
 
+#include <QSignalBlocker>
+
 namespace {
 
 const char *const kUebungsnamen[28] = {
@@ -297,10 +299,21 @@ void Form1::Form_Load()
     // The file list starts in the working folder; its first file is loaded at once.
     Verzeichnis1->setPath(programm().arbeitsordner());
     Laufwerk1->setDriveFor(Verzeichnis1->Path());
-    if (Datei1->ListCount() > 0)
-        Datei1->setListIndex(0);
+    if (Datei1->ListCount() > 0) {
+        {
+            const QSignalBlocker still(Datei1);
+            Datei1->setListIndex(0);
+        }
+        listeLaden(false);
+    }
     Befehl13_Click();
     m.Lesemodus = 0;
+}
+
+void Form1::Form_Activate()
+{
+    if (programm().modul.Uebung == 0)
+        programm().modul.WorteingabeZeigen();
 }
 
 void Form1::Standardliste()

@@ -74,6 +74,8 @@ public:
 
     // ---- start-up and exit (Form1.cpp)
     void Form_Load() override;
+    /// In word-entry mode the window shows what word entry expects.
+    void Form_Activate() override;
     void Standardliste();
     void Bild1_Click();
     /// The exercise catalogue: Befehl1_Click ... Befehl28_Click.
@@ -148,6 +150,10 @@ public:
     void Laufwerk1_Change();
     void Verzeichnis1_Change();
     void Datei1_Click();
+    /// Loads the file selected in Datei1 (see Datei1_Click); with `melden`
+    /// the teacher is told what the list check found. The start-up loads
+    /// silently: the child at the screen cannot act on it.
+    void listeLaden(bool melden);
     void Bild5_Click();
     void Bild14_Click();
     void Bild17_Click();

@@ -1,6 +1,7 @@
 #include "trainer/MODUL1.h"
 
 #include "lists/Form8.h"
+#include "lists/Listenpruefung.h"
 #include "renderings/AufgabeDarstellen.h"
 #include "trainer/Aufgaben.h"
 #include "trainer/Form1.h"
@@ -29,6 +30,12 @@ void MODUL1::NaechsteAufgabe()
     if (Loesungswort != Eingabe)
         return;
     WortZiehen();
+    if (Loesungswort.isEmpty()) {
+        // Not one word of the list can be typed: there is no task to show.
+        f.Bezeichnung1->setCaption(QString());
+        f.Bezeichnung2->setCaption(QString());
+        return;
+    }
     f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
     AufgabeDarstellen(p);
     f.Bezeichnung1->setCaption(Anzeigetext);
@@ -48,12 +55,30 @@ void MODUL1::WortZiehen()
     // Every entry has its flag, however the list was edited.
     if (Benutzt.size() != n)
         Benutzt = Benutzt.leftJustified(n, QLatin1Char('0'), true);
-    if (!Benutzt.contains(QLatin1Char('0')))
+    bool frischerDurchgang = false;
+    if (!Benutzt.contains(QLatin1Char('0'))) {
         Benutzt = QString(n, QLatin1Char('0'));
-    do {
-        Wortindex = z.index(n);
-    } while (Benutzt.at(Wortindex) == QLatin1Char('1'));
-    Benutzt[Wortindex] = QLatin1Char('1');
+        frischerDurchgang = true;
+    }
+    for (;;) {
+        do {
+            Wortindex = z.index(n);
+        } while (Benutzt.at(Wortindex) == QLatin1Char('1'));
+        Benutzt[Wortindex] = QLatin1Char('1');
+        if (Listenpruefung::tippbar(f.Liste1->List(Wortindex)))
+            break;
+        // A word a child cannot type (an emoji, a control character) is
+        // never asked: it counts as asked at once, and the draw goes on.
+        // A whole pass without a word that can be typed gives no task.
+        if (!Benutzt.contains(QLatin1Char('0'))) {
+            if (frischerDurchgang) {
+                f.Liste2->Clear();
+                return;
+            }
+            Benutzt = QString(n, QLatin1Char('0'));
+            frischerDurchgang = true;
+        }
+    }
     Loesungswort = f.Liste1->List(Wortindex);
     f.Liste2->setEintraege(Aufgaben::kandidaten(n, [&f](int i) { return f.Liste1->List(i); }, Loesungswort, z));
 }
@@ -71,6 +96,24 @@ void MODUL1::LoesungZaehlen()
     const int n = f.Liste1->ListCount();
     Eingabe = n > 0 ? f.Liste1->List(p.zufall().index(n)) : QString();
     f.belohnungZeigen();
+}
+
+QString MODUL1::Eingabehinweis()
+{
+    return QStringLiteral("Tippe ein neues Wort und drücke Enter ...");
+}
+
+void MODUL1::WorteingabeZeigen()
+{
+    Form1 &f = p.form1();
+    // A task of an exercise is not in force in word entry: the child would
+    // type the old word and have it added.
+    if (!Loesungswort.isEmpty())
+        Leeren();
+    f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
+    f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(f.Liste1->ListCount() + 1));
+    f.Bezeichnung2->setFontName(p.form8().Druckschrift());
+    f.Bezeichnung2->setCaption(Eingabe.isEmpty() ? Eingabehinweis() : Eingabe);
 }
 
 void MODUL1::Worteingabe()
@@ -91,17 +134,20 @@ void MODUL1::Worteingabe()
         f.Liste1->setListIndex(doppelt);
         p.boxen().meldung(QStringLiteral("Wort ist schon vorhanden!"), QStringLiteral("Worteingabe"), Knoepfe::OK,
                           Symbol::Information);
-        f.Bezeichnung2->setCaption(QString());
+        f.Bezeichnung2->setCaption(Eingabehinweis());
         f.Liste1->setListIndex(0);
         Leeren();
         return;
     }
-    if (Eingabe.isEmpty())
+    // The input line says what is expected until the first letter is typed.
+    if (Eingabe.isEmpty()) {
+        f.Bezeichnung2->setCaption(Eingabehinweis());
         return;
+    }
     f.Liste1->AddItem(Eingabe);
     f.Liste1->setListIndex(f.Liste1->ListCount() - 1);
     Benutzt = QString(f.Liste1->ListCount(), QLatin1Char('0'));
-    f.Bezeichnung2->setCaption(QString());
+    f.Bezeichnung2->setCaption(Eingabehinweis());
     Leeren();
 }
 

@@ -33,6 +33,12 @@ public:
     void LoesungZaehlen();
     /// Word-entry mode: adds the typed word to the list.
     void Worteingabe();
+    /// Word-entry mode as the main window comes to the front: no task of an
+    /// exercise left over, the prompt, and the input line with the letters
+    /// typed or, before the first one, what is expected.
+    void WorteingabeZeigen();
+    /// What the input line says in word entry before a letter is typed.
+    static QString Eingabehinweis();
     /// Counts a wrong letter and shows the count.
     void FehlerZaehlen();
 

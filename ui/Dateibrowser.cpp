@@ -75,8 +75,17 @@ void Laufwerkliste::neuLesen()
     QFile tabelle(QStringLiteral("/proc/self/mounts"));
     const QByteArray text = tabelle.open(QIODevice::ReadOnly) ? tabelle.readAll() : QByteArray();
     for (const QString &p : laufwerkeAus(text))
-        addItem(p == QDir::homePath() ? QStringLiteral("%1 (Home)").arg(p) : p, p);
+        addItem(anzeigename(p), p);
     m_still = false;
+}
+
+QString Laufwerkliste::anzeigename(const QString &pfad)
+{
+    if (pfad == QDir::homePath())
+        return QStringLiteral("Persönlicher Ordner");
+    if (pfad == QDir::rootPath())
+        return QStringLiteral("Dateisystem  ") + pfad;
+    return pfad;
 }
 
 int Laufwerkliste::indexVon(const QString &pfad) const
@@ -126,7 +135,7 @@ void Laufwerkliste::setDrive(const QString &laufwerk)
 {
     const int i = findData(laufwerk);
     if (i < 0) {
-        addItem(laufwerk, laufwerk);
+        addItem(anzeigename(laufwerk), laufwerk);
         setCurrentIndex(count() - 1);
     } else if (i == currentIndex()) {
         Q_EMIT Change();

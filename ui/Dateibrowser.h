@@ -25,6 +25,9 @@ public:
     /// folder, the home folder, then every other mount point in table order,
     /// except system file systems. No drive is touched, so none can stall.
     static QStringList laufwerkeAus(const QByteArray &mounttabelle);
+    /// How the box names a drive: the home folder as "Persönlicher Ordner",
+    /// the root as "Dateisystem  /", every other drive by its path.
+    static QString anzeigename(const QString &pfad);
 
     /// Each drive has its current folder: the last folder shown on it, at
     /// first its root. This is the current folder of the picked drive.

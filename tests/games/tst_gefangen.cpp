@@ -4,7 +4,11 @@
 #include "games/gefangen.h"
 #include "ui/Twips.h"
 
+#include "basis/Zufall.h"
+
+#include <QListView>
 #include <QTest>
+#include <set>
 
 namespace {
 
@@ -22,13 +26,15 @@ QStringList gitter(const QString &wort, const QList<std::tuple<int, int, char>> 
 /// else "n" except the "s" at (10, 6).
 const QStringList kOstern = gitter(u("Ostern"), {{9, 6, 'O'}, {9, 5, 's'}, {9, 4, 't'}, {9, 3, 'e'}, {9, 2, 'r'}, {9, 1, 'n'}, {10, 6, 's'}});
 
-/// Starts the game with exactly this grid drawn.
+/// Starts the game with exactly this grid drawn; its way out is laid to the
+/// left along row 9, where no test looks.
 gefangen &starten(Testprogramm &t, const QString &wort = u("Ostern"), const QStringList &zeilen = kOstern)
 {
     t.m().Loesungswort = wort;
     QList<double> werte;
     for (QChar c : zeilen.join(QString()))
         werte << (wort.indexOf(c) + 0.5) / wort.size();
+    werte << 0.625 << 0.25 << 0.5 << QList<double>(5, 0.25);
     if (!wort.isEmpty())
         t.programm->zufall().vorgeben(werte);
     t.f1().Bezeichnung25_Click();
@@ -50,12 +56,61 @@ void ziehe(gefangen &g, const QString &zuege)
     }
 }
 
+/// A way out by the rules as moves "olru" (up, left, right, down), breadth first
+/// over cell and next letter; a cell passed on the way is empty from then on.
+QString ausweg(const Gefaengnisgitter &g)
+{
+    struct K { int c, r, n, vor; int zug; };
+    std::vector<K> k{{9, 9, 1, -1, 0}};
+    std::set<int> gesehen;
+    const int dc[] = {0, -1, 1, 0}, dr[] = {-1, 0, 0, 1};
+    for (int i = 0; i < int(k.size()); ++i)
+        for (int d = 0; d < 4; ++d) {
+            const K a = k[i];
+            const int c = a.c + dc[d], r = a.r + dr[d];
+            bool leer = g.zelle(c, r) == u' ';
+            for (int j = i; j >= 0 && !leer; j = k[j].vor)
+                leer = k[j].c == c && k[j].r == r;
+            const int n = leer ? a.n : std::min(a.n + 1, int(g.wort().size()));
+            if ((!leer && g.zelle(c, r) != g.wort().at(a.n - 1)) || !gesehen.insert((r * 18 + c) * 64 + n).second)
+                continue;
+            k.push_back({c, r, n, i, d});
+            QString weg;
+            for (int j = int(k.size()) - 1; j > 0 && (c % 16 == 1 || r % 16 == 1); j = k[j].vor)
+                weg.prepend(u("olru").at(k[j].zug));
+            if (!weg.isEmpty())
+                return weg;
+        }
+    return QString();
+}
+
 } // namespace
 
 class TestGefangen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    /// Whatever the word and the draw, the grid has a way out, and walking it
+    /// by the rules frees the marker.
+    void jedesGitterHatAusweg()
+    {
+        const QString buchstaben = u("AaÄäBbEeKkNnRrUußÖo");
+        for (int seed = 1; seed <= 300; ++seed) {
+            Zufall z;
+            z.seed(seed);
+            QString wort;
+            for (int i = 1 + z.index(14); i > 0; --i)
+                wort += buchstaben.at(z.index(seed % 3 == 0 ? 2 : buchstaben.size()));
+            Gefaengnisgitter g;
+            g.aufbauen(wort, z);
+            const QString weg = ausweg(g);
+            QVERIFY2(!weg.isEmpty(), qPrintable(wort + u(" ") + g.zeilen().join(u("/"))));
+            for (int i = 0; i < weg.size(); ++i) {
+                const auto e = g.schritt(Gefaengnisgitter::Richtung(u("olru").indexOf(weg.at(i))));
+                QVERIFY(e != Gefaengnisgitter::Ergebnis::Verweigert && (e == Gefaengnisgitter::Ergebnis::Ausbruch) == (i + 1 == weg.size()));
+            }
+        }
+    }
     void startUndHinweis()
     {
         Testprogramm t;

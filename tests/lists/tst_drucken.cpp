@@ -66,7 +66,7 @@ private Q_SLOTS:
         // Declined: nothing printed, the task stays.
         t.boxen.nein();
         t.f1().Bild14_Click();
-        pruefeFrage(t.boxen, u("Die akutelle Wortliste ausdrucken?"), titel);
+        pruefeFrage(t.boxen, u("Die aktuelle Wortliste ausdrucken?"), titel);
         QVERIFY(zeilen.isEmpty());
         drucken(t);
         pruefeBox(t.boxen, u("Die Daten werden gedruckt ..."), titel);

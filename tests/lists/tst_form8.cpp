@@ -146,6 +146,13 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
         QCOMPARE((QStringList{QString::number(t.f1().Liste1->ListCount()), e.Bezeichnung16->Caption(), t.f1().Caption()}),
                  (QStringList{"22", u(" 22 Wörter"), u("T i p p o l o")}));
+        // Back in the main window: no task of the exercise is left, the input
+        // line says what is expected, and a typed word is added.
+        e.Bild1_Click();
+        const QStringList erwartet{u("Wort 23 eingeben:"), u("Tippe ein neues Wort und drücke Enter ...")};
+        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) << t.m().Loesungswort, erwartet + QStringList{QString()});
+        tippe(t.f1().Bezeichnung2, u("Igel\r"));
+        QVERIFY(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) == erwartet && t.f1().Liste1->eintraege().contains(u("Igel")));
     }
     /// Deleting one entry or the whole list asks first; answered No, nothing changes.
     void loeschen()
@@ -176,6 +183,7 @@ private Q_SLOTS:
         QCOMPARE(t.programm->aktivesFenster(), &e);
         QCOMPARE(e.Bezeichnung16->Caption(), u(" 20 Wörter"));
         t.boxen.ja();
+        t.m().Eingabe = u("Au");  // typed for the task: no word for the list
         e.Bild7_Click();
         pruefeFrage(t.boxen, u("Die ganze Liste jetzt löschen?"), u("Liste löschen"));
         QVERIFY(e.Liste2->ListCount() == 0 && t.m().Benutzt.isEmpty() && t.m().Uebung == 0);

@@ -1,5 +1,7 @@
 #include "support/Testprogramm.h"
 
+#include "games/Spielfenster.h"
+
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -141,5 +143,11 @@ void Testprogramm::spielEnde(const QWidget &spiel, const std::function<void()> &
     boxen.setAutomatik({}, {});
     QCOMPARE(gezeigt, 1);
     pruefeBox(boxen, text, titel);
+    // After a win the window waits with the best list, the child's own line marked.
+    if (const auto *s = dynamic_cast<const Spielfenster *>(&spiel); s && s->siegerehrung()) {
+        QVERIFY(s->isVisible() && s->Weiter->isVisible() && s->bestenliste()->isVisible());
+        QCOMPARE(s->bestenliste()->Text().mid(6), f1().Bezeichnung7->Caption());
+        s->Weiter->click();
+    }
     QVERIFY(zurueck(spiel));
 }
