@@ -14,7 +14,6 @@
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QListView>
-#include <QMessageBox>
 #include <QTest>
 
 class TestElemente : public QObject
@@ -192,9 +191,8 @@ private Q_SLOTS:
         Testprogramm t;
         for (const auto &[faktor, punkte] : {std::pair{1.0, 16.0}, std::pair{1.5, 24.0}}) {
             t.programm->setFaktor(faktor);
-            QMessageBox box(&t.f1());
-            QtBoxen::meldungEinrichten(box, u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK,
-                                       Symbol::Stop, Antwort::OK);
+            Meldungsbox box(&t.f1(), u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK, Symbol::Stop,
+                            Antwort::OK);
             QInputDialog dlg(&t.f1());
             QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
             QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{punkte, punkte}));
