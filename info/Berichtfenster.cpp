@@ -119,7 +119,8 @@ void Tagesbalken::paintEvent(QPaintEvent *)
 // ---------------------------------------------------------------- Berichtfenster
 
 Berichtfenster::Berichtfenster(Programm &programm)
-    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), 12840, 9240),
+    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), groesse().width(),
+               groesse().height()),
       m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/bericht.svg")));

@@ -4,6 +4,9 @@
 
 #include "games/fang.h"
 #include "games/galgen.h"
+#include "games/gefangen.h"
+#include "info/Berichtfenster.h"
+#include "info/Form7.h"
 #include "info/TPOLABEL.h"
 #include "lists/Form8.h"
 #include "ui/Boxen.h"
@@ -14,6 +17,7 @@
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QListView>
+#include <QScreen>
 #include <QTest>
 
 class TestElemente : public QObject
@@ -129,12 +133,19 @@ private Q_SLOTS:
 
     void startFaktor()
     {
-        // The main window is 687 x 457 pixels at factor 1, the settings
-        // window the tallest at 480; frames take 16 x 48. Screens of 1280 x 1024,
-        // 1024 x 768, 1280 x 1024 with double pixels, and a small one upright.
-        QCOMPARE((QList<double>{Programm::startFaktor({1280, 984}), Programm::startFaktor({1024, 728}),
-                                Programm::startFaktor({640, 492}), Programm::startFaktor({800, 1280})}),
-                 (QList<double>{1.43, 1.06, 0.90, 1.14}));
+        // On every screen each window, the report too, fits with its frame at the start factor.
+        const QSize rahmen = Fenster::rahmenAnnahme();
+        for (int b = 640; b <= 2560; b += 160)
+            for (int h = 480; h <= 1600; h += 80) {
+                const double f = Programm::startFaktor({b, h});
+                for (const QSize &t : Programm::fenstergroessen())
+                    QVERIFY(std::lround(t.width() * f / 15) + rahmen.width() <= b &&
+                            std::lround(t.height() * f / 15) + rahmen.height() <= h);
+            }
+        // The main window fills two thirds of the height (1024 x 768 less a panel) unless the
+        // report would not fit (1280 x 1024, and a small one upright).
+        QCOMPARE((QList<double>{Programm::startFaktor({1024, 728}), Programm::startFaktor({1280, 1024}),
+                                Programm::startFaktor({800, 1280})}), (QList<double>{1.06, 1.47, 0.91}));
     }
 
     void elemente_data()
@@ -169,22 +180,81 @@ private Q_SLOTS:
     {
         Testprogramm t;
         Form1 &f = t.f1();
+        Form8 &e = t.programm->form8();
         QCOMPARE(f.size(), QSize(687, 457));
         // The user drags the window to twice its size: everything follows,
-        // the other windows too, and what the program set stays as set.
+        // and what the program set stays as set.
         f.resize(1374, 914);
         QCOMPARE(f.faktor(), 2.0);
         QCOMPARE(f.Bezeichnung2->geometry(), QRect(240, 126, 810, 98));
         QCOMPARE((QList<double>{f.Bezeichnung2->font().pointSizeF(), f.Bezeichnung2->FontSize(),
                                 double(Twips::links(f.Bezeichnung2))}), (QList<double>{36, 18, 1800}));
-        QVERIFY(t.programm->form8().faktor() == 2.0 && t.programm->faktor() == 2.0);
-        QCOMPARE(t.programm->form8().size(), QSize(1360, 960));
-        // A window made later is drawn at that factor from the start.
+        // The other windows follow as far as the screen (800 x 600) lets them; a window
+        // made later is drawn at the factor from the start.
+        QVERIFY(t.programm->faktor() == 2.0 && e.faktor() == 1.15 && e.size() == QSize(782, 552));
         QCOMPARE(t.programm->tpolabel().size(), QSize(736, 496));
+        // A window drawn at another factor takes the present one when shown, on the screen.
+        e.setFaktor(1.0);
+        t.boxen.tippe(f.Bezeichnung8->Caption());
+        f.Bild5_Click();
+        QVERIFY(e.faktor() == 1.15 && e.size() == QSize(782, 552) && e.screen()->availableGeometry().contains(e.geometry()));
+        e.Bild1_Click();
         // Stretched wider only: the height decides, and the window takes its proportions back.
         f.resize(1500, 686);
         QVERIFY(qAbs(f.faktor() - 686.0 / 457) < 1e-9);
         QTRY_COMPARE(f.size(), QSize(1031, 686));
+        // Never smaller than at factor 1.
+        f.resize(200, 100);
+        QVERIFY(f.size() == QSize(687, 457) && f.faktor() == 1.0);
+    }
+    void rahmenSchliessen_data()
+    {
+        QTest::addColumn<QStringList>("sichtbar");  // the windows shown after closing, either way
+        for (const char *name : {"Form7", "TPOLABEL", "galgen", "gefangen", "fang"})
+            QTest::newRow(name) << QStringList{"Form1"};
+        QTest::newRow("Form8") << QStringList{"Form1"};
+        QTest::newRow("Form8 Form7") << QStringList{"Form8"};
+        QTest::newRow("Form8 Berichtfenster") << QStringList{"Form8"};
+        QTest::newRow("Form1") << QStringList{};  // the exit question answered Yes
+    }
+    void rahmenSchliessen()
+    {
+        // Closing a window by its frame does what its own closing command does.
+        QFETCH(QStringList, sichtbar);
+        const QStringList weg = u(QTest::currentDataTag()).split(' ');
+        for (bool rahmen : {false, true}) {
+            Testprogramm t;
+            Programm &p = *t.programm;
+            t.boxen.setAutomatik([](const BoxEintrag &) { return Antwort::Ja; },
+                                 [&](const BoxEintrag &) { return t.f1().Bezeichnung8->Caption(); });
+            // How each window is opened, and its own closing command.
+            struct Weg { std::function<void()> auf; Fenster *f; std::function<void()> zu; };
+            Form1 &h = t.f1();
+            Form8 &e = p.form8();
+            const std::map<QString, Weg> fenster{
+                {"Form1", {[] {}, &h, [&] { h.Bild1_Click(); }}},
+                {"Form8", {[&] { h.Bild5_Click(); }, &e, [&] { e.Bild1_Click(); }}},
+                {"Form7", {[&] { p.aktivesFenster() == &e ? e.Bild3_Click() : h.Bild7_Click(); }, &p.form7(),
+                           [&] { p.form7().Befehl1_Click(); }}},
+                {"Berichtfenster", {[&] { e.Bild9_Click(); }, &p.berichtfenster(), [&] { p.berichtfenster().schliessenKnopf_Click(); }}},
+                {"TPOLABEL", {[&] { h.Bild16_Click(); }, &p.tpolabel(), [&] { p.tpolabel().Bild1_Click(); }}},
+                {"galgen", {[&] { h.Bezeichnung26_Click(); }, &p.galgenFenster(), [&] { p.galgenFenster().Befehl1_Click(); }}},
+                {"gefangen", {[&] { h.Bezeichnung25_Click(); }, &p.gefangenFenster(), [&] { p.gefangenFenster().Befehl1_Click(); }}},
+                {"fang", {[&] { h.Bezeichnung24_Click(); }, &p.fangFenster(), [&] { p.fangFenster().Befehl1_Click(); }}}};
+            for (const QString &name : weg)
+                fenster.at(name).auf();
+            const Weg &w = fenster.at(weg.last());
+            QVERIFY(w.f->isVisible() && p.aktivesFenster() == w.f);
+            if (rahmen)
+                w.f->close();
+            else
+                w.zu();
+            QStringList offen;
+            for (QWidget *o : QApplication::topLevelWidgets())
+                if (qobject_cast<Fenster *>(o) && o->isVisible())
+                    offen << o->objectName();
+            QCOMPARE(offen, sichtbar);
+        }
     }
     void boxSchrift()
     {
