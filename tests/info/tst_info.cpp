@@ -3,6 +3,7 @@
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
 
+#include "basis/Schrift.h"
 #include "info/Bericht.h"
 #include "info/Berichtfenster.h"
 #include "info/Form7.h"
@@ -110,19 +111,17 @@ private Q_SLOTS:
         // At every factor each line of both pages stands whole in the window, above "Fertig".
         Testprogramm t;
         Form7 &h = t.programm->form7();
-        for (double f = 0.7; f < 3.0; f += 0.1)
+        for (double f = 0.7; f < 3.0; f += 0.1) {
+            h.setFaktor(f);
             for (int seite : {1, 2}) {
-                h.setFaktor(f);
                 t.m().Hilfethema = seite;
                 h.Form_Activate();
                 for (const Schriftzug &s : h.zeichnung().inhalt()) {
-                    QFont gross = s.schrift;
-                    gross.setPointSizeF(s.schrift.pointSizeF() * f);
-                    const QFontMetricsF fm(gross);
-                    QVERIFY2(s.x * f / 15 + fm.horizontalAdvance(s.text) <= h.width() &&
-                                 s.y * f / 15 + fm.height() <= h.Befehl1->y(), qPrintable(s.text));
+                    const QFontMetricsF fm(Schrift::machen(s.schrift.family(), s.schrift.pointSizeF() * f));
+                    QVERIFY2(fm.horizontalAdvance(s.text) <= h.width() && s.y * f / 15 + fm.height() <= h.Befehl1->y(), qPrintable(s.text));
                 }
             }
+        }
     }
     void hilfeStehtNebenDemOeffner()
     {

@@ -52,25 +52,24 @@ private Q_SLOTS:
     }
     void zeilenBleiben()
     {
-        // One to five lines of words of any length: each stays one line and the box is as
-        // wide as the longest; only a line wider than the screen breaks, at the screen's edge.
+        // One to five lines of any length: each stays one line and the box is as wide as the
+        // longest; only a line wider than the screen breaks, at the screen's edge.
         QRandomGenerator zufall(19);
         const int schirm = QGuiApplication::primaryScreen()->availableGeometry().width();
+        const QFontMetrics fm(QtBoxen::boxSchrift(nullptr));
         for (int n = 0; n < 60; ++n) {
             QStringList zeilen;
+            int breit = 0;
             for (int z = 0, anzahl = 1 + zufall.bounded(5); z < anzahl; ++z) {
-                QStringList woerter;
-                for (int w = 0, viele = 1 + zufall.bounded(n % 3 ? 8 : 30); w < viele; ++w)
-                    woerter << QString(1 + zufall.bounded(12), QChar(u'a' + zufall.bounded(26)));
-                zeilen << woerter.join(' ');
+                QString zeile(1 + zufall.bounded(n % 3 ? 50 : 150), u' ');
+                for (QChar &c : zeile)
+                    c = zufall.bounded(6) ? QChar(u'a' + zufall.bounded(26)) : QChar(u' ');
+                zeilen << zeile + u'.';
+                breit = std::max(breit, fm.horizontalAdvance(zeilen.last()));
             }
             Meldungsbox box(nullptr, zeilen.join('\r') + '\r', QStringLiteral("T"), Knoepfe::JaNein, Symbol::Frage, Antwort::Nein);
             const QLabel *l = box.textfeld();
-            int breit = 0;
-            for (const QString &z : zeilen)
-                breit = std::max(breit, QFontMetrics(l->font()).horizontalAdvance(z));
-            QCOMPARE(l->text(), zeilen.join('\n'));
-            QVERIFY(box.sizeHint().width() <= schirm);
+            QVERIFY(l->text() == zeilen.join('\n') && box.sizeHint().width() <= schirm);
             if (l->wordWrap())
                 QVERIFY2(breit > schirm / 2 && l->width() < breit, qPrintable(l->text()));
             else
