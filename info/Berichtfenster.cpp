@@ -33,7 +33,8 @@ QTableWidget *tabelle(QWidget *eltern, const QString &name, const QString &spalt
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
     t->setFont(Schrift::machen(QStringLiteral("Arial"), 11));
-    t->verticalHeader()->setDefaultSectionSize(QFontMetrics(t->font()).height() + 6);
+    // Rows as high as their text at the window's factor.
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return t;
 }
 
@@ -81,7 +82,8 @@ void Tagesbalken::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Qt::white);
     p.setPen(QColor(160, 160, 160));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    QFont schrift = Schrift::machen(QStringLiteral("Arial"), 8);
+    // Drawn at the window's factor like every other text of the window.
+    QFont schrift = Schrift::machen(QStringLiteral("Arial"), 8 * Twips::faktor(this));
     p.setFont(schrift);
     const QFontMetrics fm(schrift);
     p.setPen(Qt::black);
