@@ -157,6 +157,8 @@ void Form7::Befehl1_Click()
 
 void Form7::zeigen()
 {
+    // The size it will have decides where it stands.
+    faktorAnpassen(programm().faktor());
     Fenster *oeffner = programm().aktivesFenster();
     const bool schonAktiv = oeffner == this;
     if (oeffner && !schonAktiv && oeffner->isVisible() && (!isVisible() || m_neben != oeffner))
@@ -186,5 +188,5 @@ void Form7::nebenFensterStellen(const QWidget *fenster)
         x = std::max(platz.left(), x);
         y = std::clamp(y, platz.top(), std::max(platz.top(), platz.bottom() + 1 - rahmen.height()));
     }
-    move(x, y);
+    rahmenNach(QPoint(x, y));
 }

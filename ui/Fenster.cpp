@@ -47,11 +47,13 @@ void Fenster::verbergen()
 
 void Fenster::hideEvent(QHideEvent *ev)
 {
-    // The window system forgets the frame of a hidden window; it is kept here.
+    // The window system forgets the frame of a hidden window; it is kept here,
+    // and where the window stood.
     const QRect aussen = frameGeometry(), innen = geometry();
     if (aussen != innen)
         m_rand = QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(), aussen.right() - innen.right(),
                           aussen.bottom() - innen.bottom());
+    m_ecke = aussen.topLeft();
     QWidget::hideEvent(ev);
     if (!ev->spontaneous())
         m_verwaltung.verborgen(this);
@@ -92,22 +94,28 @@ void Fenster::aufDenBildschirm()
     const QRect r = platz(this);
     if (r.isEmpty())
         return;
+    const bool versteckt = !isVisible() && testAttribute(Qt::WA_WState_Created);
+    const QPoint ecke = versteckt ? m_ecke : pos();
     const QSize aussen = size() + rahmen();
     // The top-left corner first, so the title bar stays within reach.
-    const int x = std::max(r.left(), std::min(pos().x(), r.right() + 1 - aussen.width()));
-    const int y = std::max(r.top(), std::min(pos().y(), r.bottom() + 1 - aussen.height()));
-    if (QPoint(x, y) != pos())
+    const int x = std::max(r.left(), std::min(ecke.x(), r.right() + 1 - aussen.width()));
+    const int y = std::max(r.top(), std::min(ecke.y(), r.bottom() + 1 - aussen.height()));
+    if (versteckt || QPoint(x, y) != ecke)
         rahmenNach(QPoint(x, y));
 }
 
 void Fenster::rahmenNach(QPoint ecke)
 {
-    // A window shown before and hidden now takes the point for its client
-    // area; its frame is put back around it.
-    if (!isVisible() && testAttribute(Qt::WA_WState_Created))
-        move(ecke + QPoint(m_rand.left(), m_rand.top()));
-    else
+    if (isVisible() || !testAttribute(Qt::WA_WState_Created)) {
         move(ecke);
+        return;
+    }
+    // A window shown before and hidden now: the window system may have
+    // forgotten its frame and then takes the point for the client area, so
+    // the client area is placed inside the frame as last seen.
+    m_ecke = ecke;
+    const QPoint bekannt = geometry().topLeft() - pos();
+    move(ecke + QPoint(m_rand.left(), m_rand.top()) - bekannt);
 }
 
 double Fenster::faktor() const

@@ -114,5 +114,6 @@ private:
     double m_kleinsterFaktor = 1.0;
     /// The frame the window system draws around the window, as last seen.
     QMargins m_rand{8, 40, 8, 8};
+    QPoint m_ecke;
     bool m_skaliert = false;
 };
