@@ -144,33 +144,6 @@ private Q_SLOTS:
                                 Programm::startFaktor({800, 1280})}), (QList<double>{1.06, 1.47, 0.91}));
     }
 
-    void elemente_data()
-    {
-        QTest::addColumn<QString>("fenster");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QRect>("pixel");
-        QTest::addColumn<double>("punkte");
-        // Twips times 1.5, 15 twips a pixel; points times 1.5.
-        QTest::newRow("Wortliste") << "Form1" << "Liste2" << QRect(804, 56, 215, 543) << 18.0;
-        QTest::newRow("Galgen ENDE") << "galgen" << "Befehl1" << QRect(816, 564, 120, 48) << 14.625;
-        QTest::newRow("Fangen: Trefferzahl") << "fang" << "Bezeichnung3" << QRect(366, 482, 42, 45) << 21.0;
-    }
-    void elemente()
-    {
-        QFETCH(QString, fenster);
-        QFETCH(QString, element);
-        QFETCH(QRect, pixel);
-        QFETCH(double, punkte);
-        Testprogramm t;
-        t.programm->setFaktor(1.5);
-        Programm &p = *t.programm;
-        QWidget *w = nullptr;
-        for (Fenster *f : QList<Fenster *>{&p.form1(), &p.galgenFenster(), &p.fangFenster()})
-            w = f->objectName() == fenster ? f->findChild<QWidget *>(element) : w;
-        QVERIFY(w);
-        QCOMPARE(w->geometry(), pixel);
-        QCOMPARE(w->font().pointSizeF(), punkte);
-    }
     void hauptfensterZiehen()
     {
         Testprogramm t;
@@ -188,6 +161,15 @@ private Q_SLOTS:
         // made later is drawn at the factor from the start.
         QVERIFY(t.programm->faktor() == 2.0 && e.faktor() == 1.15 && e.size() == QSize(782, 552));
         QCOMPARE(t.programm->tpolabel().size(), QSize(736, 496));
+        // In every window each element stands at its twips, and writes in its points, times the window's factor.
+        for (Fenster *w : QList<Fenster *>{&f, &e, &t.programm->galgenFenster(), &t.programm->fangFenster()})
+            for (QWidget *el : w->findChildren<QWidget *>()) {
+                const auto px = [&](int twips) { return int(std::lround(twips * w->faktor() / 15)); };
+                if (el->property("twLinks").isValid())
+                    QCOMPARE(el->geometry(), QRect(px(Twips::links(el)), px(Twips::oben(el)), px(Twips::breite(el)), px(Twips::hoehe(el))));
+                if (el->property("twSchrift").isValid())
+                    QCOMPARE(el->font().pointSizeF(), Twips::schrift(el).pointSizeF() * w->faktor());
+            }
         // A window drawn at another factor takes the present one when shown, on the screen.
         e.setFaktor(1.0);
         t.boxen.tippe(f.Bezeichnung8->Caption());
