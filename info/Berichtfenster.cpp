@@ -34,7 +34,7 @@ QTableWidget *tabelle(QWidget *eltern, const QString &name, const QString &spalt
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
     t->setFont(Schrift::machen(QStringLiteral("Arial"), 11));
-    // Rows as high as their text at the window's factor, whatever the font.
+    // Rows as high as their text at the window's factor.
     t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return t;
 }
@@ -83,6 +83,7 @@ void Tagesbalken::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Qt::white);
     p.setPen(QColor(160, 160, 160));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Drawn at the window's factor like every other text of the window.
     QFont schrift = Schrift::machen(QStringLiteral("Arial"), 8 * Twips::faktor(this));
     p.setFont(schrift);
     const QFontMetrics fm(schrift);
@@ -121,7 +122,8 @@ void Tagesbalken::paintEvent(QPaintEvent *)
 // ---------------------------------------------------------------- Berichtfenster
 
 Berichtfenster::Berichtfenster(Programm &programm)
-    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), 12840, 9240),
+    : Fenster(programm, QStringLiteral("Berichtfenster"), QStringLiteral("Tippolo: Fehlerbericht"), groesse().width(),
+               groesse().height()),
       m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/bericht.svg")));

@@ -40,6 +40,8 @@ public:
     ~Berichtfenster() override;
 
     Programm &programm() const { return m_programm; }
+    /// The client area in twips.
+    static QSize groesse() { return QSize(12840, 9240); }
 
     QComboBox *kindWahl;          ///< the children named in the log
     QComboBox *zeitraumWahl;      ///< "Heute", "Letzte 7 Tage", "Letzte 30 Tage", "Alle Tage"

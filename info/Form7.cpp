@@ -4,10 +4,12 @@
 #include "ui/Elemente.h"
 #include "ui/Twips.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -88,19 +90,55 @@ template <std::size_t N> QStringList zeilen(const char *const (&seite)[N])
     return l;
 }
 
+QFont hilfeschrift()
+{
+    return Schrift::machen(QStringLiteral("MS Sans Serif"), 9.75);
+}
+
+const QSize kEntwurf(4395, 6870);
+const QRect kFertig(1560, 6240, 1335, 495);
+
 } // namespace
 
+QSize Form7::groesse()
+{
+    // The narrow design size, made wider and taller where the font the
+    // screen offers needs more room than the one the pages were written
+    // for, so that every line stands whole above "Fertig". A little room is
+    // left for the glyphs being wider when drawn larger.
+    Zeichnung z;
+    z.setSchrift(hilfeschrift());
+    const QFontMetricsF fm(z.schrift());
+    double breite = 0;
+    qsizetype zeilen = 0;
+    for (int nummer : {1, 2}) {
+        const QStringList seite = Seite(nummer);
+        zeilen = std::max(zeilen, seite.size());
+        for (const QString &zeile : seite)
+            breite = std::max(breite, fm.horizontalAdvance(zeile));
+    }
+    const int rand = 120;
+    const int b = std::max(kEntwurf.width(), static_cast<int>(std::ceil(breite * 1.06 * Twips::proPixel())) + rand);
+    const int knopfOben = std::max(kFertig.top(), static_cast<int>(zeilen) * z.zeilenhoehe() + rand);
+    return {b, knopfOben + kEntwurf.height() - kFertig.top()};
+}
+
 Form7::Form7(Programm &programm)
-    : Fenster(programm, QStringLiteral("Form7"), QStringLiteral("Tippolo: Hilfe"), 4395, 6870), m_programm(programm)
+    : Fenster(programm, QStringLiteral("Form7"), QStringLiteral("Tippolo: Hilfe"), groesse().width(),
+              groesse().height()),
+      m_programm(programm)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/hilfe.svg")));
     setHintergrund(QColor(192, 255, 255));
-    setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 9.75));
-    zeichnung().setSchrift(font());
+    Twips::setzeSchrift(this, hilfeschrift());
+    zeichnung().setSchrift(hilfeschrift());
     zeichnung().setFarbe(Qt::black);
 
+    // "Fertig" stays at the bottom, in the middle.
     Befehl1 = new Knopf(this, QStringLiteral("Befehl1"), QStringLiteral("Fertig"));
-    Twips::setzen(Befehl1, 1560, 6240, 1335, 495);
+    const QSize g = twipsGroesse();
+    Twips::setzen(Befehl1, kFertig.left() + (g.width() - kEntwurf.width()) / 2,
+                  kFertig.top() + g.height() - kEntwurf.height(), kFertig.width(), kFertig.height());
     connect(Befehl1, &Knopf::Click, this, &Form7::Befehl1_Click);
 }
 
@@ -116,7 +154,8 @@ QStringList Form7::Seite(int nummer)
 void Form7::Form_Activate()
 {
     Cls();
-    zeichnung().setSchrift(font());
+    // The drawing keeps the font as the program names it; it is drawn at the window's factor.
+    zeichnung().setSchrift(Twips::schrift(this));
     for (const QString &zeile : Seite(programm().modul.Hilfethema))
         zeichnung().print(zeile);
     update();
@@ -129,6 +168,8 @@ void Form7::Befehl1_Click()
 
 void Form7::zeigen()
 {
+    // The size it will have decides where it stands.
+    faktorAnpassen(programm().faktor());
     Fenster *oeffner = programm().aktivesFenster();
     const bool schonAktiv = oeffner == this;
     if (oeffner && !schonAktiv && oeffner->isVisible() && (!isVisible() || m_neben != oeffner))
@@ -158,5 +199,5 @@ void Form7::nebenFensterStellen(const QWidget *fenster)
         x = std::max(platz.left(), x);
         y = std::clamp(y, platz.top(), std::max(platz.top(), platz.bottom() + 1 - rahmen.height()));
     }
-    move(x, y);
+    rahmenNach(QPoint(x, y));
 }

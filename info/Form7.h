@@ -34,6 +34,8 @@ public:
 
     /// The lines of a help page (1 or 2); empty for any other number.
     static QStringList Seite(int nummer);
+    /// The client area in twips: room for the longer page in the window's font.
+    static QSize groesse();
 
 private:
     Programm &m_programm;

@@ -110,6 +110,8 @@ public:
     void Bezeichnung3_Click();
 
     void Bild1_Click();
+    /// Closing the window by its frame goes back like the arrow.
+    void schliessenAngefragt() override { Bild1_Click(); }
     void Bild2_Click();
     void Bild3_Click();
     void Bild4_Click();

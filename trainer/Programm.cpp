@@ -142,17 +142,18 @@ void Programm::setFaktor(double faktor)
 
 void Programm::skaliert(Fenster *quelle, double faktor)
 {
-    // The other windows follow the one the user resized.
+    // The other windows follow the one the user resized, as far as the
+    // screen lets them.
     m_faktor = faktor;
     for (Fenster *f : alleFenster())
         if (f != quelle)
-            f->setFaktor(faktor);
+            f->faktorAnpassen(faktor);
 }
 
 QList<QSize> Programm::fenstergroessen()
 {
-    return {QSize(10305, 6855), QSize(10200, 7200), QSize(4395, 6870), QSize(5520, 3720),
-            QSize(9600, 6480),  QSize(7800, 5880),  QSize(7680, 6600)};
+    return {QSize(10305, 6855), QSize(10200, 7200), Form7::groesse(), QSize(5520, 3720),
+            QSize(9600, 6480),  QSize(7800, 5880),  QSize(7680, 6600), Berichtfenster::groesse()};
 }
 
 double Programm::startFaktor(QSize verfuegbar)
@@ -162,5 +163,5 @@ double Programm::startFaktor(QSize verfuegbar)
         pixel << QSize(Twips::zuPixel(t.width()), Twips::zuPixel(t.height()));
     const QSize haupt = pixel.takeFirst();
     // Room for the window frame and title bar the window system adds.
-    return Twips::startFaktor(verfuegbar, haupt, pixel, QSize(16, 48));
+    return Twips::startFaktor(verfuegbar, haupt, pixel, Fenster::rahmenAnnahme());
 }

@@ -93,9 +93,10 @@ public:
 
     /// The scale factor every window is drawn at (see Twips); 1 until the
     /// program chooses one. Windows made later take it on.
-    double faktor() const { return m_faktor; }
+    double faktor() const override { return m_faktor; }
     void setFaktor(double faktor);
-    /// The client areas of the seven windows in twips, the main window first.
+    /// The client areas of the seven windows and the report window in twips,
+    /// the main window first.
     static QList<QSize> fenstergroessen();
     /// The factor to start with on a screen offering `verfuegbar` pixels.
     static double startFaktor(QSize verfuegbar);

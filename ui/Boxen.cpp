@@ -4,12 +4,16 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
+#include <QScreen>
+
+#include <algorithm>
 
 QString QtBoxen::anzeigeText(const QString &text)
 {
@@ -21,19 +25,17 @@ QString QtBoxen::anzeigeText(const QString &text)
 }
 
 /// The symbol of a box, drawn from the program's own SVG pictures so that it
-/// stays sharp at every screen scale (the style's pixmaps are 32 pixels and
-/// blur when scaled up).
-static void symbolSetzen(QMessageBox &box, Symbol symbol)
+/// stays sharp at every screen scale.
+static QPixmap symbolBild(Symbol symbol, int groesse, double pixelDichte)
 {
     QString bild;
     switch (symbol) {
-    case Symbol::Keins: box.setIcon(QMessageBox::NoIcon); return;
+    case Symbol::Keins: return {};
     case Symbol::Information: bild = QStringLiteral(":/icons/box_info.svg"); break;
     case Symbol::Frage: bild = QStringLiteral(":/icons/box_frage.svg"); break;
     case Symbol::Stop: bild = QStringLiteral(":/icons/box_stop.svg"); break;
     }
-    const int groesse = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-    box.setIconPixmap(QIcon(bild).pixmap(QSize(groesse, groesse), box.devicePixelRatioF()));
+    return QIcon(bild).pixmap(QSize(groesse, groesse), pixelDichte);
 }
 
 QFont QtBoxen::boxSchrift(const QWidget *parent)
@@ -49,35 +51,92 @@ static QWidget *boxParent()
     return w && w->isVisible() ? w : nullptr;
 }
 
-void QtBoxen::meldungEinrichten(QMessageBox &box, const QString &text, const QString &titel, Knoepfe knoepfe,
-                                Symbol symbol, Antwort standard)
+Meldungsbox::Meldungsbox(QWidget *parent, const QString &text, const QString &titel, Knoepfe knoepfe, Symbol symbol,
+                         Antwort standard)
+    : QDialog(parent)
 {
-    box.setWindowTitle(titel);
-    box.setFont(boxSchrift(box.parentWidget()));
-    box.setText(anzeigeText(text));
-    box.setTextFormat(Qt::PlainText);
-    symbolSetzen(box, symbol);
-    if (knoepfe == Knoepfe::OK) {
-        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.setDefaultButton(ok);
-        box.setEscapeButton(ok);
-        return;
+    setWindowTitle(titel);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(QtBoxen::boxSchrift(parent));
+    const QFontMetrics fm(font());
+    const int abstand = fm.height();
+
+    auto *raster = new QGridLayout(this);
+    raster->setSizeConstraint(QLayout::SetFixedSize);
+    raster->setContentsMargins(abstand, abstand, abstand, abstand);
+    raster->setHorizontalSpacing(abstand);
+    raster->setVerticalSpacing(abstand);
+    int symbolBreite = 0;
+    if (symbol != Symbol::Keins) {
+        auto *bild = new QLabel(this);
+        bild->setObjectName(QStringLiteral("symbol"));
+        const int groesse = 2 * fm.height();
+        bild->setPixmap(symbolBild(symbol, groesse, devicePixelRatioF()));
+        bild->setAlignment(Qt::AlignTop);
+        raster->addWidget(bild, 0, 0);
+        symbolBreite = groesse + abstand;
     }
-    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(standard == Antwort::Ja ? ja : nein);
-    box.setEscapeButton(nein);
+    // The line break that ends many of the program's texts adds no line.
+    QString zeilen = QtBoxen::anzeigeText(text);
+    while (zeilen.endsWith(QLatin1Char('\n')))
+        zeilen.chop(1);
+    m_text = new QLabel(zeilen, this);
+    m_text->setObjectName(QStringLiteral("text"));
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_text->setTextInteractionFlags(Qt::NoTextInteraction);
+    // The lines as they are written; a line only breaks where the screen ends.
+    int breitesteZeile = 0;
+    for (const QString &zeile : m_text->text().split(QLatin1Char('\n')))
+        breitesteZeile = std::max(breitesteZeile, fm.horizontalAdvance(zeile));
+    const QScreen *s = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const int platz = (s ? s->availableGeometry().width() : 1024) - 2 * abstand - symbolBreite - 32;
+    if (breitesteZeile > platz) {
+        m_text->setWordWrap(true);
+        m_text->setFixedWidth(std::max(fm.averageCharWidth() * 10, platz));
+    }
+    raster->addWidget(m_text, 0, 1);
+
+    auto *reihe = new QHBoxLayout;
+    reihe->addStretch(1);
+    if (knoepfe == Knoepfe::OK) {
+        m_escape = knopf(QStringLiteral("OK"), Antwort::OK);
+        m_standard = m_escape;
+    } else {
+        QPushButton *ja = knopf(QStringLiteral("Ja"), Antwort::Ja);
+        m_escape = knopf(QStringLiteral("Nein"), Antwort::Nein);
+        m_standard = standard == Antwort::Ja ? ja : m_escape;
+    }
+    for (QPushButton *k : std::as_const(m_knoepfe))
+        reihe->addWidget(k);
+    reihe->addStretch(1);
+    raster->addLayout(reihe, 1, 0, 1, 2);
+    m_standard->setDefault(true);
+    m_standard->setFocus();
+    m_antwort = knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
+}
+
+QPushButton *Meldungsbox::knopf(const QString &text, Antwort antwort)
+{
+    auto *k = new QPushButton(text, this);
+    k->setAutoDefault(false);
+    k->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("Nein")) * 2);
+    connect(k, &QPushButton::clicked, this, [this, antwort] {
+        m_antwort = antwort;
+        accept();
+    });
+    m_knoepfe << k;
+    return k;
 }
 
 Antwort QtBoxen::meldung(const QString &text, const QString &titel, Knoepfe knoepfe, Symbol symbol,
                          Antwort standard)
 {
-    QMessageBox box(boxParent());
-    meldungEinrichten(box, text, titel, knoepfe, symbol, standard);
+    // Escape and the frame's close button reject the box, which leaves the
+    // Escape button's answer.
+    Meldungsbox box(boxParent(), text, titel, knoepfe, symbol, standard);
     box.exec();
-    if (knoepfe == Knoepfe::OK)
-        return Antwort::OK;
-    return box.buttonRole(box.clickedButton()) == QMessageBox::YesRole ? Antwort::Ja : Antwort::Nein;
+    return box.antwort();
 }
 
 void QtBoxen::eingabeEinrichten(QInputDialog &dlg, const QString &prompt, const QString &titel,

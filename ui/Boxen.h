@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QDialog>
 #include <QFont>
+#include <QList>
 #include <QString>
 
 class QInputDialog;
-class QMessageBox;
+class QLabel;
+class QPushButton;
 class QWidget;
 
 /// Buttons of a message box.
@@ -40,7 +43,7 @@ public:
     }
 };
 
-/// The real boxes: QMessageBox and QInputDialog with German button texts.
+/// The real boxes: Meldungsbox and QInputDialog with German button texts.
 class QtBoxen : public Boxen
 {
 public:
@@ -55,12 +58,37 @@ public:
     /// The font of every box: 16 points at the factor of `parent`'s window.
     static QFont boxSchrift(const QWidget *parent);
 
-    /// Sets a message box up as meldung() shows it: title, text, the
-    /// program's own sharp symbol, "OK" or "Ja"/"Nein" with the default and
-    /// the Escape button. Tests look at the box without showing it.
-    static void meldungEinrichten(QMessageBox &box, const QString &text, const QString &titel, Knoepfe knoepfe,
-                                  Symbol symbol, Antwort standard);
     /// Sets an input box up as eingabe() shows it: "OK" and "Abbrechen".
     static void eingabeEinrichten(QInputDialog &dlg, const QString &prompt, const QString &titel,
                                   const QString &vorgabe);
+};
+
+/// The message box meldung() shows: title, the program's own sharp symbol,
+/// the text and "OK" or "Ja"/"Nein" with the default and the Escape button
+/// (closing the box by its frame answers like Escape). The text keeps its
+/// own lines and is never wrapped into more: the box is as wide as the
+/// longest line, and only a line wider than the screen is wrapped at the
+/// screen's edge. Tests look at the box without showing it.
+class Meldungsbox : public QDialog
+{
+    Q_OBJECT
+public:
+    Meldungsbox(QWidget *parent, const QString &text, const QString &titel, Knoepfe knoepfe, Symbol symbol,
+                Antwort standard);
+
+    QLabel *textfeld() const { return m_text; }
+    const QList<QPushButton *> &knoepfe() const { return m_knoepfe; }
+    QPushButton *standardKnopf() const { return m_standard; }
+    QPushButton *escapeKnopf() const { return m_escape; }
+    /// The button pressed; the Escape button's answer until one is.
+    Antwort antwort() const { return m_antwort; }
+
+private:
+    QPushButton *knopf(const QString &text, Antwort antwort);
+
+    QLabel *m_text = nullptr;
+    QList<QPushButton *> m_knoepfe;
+    QPushButton *m_standard = nullptr;
+    QPushButton *m_escape = nullptr;
+    Antwort m_antwort = Antwort::OK;
 };

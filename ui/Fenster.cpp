@@ -32,6 +32,8 @@ Fenster::~Fenster()
 
 void Fenster::zeigen()
 {
+    faktorAnpassen(m_verwaltung.faktor());
+    aufDenBildschirm();
     show();
     raise();
     activateWindow();
@@ -45,6 +47,13 @@ void Fenster::verbergen()
 
 void Fenster::hideEvent(QHideEvent *ev)
 {
+    // The window system forgets the frame of a hidden window; it is kept here,
+    // and where the window stood.
+    const QRect aussen = frameGeometry(), innen = geometry();
+    if (aussen != innen)
+        m_rand = QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(), aussen.right() - innen.right(),
+                          aussen.bottom() - innen.bottom());
+    m_ecke = aussen.topLeft();
     QWidget::hideEvent(ev);
     if (!ev->spontaneous())
         m_verwaltung.verborgen(this);
@@ -58,15 +67,55 @@ void Fenster::closeEvent(QCloseEvent *ev)
     schliessenAngefragt();
 }
 
+static QRect platz(const QWidget *w)
+{
+    const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
 void Fenster::zentrieren(int teiler)
 {
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
+    const QRect r = platz(this);
+    if (r.isEmpty())
         return;
-    const QRect r = s->availableGeometry();
-    const QSize rahmen = frameGeometry().size().expandedTo(size());
-    move(std::max(r.x(), r.x() + (r.width() - rahmen.width()) / 2),
-         std::max(r.y(), r.y() + (r.height() - rahmen.height()) / teiler));
+    const QSize aussen = size() + rahmen();
+    move(std::max(r.x(), r.x() + (r.width() - aussen.width()) / 2),
+         std::max(r.y(), r.y() + (r.height() - aussen.height()) / teiler));
+}
+
+QSize Fenster::rahmen() const
+{
+    const QSize r = frameGeometry().size() - size();
+    return r.isEmpty() ? QSize(m_rand.left() + m_rand.right(), m_rand.top() + m_rand.bottom()) : r;
+}
+
+void Fenster::aufDenBildschirm()
+{
+    const QRect r = platz(this);
+    if (r.isEmpty())
+        return;
+    const bool versteckt = !isVisible() && testAttribute(Qt::WA_WState_Created);
+    const QPoint ecke = versteckt ? m_ecke : pos();
+    const QSize aussen = size() + rahmen();
+    // The top-left corner first, so the title bar stays within reach.
+    const int x = std::max(r.left(), std::min(ecke.x(), r.right() + 1 - aussen.width()));
+    const int y = std::max(r.top(), std::min(ecke.y(), r.bottom() + 1 - aussen.height()));
+    if (versteckt || QPoint(x, y) != ecke)
+        rahmenNach(QPoint(x, y));
+}
+
+void Fenster::rahmenNach(QPoint ecke)
+{
+    if (isVisible() || !testAttribute(Qt::WA_WState_Created)) {
+        move(ecke);
+        return;
+    }
+    // A window shown before and hidden now: the window system may have
+    // forgotten its frame and then takes the point for the client area, so
+    // the client area is placed inside the frame as last seen.
+    m_ecke = ecke;
+    const QPoint bekannt = geometry().topLeft() - pos();
+    move(ecke + QPoint(m_rand.left(), m_rand.top()) - bekannt);
 }
 
 double Fenster::faktor() const
@@ -86,19 +135,54 @@ void Fenster::setFaktor(double f)
     m_skaliert = true;
     Twips::skalieren(this, f);
     const QSize neu = pixelGroesse(m_twips, f);
-    if (m_veraenderbar)
+    if (m_veraenderbar) {
+        // The program's own choice of factor is never refused.
+        if (f < m_kleinsterFaktor) {
+            m_kleinsterFaktor = f;
+            setMinimumSize(pixelGroesse(m_twips, f));
+        }
         resize(neu);
-    else
+    } else {
         setFixedSize(neu);
+    }
     m_skaliert = false;
     update();
+}
+
+double Fenster::passenderFaktor() const
+{
+    const QRect r = platz(this);
+    const QSize eins = pixelGroesse(m_twips, 1.0);
+    if (r.isEmpty() || eins.isEmpty())
+        return 1.0;
+    const QSize innen = r.size() - rahmen();
+    const double f = std::min(double(innen.width()) / eins.width(), double(innen.height()) / eins.height());
+    return std::max(0.1, std::floor(f * 100.0) / 100.0);
+}
+
+void Fenster::faktorAnpassen(double gewuenscht)
+{
+    if (m_veraenderbar) {
+        setGroesseVeraenderbar(true);
+        if (std::abs(gewuenscht - faktor()) > 1e-9)
+            setFaktor(gewuenscht);
+        return;
+    }
+    const double f = std::min(gewuenscht, passenderFaktor());
+    if (std::abs(f - faktor()) > 1e-9 || size() != pixelGroesse(m_twips, f))
+        setFaktor(f);
+    if (isVisible())
+        aufDenBildschirm();
 }
 
 void Fenster::setGroesseVeraenderbar(bool an)
 {
     m_veraenderbar = an;
     if (an) {
-        setMinimumSize(pixelGroesse(m_twips, 0.5));
+        // Smaller than at factor 1 the captions under the icons get hard to
+        // read; only a screen too small for that gets a smaller window.
+        m_kleinsterFaktor = std::min({1.0, passenderFaktor(), faktor()});
+        setMinimumSize(pixelGroesse(m_twips, m_kleinsterFaktor));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
         setFixedSize(size());

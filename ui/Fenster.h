@@ -3,6 +3,7 @@
 #include "ui/Fensterverwaltung.h"
 #include "ui/Zeichnung.h"
 
+#include <QMargins>
 #include <QStringView>
 #include <QWidget>
 
@@ -32,7 +33,9 @@ public:
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &c) { setWindowTitle(c); }
 
-    /// Shows the window (modeless) and makes it the active window.
+    /// Shows the window (modeless) and makes it the active window. The
+    /// window takes the program's present factor first (see faktorAnpassen)
+    /// and stands with its frame on the screen.
     virtual void zeigen();
     /// Hides the window; the window shown before it becomes active again.
     void verbergen();
@@ -46,10 +49,28 @@ public:
     /// times this factor.
     double faktor() const;
     void setFaktor(double faktor);
+    /// Draws the window at `gewuenscht`, or at the largest factor at which
+    /// it fits the screen with its frame where `gewuenscht` is too large
+    /// (a window the user resizes takes `gewuenscht` as it is). A shown
+    /// window is kept on the screen.
+    void faktorAnpassen(double gewuenscht);
+    /// The largest factor (two decimals) at which the window with its frame
+    /// fits the space its screen offers.
+    double passenderFaktor() const;
+    /// What the window system adds around the client area; before the window
+    /// was first shown an ample guess.
+    QSize rahmen() const;
+    static QSize rahmenAnnahme() { return QSize(16, 48); }  // the frame m_rand starts with
+    /// Keeps the window with its frame inside the space its screen offers.
+    void aufDenBildschirm();
+    /// Puts the top-left corner of the window's frame at `ecke`.
+    void rahmenNach(QPoint ecke);
     /// The client area in twips, as given at construction.
     QSize twipsGroesse() const { return m_twips; }
     /// A window the user may resize keeps its aspect ratio; its contents
     /// grow and shrink with it, and the keeper hears of the new factor.
+    /// It is never made smaller than at factor 1 (or the screen's largest
+    /// factor where that is smaller), so its smallest text stays readable.
     void setGroesseVeraenderbar(bool an);
 
     void setHintergrund(const QColor &farbe);
@@ -90,5 +111,9 @@ private:
     QSize m_twips;
     bool m_keyPreview = false;
     bool m_veraenderbar = false;
+    double m_kleinsterFaktor = 1.0;
+    /// The frame the window system draws around the window, as last seen.
+    QMargins m_rand{8, 40, 8, 8};
+    QPoint m_ecke;
     bool m_skaliert = false;
 };

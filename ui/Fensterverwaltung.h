@@ -12,6 +12,9 @@ public:
     virtual void verborgen(Fenster *f) = 0;
     /// The user resized `f` so that it is now drawn at `faktor`.
     virtual void skaliert(Fenster *f, double faktor) = 0;
+    /// The factor the program's windows are drawn at now; a window takes it
+    /// each time it is shown.
+    virtual double faktor() const = 0;
 
 protected:
     ~Fensterverwaltung() = default;

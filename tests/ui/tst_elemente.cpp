@@ -14,7 +14,7 @@
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QListView>
-#include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 
 class TestElemente : public QObject
@@ -130,71 +130,99 @@ private Q_SLOTS:
 
     void startFaktor()
     {
-        // The main window is 687 x 457 pixels at factor 1, the settings
-        // window the tallest at 480; frames take 16 x 48. Screens of 1280 x 1024,
-        // 1024 x 768, 1280 x 1024 with double pixels, and a small one upright.
-        QCOMPARE((QList<double>{Programm::startFaktor({1280, 984}), Programm::startFaktor({1024, 728}),
-                                Programm::startFaktor({640, 492}), Programm::startFaktor({800, 1280})}),
-                 (QList<double>{1.43, 1.06, 0.90, 1.14}));
+        // On every screen each window, the report too, fits with its frame at the start factor.
+        const QSize rahmen = Fenster::rahmenAnnahme();
+        for (int b = 640; b <= 2560; b += 160)
+            for (int h = 480; h <= 1600; h += 80) {
+                const double f = Programm::startFaktor({b, h});
+                for (const QSize &t : Programm::fenstergroessen())
+                    QVERIFY(std::lround(t.width() * f / 15) + rahmen.width() <= b &&
+                            std::lround(t.height() * f / 15) + rahmen.height() <= h);
+            }
+        // Two thirds of the height (1024 x 768 less a panel) unless the report does not fit.
+        QCOMPARE((QList<double>{Programm::startFaktor({1024, 728}), Programm::startFaktor({1280, 1024}),
+                                Programm::startFaktor({800, 1280})}), (QList<double>{1.06, 1.47, 0.91}));
     }
 
-    void elemente_data()
-    {
-        QTest::addColumn<QString>("fenster");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QRect>("pixel");
-        QTest::addColumn<double>("punkte");
-        // Twips times 1.5, 15 twips a pixel; points times 1.5.
-        QTest::newRow("Eingabezeile") << "Form1" << "Bezeichnung2" << QRect(180, 95, 608, 74) << 27.0;
-        QTest::newRow("Wortliste") << "Form1" << "Liste2" << QRect(804, 56, 215, 543) << 18.0;
-        QTest::newRow("Galgen ENDE") << "galgen" << "Befehl1" << QRect(816, 564, 120, 48) << 14.625;
-        QTest::newRow("Fangen: Trefferzahl") << "fang" << "Bezeichnung3" << QRect(366, 482, 42, 45) << 21.0;
-    }
-    void elemente()
-    {
-        QFETCH(QString, fenster);
-        QFETCH(QString, element);
-        QFETCH(QRect, pixel);
-        QFETCH(double, punkte);
-        Testprogramm t;
-        t.programm->setFaktor(1.5);
-        Programm &p = *t.programm;
-        QWidget *w = nullptr;
-        for (Fenster *f : QList<Fenster *>{&p.form1(), &p.galgenFenster(), &p.fangFenster()})
-            w = f->objectName() == fenster ? f->findChild<QWidget *>(element) : w;
-        QVERIFY(w);
-        QCOMPARE(w->geometry(), pixel);
-        QCOMPARE(w->font().pointSizeF(), punkte);
-    }
     void hauptfensterZiehen()
     {
         Testprogramm t;
         Form1 &f = t.f1();
+        Form8 &e = t.programm->form8();
         QCOMPARE(f.size(), QSize(687, 457));
         // The user drags the window to twice its size: everything follows,
-        // the other windows too, and what the program set stays as set.
+        // and what the program set stays as set.
         f.resize(1374, 914);
         QCOMPARE(f.faktor(), 2.0);
         QCOMPARE(f.Bezeichnung2->geometry(), QRect(240, 126, 810, 98));
         QCOMPARE((QList<double>{f.Bezeichnung2->font().pointSizeF(), f.Bezeichnung2->FontSize(),
                                 double(Twips::links(f.Bezeichnung2))}), (QList<double>{36, 18, 1800}));
-        QVERIFY(t.programm->form8().faktor() == 2.0 && t.programm->faktor() == 2.0);
-        QCOMPARE(t.programm->form8().size(), QSize(1360, 960));
-        // A window made later is drawn at that factor from the start.
+        // The other windows follow as far as the screen (800 x 600) lets them; a window
+        // made later is drawn at the factor from the start.
+        QVERIFY(t.programm->faktor() == 2.0 && e.faktor() == 1.15 && e.size() == QSize(782, 552));
         QCOMPARE(t.programm->tpolabel().size(), QSize(736, 496));
+        // In every window each element stands at its twips, and writes in its points, times the window's factor.
+        for (Fenster *w : QList<Fenster *>{&f, &e, &t.programm->galgenFenster(), &t.programm->fangFenster()})
+            for (QWidget *el : w->findChildren<QWidget *>()) {
+                const auto px = [&](int twips) { return int(std::lround(twips * w->faktor() / 15)); };
+                if (el->property("twLinks").isValid())
+                    QCOMPARE(el->geometry(), QRect(px(Twips::links(el)), px(Twips::oben(el)), px(Twips::breite(el)), px(Twips::hoehe(el))));
+                if (el->property("twSchrift").isValid())
+                    QCOMPARE(el->font().pointSizeF(), Twips::schrift(el).pointSizeF() * w->faktor());
+            }
+        // A window drawn at another factor takes the present one when shown, on the screen.
+        e.setFaktor(1.0);
+        t.boxen.tippe(f.Bezeichnung8->Caption());
+        f.Bild5_Click();
+        QVERIFY(e.faktor() == 1.15 && e.size() == QSize(782, 552) && e.screen()->availableGeometry().contains(e.geometry()));
+        e.Bild1_Click();
         // Stretched wider only: the height decides, and the window takes its proportions back.
         f.resize(1500, 686);
         QVERIFY(qAbs(f.faktor() - 686.0 / 457) < 1e-9);
         QTRY_COMPARE(f.size(), QSize(1031, 686));
+        // Never smaller than at factor 1.
+        f.resize(200, 100);
+        QVERIFY(f.size() == QSize(687, 457) && f.faktor() == 1.0);
+    }
+    void rahmenSchliessen_data()
+    {
+        QTest::addColumn<QString>("sichtbar");  // what the window's own closing command leaves shown
+        for (const char *weg : {"Form8", "Form7", "TPOLABEL", "galgen", "gefangen", "fang"})
+            QTest::newRow(weg) << "Form1";
+        QTest::newRow("Form8 Form7") << "Form8";
+        QTest::newRow("Form8 Berichtfenster") << "Form8";
+        QTest::newRow("Form1") << "";  // the exit question answered Yes
+    }
+    void rahmenSchliessen()
+    {
+        QFETCH(QString, sichtbar);
+        Testprogramm t;
+        Programm &p = *t.programm;
+        Form1 &h = t.f1();
+        t.boxen.setAutomatik([](const BoxEintrag &) { return Antwort::Ja; }, [&](const BoxEintrag &) { return h.Bezeichnung8->Caption(); });
+        const std::map<QString, std::function<void()>> oeffnen{
+            {"Form1", [] {}}, {"Form8", [&] { h.Bild5_Click(); }}, {"Berichtfenster", [&] { p.form8().Bild9_Click(); }},
+            {"Form7", [&] { p.aktivesFenster() == &h ? h.Bild7_Click() : p.form8().Bild3_Click(); }},
+            {"TPOLABEL", [&] { h.Bild16_Click(); }}, {"galgen", [&] { h.Bezeichnung26_Click(); }},
+            {"gefangen", [&] { h.Bezeichnung25_Click(); }}, {"fang", [&] { h.Bezeichnung24_Click(); }}};
+        const QStringList weg = u(QTest::currentDataTag()).split(' ');
+        for (const QString &name : weg)
+            oeffnen.at(name)();
+        QCOMPARE(p.aktivesFenster()->objectName(), weg.last());
+        p.aktivesFenster()->close();  // as the frame's X or Alt+F4 do
+        QStringList offen;
+        for (QWidget *o : QApplication::topLevelWidgets())
+            if (qobject_cast<Fenster *>(o) && o->isVisible())
+                offen << o->objectName();
+        QCOMPARE(offen.join(' '), sichtbar);
     }
     void boxSchrift()
     {
         Testprogramm t;
         for (const auto &[faktor, punkte] : {std::pair{1.0, 16.0}, std::pair{1.5, 24.0}}) {
             t.programm->setFaktor(faktor);
-            QMessageBox box(&t.f1());
-            QtBoxen::meldungEinrichten(box, u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK,
-                                       Symbol::Stop, Antwort::OK);
+            Meldungsbox box(&t.f1(), u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK, Symbol::Stop,
+                            Antwort::OK);
             QInputDialog dlg(&t.f1());
             QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
             QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{punkte, punkte}));

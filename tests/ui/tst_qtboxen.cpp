@@ -1,12 +1,14 @@
 // The real boxes, set up but never shown: German buttons without pictures (also where the
-// style puts pictures on them), the default and Escape buttons, CR as a line break.
+// style puts pictures on them), the default and Escape buttons, CR as a line break, the text's own lines.
 #include "ui/Boxen.h"
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QMessageBox>
+#include <QLabel>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
 #include <QTest>
 
 class TestQtBoxen : public QObject
@@ -22,7 +24,7 @@ private Q_SLOTS:
         QTest::newRow("OK") << int(Knoepfe::OK) << int(Antwort::OK) << "Unter der Ampel\raktiven"
                             << QStringList{"Unter der Ampel\naktiven", "OK", "OK", "OK"};
         QTest::newRow("Nein vorgegeben") << int(Knoepfe::JaNein) << int(Antwort::Nein) << "frei!\n\rMöchtest du?\n\r"
-                                         << QStringList{"frei!\nMöchtest du?\n", "Ja Nein", "Nein", "Nein"};
+                                         << QStringList{"frei!\nMöchtest du?", "Ja Nein", "Nein", "Nein"};
         QTest::newRow("Ja vorgegeben") << int(Knoepfe::JaNein) << int(Antwort::Ja) << "<b>x</b>"
                                        << QStringList{"<b>x</b>", "Ja Nein", "Ja", "Nein"};
     }
@@ -32,17 +34,47 @@ private Q_SLOTS:
         QFETCH(int, standard);
         QFETCH(QString, text);
         QFETCH(QStringList, erwartet);
-        QMessageBox box;
-        QtBoxen::meldungEinrichten(box, text, QStringLiteral("Titel"), Knoepfe(knoepfe), Symbol::Stop, Antwort(standard));
+        Meldungsbox box(nullptr, text, QStringLiteral("Titel"), Knoepfe(knoepfe), Symbol::Stop, Antwort(standard));
         QStringList texte;
-        for (QAbstractButton *b : box.buttons()) {
+        for (QPushButton *b : box.knoepfe()) {
             texte << b->text();
             QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
         }
         texte.sort();
-        QVERIFY(box.defaultButton() && box.escapeButton());
-        QCOMPARE((QStringList{box.text(), texte.join(' '), box.defaultButton()->text(), box.escapeButton()->text()}), erwartet);
-        QVERIFY(box.textFormat() == Qt::PlainText && box.windowTitle() == QStringLiteral("Titel"));
+        QVERIFY(box.standardKnopf()->isDefault());
+        QCOMPARE((QStringList{box.textfeld()->text(), texte.join(' '), box.standardKnopf()->text(), box.escapeKnopf()->text()}), erwartet);
+        QVERIFY(box.textfeld()->textFormat() == Qt::PlainText && box.windowTitle() == QStringLiteral("Titel"));
+        // Escape and the frame answer as the Escape button; a button answers as itself.
+        box.reject();
+        QCOMPARE(box.antwort(), Knoepfe(knoepfe) == Knoepfe::OK ? Antwort::OK : Antwort::Nein);
+        box.standardKnopf()->click();
+        QCOMPARE(box.antwort(), Antwort(standard));
+    }
+    void zeilenBleiben()
+    {
+        // One to five lines of any length: each stays one line and the box is as wide as the
+        // longest; only a line wider than the screen breaks, at the screen's edge.
+        QRandomGenerator zufall(19);
+        const int schirm = QGuiApplication::primaryScreen()->availableGeometry().width();
+        const QFontMetrics fm(QtBoxen::boxSchrift(nullptr));
+        for (int n = 0; n < 60; ++n) {
+            QStringList zeilen;
+            int breit = 0;
+            for (int z = 0, anzahl = 1 + zufall.bounded(5); z < anzahl; ++z) {
+                QString zeile(1 + zufall.bounded(n % 3 ? 50 : 150), u' ');
+                for (QChar &c : zeile)
+                    c = zufall.bounded(6) ? QChar(u'a' + zufall.bounded(26)) : QChar(u' ');
+                zeilen << zeile + u'.';
+                breit = std::max(breit, fm.horizontalAdvance(zeilen.last()));
+            }
+            Meldungsbox box(nullptr, zeilen.join('\r') + '\r', QStringLiteral("T"), Knoepfe::JaNein, Symbol::Frage, Antwort::Nein);
+            const QLabel *l = box.textfeld();
+            QVERIFY(l->text() == zeilen.join('\n') && box.sizeHint().width() <= schirm);
+            if (l->wordWrap())
+                QVERIFY2(breit > schirm / 2 && l->width() < breit, qPrintable(l->text()));
+            else
+                QVERIFY2(l->sizeHint().width() >= breit && l->sizeHint().width() <= breit + 4, qPrintable(l->text()));
+        }
     }
     void eingabebox()
     {
