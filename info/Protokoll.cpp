@@ -61,20 +61,25 @@ bool ziffern(const char *p, qsizetype stellen, int &wert)
     return true;
 }
 
-/// "yyyy-MM-dd hh:mm:ss"
-bool zeitpunkt(const Feld &f, qint32 &tag, quint32 &sekunde)
+/// "yyyy-MM-dd hh:mm:ss"; with `tagBekannt` the date is that of the line before, already in `tag`.
+bool zeitpunkt(const Feld &f, bool tagBekannt, qint32 &tag, quint32 &sekunde)
 {
     const char *s = f.p;
-    if (f.n != 19 || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':')
+    if (f.n != 19 || s[13] != ':' || s[16] != ':')
         return false;
-    int j, mo, t, h, mi, se;
-    if (!ziffern(s, 4, j) || !ziffern(s + 5, 2, mo) || !ziffern(s + 8, 2, t) || !ziffern(s + 11, 2, h) ||
-        !ziffern(s + 14, 2, mi) || !ziffern(s + 17, 2, se))
+    int h, mi, se;
+    if (!ziffern(s + 11, 2, h) || !ziffern(s + 14, 2, mi) || !ziffern(s + 17, 2, se) || h > 23 || mi > 59 || se > 59)
         return false;
-    const QDate datum(j, mo, t);
-    if (!datum.isValid() || h > 23 || mi > 59 || se > 59)
-        return false;
-    tag = static_cast<qint32>(datum.toJulianDay());
+    if (!tagBekannt) {
+        int j, mo, t;
+        if (s[4] != '-' || s[7] != '-' || s[10] != ' ' || !ziffern(s, 4, j) || !ziffern(s + 5, 2, mo) ||
+            !ziffern(s + 8, 2, t))
+            return false;
+        const QDate datum(j, mo, t);
+        if (!datum.isValid())
+            return false;
+        tag = static_cast<qint32>(datum.toJulianDay());
+    }
     sekunde = static_cast<quint32>(h * 3600 + mi * 60 + se);
     return true;
 }
@@ -92,8 +97,8 @@ QString dekodiert(const char *p, qsizetype n, bool utf8)
 /// One letter as the log keeps it: a single character (a surrogate pair counts as one); 0 for anything else.
 char32_t buchstabe(const Feld &f, bool utf8)
 {
-    if (f.n == 1 && static_cast<unsigned char>(*f.p) < 0x80)
-        return static_cast<char32_t>(*f.p);
+    if (f.n == 1 && (static_cast<unsigned char>(*f.p) < 0x80 || !utf8))
+        return Dateien::windows1252(QByteArrayView(f.p, 1)).at(0).unicode();
     const QString s = dekodiert(f.p, f.n, utf8);
     if (s.size() == 1)
         return s.at(0).unicode();
@@ -288,11 +293,13 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
         ++p;  // the semicolon
     }
     Satz s;
-    qint32 tag;
+    qint32 tag = m_letzterTag;
     quint32 sekunde;
     int uebung, stelle = 0;
     const bool fehler = n == 9;
-    if ((n != 6 && !fehler) || !zeitpunkt(f[0], tag, sekunde) || !(fehler ? f[1].ist("Fehler", 6) : f[1].ist("Wort", 4)) ||
+    // Lines of one day follow each other: the date is worked out once.
+    const bool selberTag = f[0].n == 19 && std::memcmp(f[0].p, m_letztesDatum, 11) == 0;
+    if ((n != 6 && !fehler) || !zeitpunkt(f[0], selberTag, tag, sekunde) || !(fehler ? f[1].ist("Fehler", 6) : f[1].ist("Wort", 4)) ||
         f[2].n == 0 || f[5].n == 0 || !zahl(f[3], 1, 28, uebung))
         return;
     const bool lesen = f[4].ist("Lesen", 5);
@@ -304,6 +311,10 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
         if (!zahl(f[6], 1, 100000, stelle) || !s.soll || !s.ist)
             return;
     }
+    if (!selberTag) {
+        std::memcpy(m_letztesDatum, f[0].p, 11);
+        m_letzterTag = tag;
+    }
     s.tag = tag;
     s.sekunde = sekunde;
     s.uebung = static_cast<quint32>(uebung);
@@ -312,9 +323,17 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
     s.stelle = static_cast<quint32>(stelle);
     s.name = text(m_namen, m_namenIndex, m_namenRoh, f[2].p, f[2].n, utf8);
     s.wort = text(m_woerter, m_woerterIndex, m_woerterRoh, f[5].p, f[5].n, utf8);
-    if (fehler)
-        s.klasse = static_cast<quint32>(
-            Bericht::klassifizieren(m_woerter.at(s.wort), stelle, zeichen(s.soll), zeichen(s.ist)));
+    if (fehler) {
+        // The class hangs on the two letters and the one before them in the word.
+        const QString &wort = m_woerter.at(s.wort);
+        const char16_t vorher = stelle >= 2 && stelle - 2 < wort.size() ? wort.at(stelle - 2).unicode() : 0;
+        const quint64 schluessel = quint64(s.soll) << 37 | quint64(s.ist) << 16 | vorher;
+        auto it = m_klassen.constFind(schluessel);
+        if (it == m_klassen.constEnd())
+            it = m_klassen.insert(schluessel, static_cast<quint8>(Bericht::klassifizieren(
+                                                  wort, stelle, zeichen(s.soll), zeichen(s.ist))));
+        s.klasse = it.value();
+    }
     m_saetze.push_back(s);
 }
 
@@ -337,9 +356,9 @@ void Bestand::stueck(const char *p, qsizetype n)
         if (m_rest.isEmpty() && m_lang == 0) {
             zeile(p, lf);
         } else if (m_lang == 0 && m_rest.size() + k <= kLangeZeile) {
+            m_gelesen += m_rest.size();
             m_rest.append(p, k - 1);
             zeile(m_rest.constData(), m_rest.constData() + m_rest.size());
-            m_gelesen += m_rest.size();
         } else {
             m_gelesen += m_lang + m_rest.size();
         }
@@ -370,6 +389,7 @@ bool Bestand::nachlesen(const QString &pfad, QString *fehler)
                 if (d.kennung != m_kennung || d.groesse < m_gelesen) {
                     leeren();
                     m_kennung = d.kennung;
+                    m_saetze.reserve(static_cast<size_t>(d.groesse / 56));  // a line is 50 to 65 bytes
                     verglichen = ende.size();  // nothing to compare
                     return qint64(0);
                 }

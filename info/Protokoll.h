@@ -102,6 +102,8 @@ public:
 
     const std::vector<Satz> &saetze() const { return m_saetze; }
     qsizetype size() const { return static_cast<qsizetype>(m_saetze.size()); }
+    /// How many bytes of the file were read, up to the last line end.
+    qint64 gelesen() const { return m_gelesen; }
     /// The names and words in the order they first came.
     const QStringList &namen() const { return m_namen; }
     const QStringList &woerter() const { return m_woerter; }
@@ -122,6 +124,9 @@ private:
     QStringList m_namen, m_woerter;
     QHash<QString, quint32> m_namenIndex, m_woerterIndex;
     QHash<QByteArray, quint32> m_namenRoh[2], m_woerterRoh[2];  ///< by the line's bytes: [0] Windows-1252, [1] UTF-8
+    QHash<quint64, quint8> m_klassen;  ///< the error class by the two letters and the one before
+    char m_letztesDatum[11] = {};      ///< "yyyy-MM-dd " of the last line read
+    qint32 m_letzterTag = 0;
     qint64 m_gelesen = 0;      ///< bytes of the file read, up to a line end
     quint64 m_kennung = 0;     ///< which file they came from
     QByteArray m_ende;         ///< the last bytes read, to notice a file rewritten in place
