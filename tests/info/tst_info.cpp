@@ -322,16 +322,23 @@ private Q_SLOTS:
 
     void grossesProtokoll()
     {
-        // Far over any list's limit; the events stand behind 70 MB of zeros left by a crash.
+        // Far over any list's limit; the events stand behind 70 MB of zeros left by a crash, the
+        // first one across the border of two pieces read.
         Testprogramm t(1, false);
         QFile f(t.programm->datei("TIPPOLO.LOG"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(70 << 20) && f.seek(70 << 20));
+        const qint64 nullen = (70 << 20) - 20;
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(nullen) && f.seek(nullen));
         QVERIFY(f.write("\r\n" + Protokoll::zeile(eintrag("Anna", "Apfel"))) > 0);
         f.close();
         t.start();
         t.programm->protokoll().uhr = [] { return kJetzt; };
         Berichtfenster &b = berichtOeffnen(t);
         QVERIFY(b.kindWahl->currentText() == "Anna" && b.auswertung().geloest == 1 && b.hinweis->Caption().isEmpty());
+        QCOMPARE(b.bestand().gelesen(), f.size());
+        // Opened again, only what was appended is read.
+        t.programm->protokoll().wortGeloest("Anna", 13, false, "Birne");
+        b.Form_Activate();
+        QVERIFY(b.auswertung().geloest == 2 && b.bestand().gelesen() == f.size());
     }
 
     void mehrereProgramme()
