@@ -46,7 +46,10 @@ struct Feld
 {
     const char *p = nullptr;
     qsizetype n = 0;
-    bool ist(const char *wort, qsizetype laenge) const { return n == laenge && std::memcmp(p, wort, laenge) == 0; }
+    template <size_t N> bool ist(const char (&wort)[N]) const
+    {
+        return n == N - 1 && std::memcmp(p, wort, N - 1) == 0;
+    }
 };
 
 /// A whole number of exactly `stellen` digits at `p`.
@@ -299,11 +302,11 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
     const bool fehler = n == 9;
     // Lines of one day follow each other: the date is worked out once.
     const bool selberTag = f[0].n == 19 && std::memcmp(f[0].p, m_letztesDatum, 11) == 0;
-    if ((n != 6 && !fehler) || !zeitpunkt(f[0], selberTag, tag, sekunde) || !(fehler ? f[1].ist("Fehler", 6) : f[1].ist("Wort", 4)) ||
+    if ((n != 6 && !fehler) || !zeitpunkt(f[0], selberTag, tag, sekunde) || !(fehler ? f[1].ist("Fehler") : f[1].ist("Wort")) ||
         f[2].n == 0 || f[5].n == 0 || !zahl(f[3], 1, 28, uebung))
         return;
-    const bool lesen = f[4].ist("Lesen", 5);
-    if (!lesen && !f[4].ist("Schreiben", 9))
+    const bool lesen = f[4].ist("Lesen");
+    if (!lesen && !f[4].ist("Schreiben"))
         return;
     if (fehler) {
         s.soll = buchstabe(f[7], utf8);
