@@ -12,4 +12,5 @@ done
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTIPPOLO_BENCH=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" --target tippolo bench_tippolo bench_leer
 ./build-bench/bench/bench_tippolo
+./build-bench/bench/bench_tippolo bericht
 xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/start.sh "$(pwd)/build-bench/tippolo" "$(pwd)/build-bench/bench/bench_leer"

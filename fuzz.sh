@@ -10,6 +10,7 @@ cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelW
 cmake --build build-fuzz -j"$(nproc)"
 mkdir -p build-fuzz/funde
 for ziel in build-fuzz/fuzz_*; do
+  [ -f "$ziel" ] && [ -x "$ziel" ] || continue
   name=${ziel##*/fuzz_}
   korpus=build-fuzz/korpus/$name
   mkdir -p "$korpus"

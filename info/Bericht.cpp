@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace Bericht {
 
@@ -97,17 +99,6 @@ QString zeitraumname(Zeitraum z)
     return QString();
 }
 
-bool imZeitraum(const QDate &datum, Zeitraum z, const QDate &heute)
-{
-    switch (z) {
-    case Zeitraum::Heute: return datum == heute;
-    case Zeitraum::SiebenTage: return datum <= heute && datum > heute.addDays(-7);
-    case Zeitraum::DreissigTage: return datum <= heute && datum > heute.addDays(-30);
-    case Zeitraum::Alle: return true;
-    }
-    return false;
-}
-
 long long Auswertung::jeHundert() const
 {
     return geloest > 0 ? Antworten::fehlerProzent(fehler, geloest) : -1;
@@ -121,15 +112,9 @@ QStringList Auswertung::uebungsliste() const
     return l;
 }
 
-QStringList namen(const QList<Protokoll::Eintrag> &eintraege)
+QStringList namen(const Protokoll::Bestand &log)
 {
-    QSet<QString> gesehen;
-    QStringList l;
-    for (const Protokoll::Eintrag &e : eintraege)
-        if (!gesehen.contains(e.name)) {
-            gesehen.insert(e.name);
-            l << e.name;
-        }
+    QStringList l = log.namen();
     std::stable_sort(l.begin(), l.end(), [](const QString &a, const QString &b) {
         const int v = Sortierung::vergleichen(a, b);
         return v != 0 ? v < 0 : a < b;
@@ -137,48 +122,73 @@ QStringList namen(const QList<Protokoll::Eintrag> &eintraege)
     return l;
 }
 
-Auswertung auswerten(const QList<Protokoll::Eintrag> &eintraege, const QString &name, Zeitraum z, const QDate &heute)
+QPair<QDate, QDate> grenzen(Zeitraum z, const QDate &heute)
+{
+    switch (z) {
+    case Zeitraum::Heute: return {heute, heute};
+    case Zeitraum::SiebenTage: return {heute.addDays(-6), heute};
+    case Zeitraum::DreissigTage: return {heute.addDays(-29), heute};
+    case Zeitraum::Alle: break;
+    }
+    return {QDate::fromJulianDay(std::numeric_limits<qint32>::min()), QDate::fromJulianDay(std::numeric_limits<qint32>::max())};
+}
+
+QPair<QDate, QDate> davor(Zeitraum z, const QDate &heute)
+{
+    if (z == Zeitraum::Alle)
+        return {};
+    const QPair<QDate, QDate> g = grenzen(z, heute);
+    const qint64 laenge = g.first.daysTo(g.second) + 1;
+    return {g.first.addDays(-laenge), g.first.addDays(-1)};
+}
+
+Auswertung auswerten(const Protokoll::Bestand &log, const QString &name, Zeitraum z, const QDate &heute)
 {
     Auswertung a;
     a.name = name;
     a.zeitraum = z;
     a.heute = heute;
     a.klassen = QList<int>(kAnzahlKlassen, 0);
-    QHash<QString, int> verwechslung;   // soll + ist
-    QHash<QString, int> wortfehler;
-    QSet<QString> geuebt;
-    QHash<QDate, int> tagIndex;
-    QDate zuletzt;
+    const int kind = log.nameIndex(name);
+    if (kind < 0)
+        return a;
+    const QPair<QDate, QDate> g = grenzen(z, heute);
+    const qint64 von = g.first.toJulianDay(), bis = g.second.toJulianDay();
+    QHash<quint64, int> verwechslung;  // soll << 32 | ist
+    QHash<quint32, int> wortfehler;
+    QSet<quint32> geuebt;
+    QHash<qint32, int> tagIndex;
+    qint32 zuletzt = 0;
     int letzterTag = -1;
-    for (const Protokoll::Eintrag &e : eintraege) {
-        if (e.name != name || !imZeitraum(e.datum, z, heute))
+    for (const Protokoll::Satz &s : log.saetze()) {
+        if (s.name != static_cast<quint32>(kind) || s.tag < von || s.tag > bis)
             continue;
-        if (e.datum != zuletzt) {
-            zuletzt = e.datum;
-            auto it = tagIndex.constFind(e.datum);
+        if (letzterTag < 0 || s.tag != zuletzt) {
+            zuletzt = s.tag;
+            auto it = tagIndex.constFind(s.tag);
             if (it == tagIndex.constEnd()) {
-                it = tagIndex.insert(e.datum, static_cast<int>(a.tage.size()));
-                a.tage.append(Tag{e.datum, 0, 0});
+                it = tagIndex.insert(s.tag, static_cast<int>(a.tage.size()));
+                a.tage.append(Tag{QDate::fromJulianDay(s.tag), 0, 0});
             }
             letzterTag = it.value();
         }
         Tag &tag = a.tage[letzterTag];
-        geuebt.insert(e.wort);
-        if (e.art == Protokoll::Art::Wort) {
+        geuebt.insert(s.wort);
+        if (!s.fehler) {
             ++a.geloest;
             ++tag.geloest;
             continue;
         }
         ++a.fehler;
         ++tag.fehler;
-        ++verwechslung[e.soll + QLatin1Char('\t') + e.ist];
-        ++wortfehler[e.wort];
-        ++a.klassen[static_cast<int>(klassifizieren(e.wort, e.stelle, e.soll, e.ist))];
+        ++verwechslung[quint64(s.soll) << 32 | s.ist];
+        ++wortfehler[s.wort];
+        ++a.klassen[static_cast<int>(s.klasse)];
     }
     a.verschiedene = static_cast<int>(geuebt.size());
     for (auto it = verwechslung.cbegin(); it != verwechslung.cend(); ++it) {
-        const qsizetype tab = it.key().indexOf(QLatin1Char('\t'));
-        a.verwechslungen.append(Verwechslung{it.key().left(tab), it.key().mid(tab + 1), it.value()});
+        const char32_t soll = static_cast<char32_t>(it.key() >> 32), ist = static_cast<char32_t>(it.key() & 0xFFFFFFFF);
+        a.verwechslungen.append(Verwechslung{QString::fromUcs4(&soll, 1), QString::fromUcs4(&ist, 1), it.value()});
     }
     std::sort(a.verwechslungen.begin(), a.verwechslungen.end(), [](const Verwechslung &x, const Verwechslung &y) {
         if (x.anzahl != y.anzahl)
@@ -186,7 +196,7 @@ Auswertung auswerten(const QList<Protokoll::Eintrag> &eintraege, const QString &
         return x.soll != y.soll ? x.soll < y.soll : x.ist < y.ist;
     });
     for (auto it = wortfehler.cbegin(); it != wortfehler.cend(); ++it)
-        a.woerter.append(Fehlerwort{it.key(), it.value()});
+        a.woerter.append(Fehlerwort{log.woerter().at(it.key()), it.value()});
     std::sort(a.woerter.begin(), a.woerter.end(), [](const Fehlerwort &x, const Fehlerwort &y) {
         if (x.fehler != y.fehler)
             return x.fehler > y.fehler;
@@ -195,6 +205,68 @@ Auswertung auswerten(const QList<Protokoll::Eintrag> &eintraege, const QString &
     });
     std::sort(a.tage.begin(), a.tage.end(), [](const Tag &x, const Tag &y) { return x.datum < y.datum; });
     return a;
+}
+
+QList<Kind> klasse(const Protokoll::Bestand &log, Zeitraum z, const QDate &heute)
+{
+    const QPair<QDate, QDate> g = grenzen(z, heute), v = davor(z, heute);
+    const qint64 von = g.first.toJulianDay(), bis = g.second.toJulianDay();
+    const qint64 vorVon = v.first.isValid() ? v.first.toJulianDay() : 1, vorBis = v.second.isValid() ? v.second.toJulianDay() : 0;
+    struct Summe { int geloest = 0, fehler = 0, vorGeloest = 0, vorFehler = 0; qint32 zuletzt = 0; bool geuebt = false; int klassen[kAnzahlKlassen] = {}; };
+    std::vector<Summe> summen(static_cast<size_t>(log.namen().size()));
+    for (const Protokoll::Satz &s : log.saetze()) {
+        Summe &k = summen[s.name];
+        if (s.tag <= heute.toJulianDay() && (!k.geuebt || s.tag > k.zuletzt)) {
+            k.zuletzt = s.tag;
+            k.geuebt = true;
+        }
+        if (s.tag >= von && s.tag <= bis) {
+            if (s.fehler) {
+                ++k.fehler;
+                ++k.klassen[s.klasse];
+            } else {
+                ++k.geloest;
+            }
+        } else if (s.tag >= vorVon && s.tag <= vorBis) {
+            ++(s.fehler ? k.vorFehler : k.vorGeloest);
+        }
+    }
+    QList<Kind> l;
+    for (const QString &name : namen(log)) {
+        const Summe &s = summen[static_cast<size_t>(log.nameIndex(name))];
+        Kind k;
+        k.name = name;
+        k.geloest = s.geloest;
+        k.fehler = s.fehler;
+        k.jeHundert = s.geloest > 0 ? Antworten::fehlerProzent(s.fehler, s.geloest) : -1;
+        k.jeHundertDavor = s.vorGeloest > 0 ? Antworten::fehlerProzent(s.vorFehler, s.vorGeloest) : -1;
+        for (int i = 0; i < kAnzahlKlassen; ++i)
+            if (s.klassen[i] > 0 && (k.haeufigsteKlasse < 0 || s.klassen[i] > s.klassen[k.haeufigsteKlasse]))
+                k.haeufigsteKlasse = i;
+        if (s.geuebt)
+            k.zuletzt = QDate::fromJulianDay(s.zuletzt);
+        l << k;
+    }
+    return l;
+}
+
+QStringList klassenspalten()
+{
+    return {QStringLiteral("Kind"), QStringLiteral("Gelöste Wörter"), QStringLiteral("Fehler je 100 Wörter"),
+            QStringLiteral("Häufigste Fehlerart"), QStringLiteral("Zuletzt geübt"), QStringLiteral("Änderung")};
+}
+
+QStringList zellen(const Kind &k)
+{
+    const QString strich = QStringLiteral("–");
+    QString aenderung = strich;
+    if (k.hatAenderung())
+        aenderung = k.aenderung() > 0 ? QStringLiteral("+%1").arg(k.aenderung())
+                    : k.aenderung() < 0 ? QStringLiteral("−%1").arg(-k.aenderung())
+                                        : QStringLiteral("0");
+    return {k.name, QString::number(k.geloest), k.jeHundert < 0 ? strich : QString::number(k.jeHundert),
+            k.haeufigsteKlasse < 0 ? strich : klassenname(static_cast<Fehlerklasse>(k.haeufigsteKlasse)),
+            k.zuletzt.isValid() ? datumText(k.zuletzt) : strich, aenderung};
 }
 
 QString verwechslungText(const Verwechslung &v)
@@ -212,17 +284,21 @@ QString listenname(const QString &name)
     return QStringLiteral("FEHLER-%1.TXT").arg(teil);
 }
 
+/// "Zeitraum: Letzte 7 Tage (30.11.2026 bis 06.12.2026)"
+static QString zeitraumzeile(Zeitraum z, const QDate &heute)
+{
+    QString zeitraum = zeitraumname(z);
+    if (z == Zeitraum::Heute)
+        zeitraum += QStringLiteral(" (%1)").arg(datumText(heute));
+    else if (z != Zeitraum::Alle)
+        zeitraum += QStringLiteral(" (%1 bis %2)").arg(datumText(grenzen(z, heute).first), datumText(heute));
+    return QStringLiteral("Zeitraum: %1").arg(zeitraum);
+}
+
 QStringList zusammenfassung(const Auswertung &a)
 {
-    QString zeitraum = zeitraumname(a.zeitraum);
-    if (a.zeitraum == Zeitraum::Heute)
-        zeitraum += QStringLiteral(" (%1)").arg(datumText(a.heute));
-    else if (a.zeitraum != Zeitraum::Alle)
-        zeitraum += QStringLiteral(" (%1 bis %2)")
-                        .arg(datumText(a.heute.addDays(a.zeitraum == Zeitraum::SiebenTage ? -6 : -29)),
-                             datumText(a.heute));
     const long long prozent = a.jeHundert();
-    return {QStringLiteral("Zeitraum: %1").arg(zeitraum),
+    return {zeitraumzeile(a.zeitraum, a.heute),
             QStringLiteral("Gelöste Wörter: %1").arg(a.geloest),
             QStringLiteral("Geübte Wörter (verschiedene): %1").arg(a.verschiedene),
             QStringLiteral("Falsche Buchstaben: %1").arg(a.fehler),
@@ -271,6 +347,29 @@ void drucken(const Auswertung &a, Druckflaeche &flaeche)
                       3);
     if (a.tage.isEmpty())
         flaeche.zeile(QStringLiteral("keine"), 3);
+}
+
+void klasseDrucken(const QList<Kind> &kinder, Zeitraum z, const QDate &heute, Druckflaeche &flaeche)
+{
+    const QString schrift = QStringLiteral("Arial");
+    flaeche.setSchrift(schrift, 16);
+    flaeche.zeile(QStringLiteral("Klassenübersicht"));
+    flaeche.setSchrift(schrift, 11);
+    flaeche.zeile(QStringLiteral(" "));
+    flaeche.zeile(zeitraumzeile(z, heute), 3);
+    const QStringList spalten = klassenspalten();
+    for (const Kind &k : kinder) {
+        const QStringList z = zellen(k);
+        flaeche.setSchrift(schrift, 11);
+        flaeche.zeile(QStringLiteral(" "));
+        flaeche.setSchrift(schrift, 13);
+        flaeche.zeile(z.at(0));
+        flaeche.setSchrift(schrift, 11);
+        for (int i = 1; i < z.size(); ++i)
+            flaeche.zeile(QStringLiteral("%1: %2").arg(spalten.at(i), z.at(i)), 3);
+    }
+    if (kinder.isEmpty())
+        flaeche.zeile(QStringLiteral("keine Kinder im Protokoll"), 3);
 }
 
 } // namespace Bericht

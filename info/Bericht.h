@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -38,9 +39,6 @@ QString klassenname(Fehlerklasse k);
 /// The periods the report can cover.
 enum class Zeitraum { Heute, SiebenTage, DreissigTage, Alle };
 QString zeitraumname(Zeitraum z);
-/// Whether `datum` lies in the period that ends on `heute` (today counts;
-/// seven days are today and the six days before).
-bool imZeitraum(const QDate &datum, Zeitraum z, const QDate &heute);
 
 /// One expected letter typed as another, with its count.
 struct Verwechslung
@@ -87,11 +85,42 @@ struct Auswertung
 };
 
 /// The names in the log, sorted.
-QStringList namen(const QList<Protokoll::Eintrag> &eintraege);
+QStringList namen(const Protokoll::Bestand &log);
 
 /// Builds the report for one child and one period ending on `heute`.
-Auswertung auswerten(const QList<Protokoll::Eintrag> &eintraege, const QString &name, Zeitraum z,
-                     const QDate &heute);
+Auswertung auswerten(const Protokoll::Bestand &log, const QString &name, Zeitraum z, const QDate &heute);
+
+/// The first and the last day of a period ending on `heute` (today counts;
+/// seven days are today and the six days before; "Alle" has no bounds).
+QPair<QDate, QDate> grenzen(Zeitraum z, const QDate &heute);
+/// The period of the same length just before it; none for "Alle".
+QPair<QDate, QDate> davor(Zeitraum z, const QDate &heute);
+
+/// One child's row of the class overview.
+struct Kind
+{
+    QString name;
+    int geloest = 0;
+    int fehler = 0;
+    long long jeHundert = -1;   ///< wrong letters per hundred solved words, -1 without solved words
+    int haeufigsteKlasse = -1;  ///< the Fehlerklasse with the most wrong letters, -1 without any
+    QDate zuletzt;              ///< the last day the child practised, in any period up to `heute`
+    long long jeHundertDavor = -1;  ///< the same figure for the period before
+    /// The change of the per-hundred figure against the period before; only when both exist.
+    bool hatAenderung() const { return jeHundert >= 0 && jeHundertDavor >= 0; }
+    long long aenderung() const { return jeHundert - jeHundertDavor; }
+};
+
+/// The class overview: one row for every child in the log, for the period
+/// ending on `heute`, sorted by name. One pass over the log.
+QList<Kind> klasse(const Protokoll::Bestand &log, Zeitraum z, const QDate &heute);
+/// A row's cells as the window and the printout show them: name, words
+/// solved, per hundred, most frequent error class, last day, change.
+QStringList zellen(const Kind &k);
+/// The column titles of the overview.
+QStringList klassenspalten();
+/// The overview as printed lines, in the order of `kinder`.
+void klasseDrucken(const QList<Kind> &kinder, Zeitraum z, const QDate &heute, Druckflaeche &flaeche);
 
 /// One mix-up as a row shows it, e.g. "d → b   7×".
 QString verwechslungText(const Verwechslung &v);

@@ -10,6 +10,7 @@
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
 #include "basis/Schrift.h"
+#include "basis/Sortierung.h"
 #include "ui/Elemente.h"
 #include "ui/Twips.h"
 
@@ -18,7 +19,9 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTableWidget>
+#include <limits>
 
 namespace {
 
@@ -48,6 +51,23 @@ void zeileAnhaengen(QTableWidget *t, const QString &links, const QString &rechts
     zahl->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     t->setItem(r, 1, zahl);
 }
+
+/// A cell of the overview that sorts by its key: a text in dictionary order, else a number.
+class Zelle : public QTableWidgetItem
+{
+public:
+    Zelle(const QString &text, const QVariant &schluessel) : QTableWidgetItem(text)
+    {
+        setData(Qt::UserRole, schluessel);
+    }
+    bool operator<(const QTableWidgetItem &o) const override
+    {
+        const QVariant a = data(Qt::UserRole), b = o.data(Qt::UserRole);
+        if (a.typeId() == QMetaType::QString)
+            return Sortierung::vergleichen(a.toString(), b.toString()) < 0;
+        return a.toLongLong() < b.toLongLong();
+    }
+};
 
 Bezeichnung *titel(QWidget *eltern, const QString &name, const QString &text, int x, int y, int breite)
 {
@@ -129,6 +149,14 @@ Berichtfenster::Berichtfenster(Programm &programm)
     setWindowIcon(QIcon(QStringLiteral(":/icons/bericht.svg")));
     setFont(Schrift::machen(QStringLiteral("Arial"), 10));
 
+    ansichtWahl = new QTabBar(this);
+    ansichtWahl->setObjectName(QStringLiteral("ansichtWahl"));
+    ansichtWahl->setFont(Schrift::machen(QStringLiteral("Arial"), 11));
+    ansichtWahl->addTab(QStringLiteral("Kind"));
+    ansichtWahl->addTab(QStringLiteral("Klasse"));
+    ansichtWahl->setToolTip(QStringLiteral("Ein Kind oder die ganze Klasse"));
+    Twips::setzen(ansichtWahl, 8880, 120, 3720, 420);
+
     auto *kind = new Bezeichnung(this, QStringLiteral("kindTitel"), QStringLiteral("Kind:"));
     kind->setSchrift(QStringLiteral("Arial"), 11, true);
     Twips::setzen(kind, 240, 150, 720, 360);
@@ -167,6 +195,21 @@ Berichtfenster::Berichtfenster(Programm &programm)
     Twips::setzen(klassen, 4440, oben + 360, 3960, 4920);
     woerter = tabelle(this, QStringLiteral("woerter"), QStringLiteral("Wort"), QStringLiteral("Fehler"));
     Twips::setzen(woerter, 8640, oben + 360, 3960, 4920);
+    for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (w != ansichtWahl && w != zeitraumWahl && w->objectName() != QLatin1String("zeitraumTitel"))
+            m_kindansicht << w;
+
+    const QStringList spalten = Bericht::klassenspalten();
+    klassenTabelle = tabelle(this, QStringLiteral("klassenTabelle"), spalten.at(0), spalten.at(1));
+    klassenTabelle->setColumnCount(static_cast<int>(spalten.size()));
+    klassenTabelle->setHorizontalHeaderLabels(spalten);
+    klassenTabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    klassenTabelle->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    klassenTabelle->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    klassenTabelle->setSortingEnabled(true);
+    klassenTabelle->horizontalHeader()->setToolTip(QStringLiteral("Klick auf eine Spalte sortiert nach ihr"));
+    Twips::setzen(klassenTabelle, 240, 720, 12360, 7200);
+    klassenTabelle->hide();
 
     hinweis = new Bezeichnung(this, QStringLiteral("hinweis"));
     hinweis->setSchrift(QStringLiteral("Arial"), 10, true);
@@ -184,6 +227,7 @@ Berichtfenster::Berichtfenster(Programm &programm)
     schliessenKnopf = new Knopf(this, QStringLiteral("schliessenKnopf"), QStringLiteral("Schließen"));
     Twips::setzen(schliessenKnopf, 10800, 8580, 1800, 495);
 
+    connect(ansichtWahl, &QTabBar::currentChanged, this, &Berichtfenster::aktualisieren);
     connect(kindWahl, &QComboBox::currentIndexChanged, this, &Berichtfenster::aktualisieren);
     connect(zeitraumWahl, &QComboBox::currentIndexChanged, this, &Berichtfenster::aktualisieren);
     connect(speichernKnopf, &Knopf::Click, this, &Berichtfenster::speichernKnopf_Click);
@@ -198,10 +242,20 @@ void Berichtfenster::Form_Load()
     zentrieren();
 }
 
+bool Berichtfenster::klassenansicht() const
+{
+    return ansichtWahl->currentIndex() == 1;
+}
+
 void Berichtfenster::Form_Activate()
 {
-    m_eintraege = programm().protokoll().alle();
-    const QStringList namen = Bericht::namen(m_eintraege);
+    programm().protokoll().warten();
+    m_lesefehler.clear();
+    if (!m_bestand.nachlesen(programm().protokoll().pfad(), &m_lesefehler))
+        m_lesefehler.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    else
+        m_lesefehler.clear();
+    const QStringList namen = Bericht::namen(m_bestand);
     // The child chosen before stays chosen; at first the child practising now.
     QString gewaehlt = kindWahl->currentText();
     if (gewaehlt.isEmpty() || !namen.contains(gewaehlt))
@@ -219,11 +273,28 @@ void Berichtfenster::aktualisieren()
 {
     const auto z = static_cast<Bericht::Zeitraum>(zeitraumWahl->currentData().toInt());
     const QDate heute = programm().protokoll().jetzt().date();
-    m_auswertung = Bericht::auswerten(m_eintraege, kindWahl->currentText(), z, heute);
+    QStringList gruende;
+    if (!programm().protokoll().fehler().isEmpty())
+        gruende << programm().protokoll().fehler() + QStringLiteral(" Die Übungen seit dem Start fehlen im Bericht.");
+    if (!m_lesefehler.isEmpty())
+        gruende << m_lesefehler;
+    else if (m_bestand.size() == 0)
+        gruende << QStringLiteral("Es sind noch keine Übungen aufgezeichnet.");
+    const bool klasse = klassenansicht();
+    for (QWidget *w : std::as_const(m_kindansicht))
+        w->setVisible(!klasse);
+    klassenTabelle->setVisible(klasse);
+    if (klasse) {
+        klasseZeigen(z, heute);
+        hinweis->setCaption(gruende.join(QLatin1Char(' ')));
+        speichernKnopf->setEnabled(false);
+        return;
+    }
+    m_auswertung = Bericht::auswerten(m_bestand, kindWahl->currentText(), z, heute);
     const Bericht::Auswertung &a = m_auswertung;
 
     zusammenfassung->setCaption(Bericht::zusammenfassung(a).join(QLatin1Char('\n')));
-    QDate von = heute.addDays(z == Bericht::Zeitraum::Heute ? 0 : z == Bericht::Zeitraum::SiebenTage ? -6 : -29);
+    QDate von = Bericht::grenzen(z, heute).first;
     if (z == Bericht::Zeitraum::Alle)
         von = a.tage.isEmpty() ? heute : std::min(a.tage.first().datum, heute);
     balken->setTage(a.tage, von, heute);
@@ -239,15 +310,35 @@ void Berichtfenster::aktualisieren()
     for (const Bericht::Fehlerwort &w : a.woerter.mid(0, 20))
         zeileAnhaengen(woerter, w.wort, QString::number(w.fehler));
 
-    QStringList gruende;
-    if (!programm().protokoll().fehler().isEmpty())
-        gruende << programm().protokoll().fehler() + QStringLiteral(" Die Übungen seit dem Start fehlen im Bericht.");
-    if (m_eintraege.isEmpty())
-        gruende << QStringLiteral("Es sind noch keine Übungen aufgezeichnet.");
-    else if (a.geloest == 0 && a.fehler == 0)
+    if (m_bestand.size() > 0 && a.geloest == 0 && a.fehler == 0)
         gruende << QStringLiteral("In diesem Zeitraum hat %1 nicht geübt.").arg(a.name);
     hinweis->setCaption(gruende.join(QLatin1Char(' ')));
     speichernKnopf->setEnabled(!a.woerter.isEmpty());
+}
+
+void Berichtfenster::klasseZeigen(Bericht::Zeitraum z, const QDate &heute)
+{
+    m_kinder = Bericht::klasse(m_bestand, z, heute);
+    constexpr qint64 ohne = std::numeric_limits<qint64>::min();
+    klassenTabelle->setSortingEnabled(false);
+    klassenTabelle->setRowCount(0);
+    for (int i = 0; i < m_kinder.size(); ++i) {
+        const Bericht::Kind &k = m_kinder.at(i);
+        const QStringList text = Bericht::zellen(k);
+        const QList<QVariant> schluessel = {
+            k.name, k.geloest, k.jeHundert < 0 ? ohne : k.jeHundert,
+            k.haeufigsteKlasse < 0 ? QString() : text.at(3), k.zuletzt.isValid() ? k.zuletzt.toJulianDay() : ohne,
+            k.hatAenderung() ? k.aenderung() : ohne};
+        klassenTabelle->insertRow(i);
+        for (int s = 0; s < text.size(); ++s) {
+            auto *zelle = new Zelle(text.at(s), schluessel.at(s));
+            if (s != 0 && s != 3)
+                zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            zelle->setData(Qt::UserRole + 1, i);
+            klassenTabelle->setItem(i, s, zelle);
+        }
+    }
+    klassenTabelle->setSortingEnabled(true);
 }
 
 void Berichtfenster::speichernKnopf_Click()
@@ -273,6 +364,19 @@ void Berichtfenster::speichernKnopf_Click()
 
 void Berichtfenster::druckenKnopf_Click()
 {
+    if (klassenansicht()) {
+        // In the order the table shows.
+        QList<Bericht::Kind> kinder;
+        for (int r = 0; r < klassenTabelle->rowCount(); ++r)
+            kinder << m_kinder.at(klassenTabelle->item(r, 0)->data(Qt::UserRole + 1).toInt());
+        const auto z = static_cast<Bericht::Zeitraum>(zeitraumWahl->currentData().toInt());
+        const QDate heute = programm().protokoll().jetzt().date();
+        ::drucken(programm(), *this,
+                  {QStringLiteral("Klassenübersicht drucken"), QStringLiteral("die Klassenübersicht"),
+                   QStringLiteral("BERICHT"), QStringLiteral("Die Klassenübersicht wird gedruckt ...")},
+                  [&](Druckflaeche &flaeche) { Bericht::klasseDrucken(kinder, z, heute, flaeche); });
+        return;
+    }
     ::drucken(programm(), *this,
             {QStringLiteral("Bericht drucken"), QStringLiteral("der Bericht"), QStringLiteral("BERICHT"),
              QStringLiteral("Der Bericht wird gedruckt ...")},

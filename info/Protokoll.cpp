@@ -1,9 +1,12 @@
 #include "info/Protokoll.h"
 
+#include "info/Bericht.h"
 #include "lists/Dateien.h"
 
-#include <QFileInfo>
+#include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
+#include <cstring>
 
 namespace Protokoll {
 
@@ -38,89 +41,82 @@ QString feld(const QString &text)
     return s;
 }
 
-/// Splits a line into its fields; false when a quoted field is not closed.
-bool teilen(QStringView zeile, QList<QStringView> &felder, QStringList &entquotet)
+/// A field of a line: its bytes, unquoted.
+struct Feld
 {
-    felder.clear();
-    qsizetype i = 0;
-    const qsizetype n = zeile.size();
-    for (;;) {
-        if (i < n && zeile.at(i) == QLatin1Char('"')) {
-            QString s;
-            ++i;
-            for (;;) {
-                if (i >= n)
-                    return false;
-                if (zeile.at(i) == QLatin1Char('"')) {
-                    if (i + 1 < n && zeile.at(i + 1) == QLatin1Char('"')) {
-                        s += QLatin1Char('"');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                s += zeile.at(i++);
-            }
-            if (i < n && zeile.at(i) != QLatin1Char(';'))
-                return false;
-            entquotet << s;
-            felder << QStringView(entquotet.last());
-        } else {
-            qsizetype e = i;
-            while (e < n && zeile.at(e) != QLatin1Char(';'))
-                ++e;
-            felder << zeile.mid(i, e - i);
-            i = e;
-        }
-        if (i >= n)
-            return true;
-        ++i;  // the semicolon
+    const char *p = nullptr;
+    qsizetype n = 0;
+    template <size_t N> bool ist(const char (&wort)[N]) const
+    {
+        return n == N - 1 && std::memcmp(p, wort, N - 1) == 0;
     }
-}
+};
 
-/// A whole number of exactly `stellen` digits at `pos`.
-bool ziffern(QStringView s, qsizetype pos, int stellen, int &wert)
+/// A whole number of exactly `stellen` digits at `p`.
+bool ziffern(const char *p, qsizetype stellen, int &wert)
 {
     wert = 0;
-    for (int k = 0; k < stellen; ++k) {
-        const QChar c = s.at(pos + k);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    for (qsizetype k = 0; k < stellen; ++k) {
+        if (p[k] < '0' || p[k] > '9')
             return false;
-        wert = wert * 10 + (c.unicode() - '0');
+        wert = wert * 10 + (p[k] - '0');
     }
     return true;
 }
 
-bool zeitpunkt(QStringView s, QDate &datum, QTime &zeit)
+/// "yyyy-MM-dd hh:mm:ss"; with `tagBekannt` the date is that of the line before, already in `tag`.
+bool zeitpunkt(const Feld &f, bool tagBekannt, qint32 &tag, quint32 &sekunde)
 {
-    // "yyyy-MM-dd hh:mm:ss"
-    if (s.size() != 19 || s.at(4) != QLatin1Char('-') || s.at(7) != QLatin1Char('-') || s.at(10) != QLatin1Char(' ') ||
-        s.at(13) != QLatin1Char(':') || s.at(16) != QLatin1Char(':'))
+    const char *s = f.p;
+    if (f.n != 19 || s[13] != ':' || s[16] != ':')
         return false;
-    int j, mo, t, h, mi, se;
-    if (!ziffern(s, 0, 4, j) || !ziffern(s, 5, 2, mo) || !ziffern(s, 8, 2, t) || !ziffern(s, 11, 2, h) ||
-        !ziffern(s, 14, 2, mi) || !ziffern(s, 17, 2, se))
+    int h, mi, se;
+    if (!ziffern(s + 11, 2, h) || !ziffern(s + 14, 2, mi) || !ziffern(s + 17, 2, se) || h > 23 || mi > 59 || se > 59)
         return false;
-    datum = QDate(j, mo, t);
-    zeit = QTime(h, mi, se);
-    return datum.isValid() && zeit.isValid();
+    if (!tagBekannt) {
+        int j, mo, t;
+        if (s[4] != '-' || s[7] != '-' || s[10] != ' ' || !ziffern(s, 4, j) || !ziffern(s + 5, 2, mo) ||
+            !ziffern(s + 8, 2, t))
+            return false;
+        const QDate datum(j, mo, t);
+        if (!datum.isValid())
+            return false;
+        tag = static_cast<qint32>(datum.toJulianDay());
+    }
+    sekunde = static_cast<quint32>(h * 3600 + mi * 60 + se);
+    return true;
 }
 
-bool zahl(QStringView s, int min, int max, int &wert)
+bool zahl(const Feld &f, int min, int max, int &wert)
 {
-    if (s.isEmpty() || s.size() > 6)
-        return false;
-    if (!ziffern(s, 0, static_cast<int>(s.size()), wert))
-        return false;
-    return wert >= min && wert <= max;
+    return f.n > 0 && f.n <= 6 && ziffern(f.p, f.n, wert) && wert >= min && wert <= max;
 }
 
-/// One letter as the log keeps it: a single character (a surrogate pair counts as one).
-bool buchstabe(QStringView s)
+QString dekodiert(const char *p, qsizetype n, bool utf8)
 {
-    return s.size() == 1 || (s.size() == 2 && s.at(0).isHighSurrogate());
+    return Dateien::zusammensetzen(utf8 ? QString::fromUtf8(p, n) : Dateien::windows1252(QByteArrayView(p, n)));
 }
+
+/// One letter as the log keeps it: a single character (a surrogate pair counts as one); 0 for anything else.
+char32_t buchstabe(const Feld &f, bool utf8)
+{
+    if (f.n == 1 && (static_cast<unsigned char>(*f.p) < 0x80 || !utf8))
+        return Dateien::windows1252(QByteArrayView(f.p, 1)).at(0).unicode();
+    const QString s = dekodiert(f.p, f.n, utf8);
+    if (s.size() == 1)
+        return s.at(0).unicode();
+    if (s.size() == 2 && s.at(0).isHighSurrogate() && s.at(1).isLowSurrogate())
+        return QChar::surrogateToUcs4(s.at(0), s.at(1));
+    return 0;
+}
+
+QString zeichen(char32_t c)
+{
+    return c ? QString::fromUcs4(&c, 1) : QString();
+}
+
+/// Lines longer than this are no events; they are skipped without being kept.
+constexpr qsizetype kLangeZeile = 1 << 16;
 
 } // namespace
 
@@ -161,63 +157,287 @@ QByteArray zeile(const Eintrag &e)
     return b + "\r\n";
 }
 
-bool lesen(QStringView text, Eintrag &e)
+Bestand::Bestand(const QList<Eintrag> &eintraege)
 {
-    thread_local QList<QStringView> f;
-    thread_local QStringList entquotet;
-    entquotet.clear();
-    if (text.endsWith(QLatin1Char('\r')))
-        text.chop(1);
-    if (!teilen(text, f, entquotet))
-        return false;
-    if (f.size() != 6 && f.size() != 9)
-        return false;
-    Eintrag neu;
-    if (!zeitpunkt(f.at(0), neu.datum, neu.zeit))
-        return false;
-    if (f.at(1) == kWort && f.size() == 6)
-        neu.art = Art::Wort;
-    else if (f.at(1) == kFehler && f.size() == 9)
-        neu.art = Art::Fehler;
-    else
-        return false;
-    neu.name = f.at(2).toString();
-    if (neu.name.isEmpty() || !zahl(f.at(3), 1, 28, neu.uebung))
-        return false;
-    if (f.at(4) == kLesen)
-        neu.lesen = true;
-    else if (f.at(4) != kSchreiben)
-        return false;
-    neu.wort = f.at(5).toString();
-    if (neu.wort.isEmpty())
-        return false;
-    if (neu.art == Art::Fehler) {
-        if (!zahl(f.at(6), 1, 100000, neu.stelle) || !buchstabe(f.at(7)) || !buchstabe(f.at(8)))
-            return false;
-        neu.soll = f.at(7).toString();
-        neu.ist = f.at(8).toString();
+    for (const Eintrag &e : eintraege)
+        hinzufuegen(e);
+}
+
+void Bestand::leeren()
+{
+    *this = Bestand();
+}
+
+void Bestand::hinzufuegen(const Eintrag &e)
+{
+    auto index = [](QStringList &liste, QHash<QString, quint32> &idx, const QString &t) {
+        auto it = idx.constFind(t);
+        if (it != idx.constEnd())
+            return it.value();
+        liste << t;
+        return idx.insert(t, static_cast<quint32>(liste.size() - 1)).value();
+    };
+    Satz s;
+    s.tag = static_cast<qint32>(e.datum.toJulianDay());
+    s.sekunde = static_cast<quint32>(e.zeit.msecsSinceStartOfDay() / 1000);
+    s.name = index(m_namen, m_namenIndex, e.name);
+    s.wort = index(m_woerter, m_woerterIndex, e.wort);
+    s.uebung = static_cast<quint32>(e.uebung);
+    s.lesen = e.lesen;
+    s.fehler = e.art == Art::Fehler;
+    if (s.fehler) {
+        s.stelle = static_cast<quint32>(e.stelle);
+        s.soll = e.soll.toUcs4().value(0);
+        s.ist = e.ist.toUcs4().value(0);
+        s.klasse = static_cast<quint32>(Bericht::klassifizieren(e.wort, e.stelle, e.soll, e.ist));
     }
-    e = std::move(neu);
+    m_saetze.push_back(s);
+}
+
+Eintrag Bestand::eintrag(qsizetype i) const
+{
+    const Satz &s = m_saetze[static_cast<size_t>(i)];
+    return {QDate::fromJulianDay(s.tag), QTime::fromMSecsSinceStartOfDay(static_cast<int>(s.sekunde) * 1000),
+            s.fehler ? Art::Fehler : Art::Wort, m_namen.at(s.name), static_cast<int>(s.uebung), s.lesen != 0,
+            m_woerter.at(s.wort), static_cast<int>(s.stelle), zeichen(s.soll), zeichen(s.ist)};
+}
+
+QList<Eintrag> Bestand::eintraege() const
+{
+    QList<Eintrag> l;
+    l.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        l << eintrag(i);
+    return l;
+}
+
+quint32 Bestand::text(QStringList &liste, QHash<QString, quint32> &index, QHash<QByteArray, quint32> *roh,
+                      const char *p, qsizetype n, bool utf8)
+{
+    QHash<QByteArray, quint32> &bekannt = roh[utf8 ? 1 : 0];
+    const auto it = bekannt.constFind(QByteArray::fromRawData(p, n));
+    if (it != bekannt.constEnd())
+        return it.value();
+    const QString t = dekodiert(p, n, utf8);
+    auto j = index.constFind(t);
+    if (j == index.constEnd()) {
+        liste << t;
+        j = index.insert(t, static_cast<quint32>(liste.size() - 1));
+    }
+    bekannt.insert(QByteArray(p, n), j.value());
+    return j.value();
+}
+
+void Bestand::zeile(const char *a, const char *e)
+{
+    // A line of a log saved as UTF-16 (little-endian) ends in CR NUL before
+    // its LF, and the NUL after that LF begins the next line.
+    if (a < e && *a == '\0')
+        ++a;
+    QByteArray umkodiert;
+    if (e - a >= 2 && e[-1] == '\0' && e[-2] == '\r') {
+        QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
+        umkodiert = QString(utf16.decode(QByteArrayView(a, e - 2))).toUtf8();
+        a = umkodiert.constData();
+        e = a + umkodiert.size();
+        if (umkodiert.startsWith("\xEF\xBB\xBF"))
+            a += 3;
+    } else if (a < e && e[-1] == '\r') {
+        --e;
+    }
+    bool hoch = false;
+    for (const char *p = a; p < e; ++p) {
+        const auto b = static_cast<unsigned char>(*p);
+        // A CR or another control character: a line cut off, or none of ours.
+        if (b < 0x20 || b == 0x7F)
+            return;
+        hoch |= b >= 0x80;
+    }
+    felder(a, e, hoch && Dateien::istUtf8MitUmlauten(QByteArrayView(a, e - a)));
+}
+
+void Bestand::felder(const char *a, const char *e, bool utf8)
+{
+    if (utf8 && e - a >= 3 && std::memcmp(a, "\xEF\xBB\xBF", 3) == 0)
+        a += 3;
+    Feld f[9];
+    thread_local QByteArray entquotet[9];
+    int n = 0;
+    for (const char *p = a;;) {
+        if (n == 9)
+            return;
+        if (p < e && *p == '"') {
+            QByteArray &b = entquotet[n];
+            b.clear();
+            for (++p;; ++p) {
+                if (p >= e)
+                    return;
+                if (*p == '"') {
+                    if (p + 1 < e && p[1] == '"')
+                        ++p;
+                    else
+                        break;
+                }
+                b += *p;
+            }
+            ++p;
+            if (p < e && *p != ';')
+                return;
+            f[n++] = {b.constData(), b.size()};
+        } else {
+            const char *s = static_cast<const char *>(std::memchr(p, ';', static_cast<size_t>(e - p)));
+            if (!s)
+                s = e;
+            f[n++] = {p, s - p};
+            p = s;
+        }
+        if (p >= e)
+            break;
+        ++p;  // the semicolon
+    }
+    Satz s;
+    qint32 tag = m_letzterTag;
+    quint32 sekunde;
+    int uebung, stelle = 0;
+    const bool fehler = n == 9;
+    // Lines of one day follow each other: the date is worked out once.
+    const bool selberTag = f[0].n == 19 && std::memcmp(f[0].p, m_letztesDatum, 11) == 0;
+    if ((n != 6 && !fehler) || !zeitpunkt(f[0], selberTag, tag, sekunde) || !(fehler ? f[1].ist("Fehler") : f[1].ist("Wort")) ||
+        f[2].n == 0 || f[5].n == 0 || !zahl(f[3], 1, 28, uebung))
+        return;
+    const bool lesen = f[4].ist("Lesen");
+    if (!lesen && !f[4].ist("Schreiben"))
+        return;
+    if (fehler) {
+        s.soll = buchstabe(f[7], utf8);
+        s.ist = buchstabe(f[8], utf8);
+        if (!zahl(f[6], 1, 100000, stelle) || !s.soll || !s.ist)
+            return;
+    }
+    if (!selberTag) {
+        std::memcpy(m_letztesDatum, f[0].p, 11);
+        m_letzterTag = tag;
+    }
+    s.tag = tag;
+    s.sekunde = sekunde;
+    s.uebung = static_cast<quint32>(uebung);
+    s.lesen = lesen;
+    s.fehler = fehler;
+    s.stelle = static_cast<quint32>(stelle);
+    s.name = text(m_namen, m_namenIndex, m_namenRoh, f[2].p, f[2].n, utf8);
+    s.wort = text(m_woerter, m_woerterIndex, m_woerterRoh, f[5].p, f[5].n, utf8);
+    if (fehler) {
+        // The class hangs on the two letters and the one before them in the word.
+        const QString &wort = m_woerter.at(s.wort);
+        const char16_t vorher = stelle >= 2 && stelle - 2 < wort.size() ? wort.at(stelle - 2).unicode() : 0;
+        const quint64 schluessel = quint64(s.soll) << 37 | quint64(s.ist) << 16 | vorher;
+        auto it = m_klassen.constFind(schluessel);
+        if (it == m_klassen.constEnd())
+            it = m_klassen.insert(schluessel, static_cast<quint8>(Bericht::klassifizieren(
+                                                  wort, stelle, zeichen(s.soll), zeichen(s.ist))));
+        s.klasse = it.value();
+    }
+    m_saetze.push_back(s);
+}
+
+void Bestand::stueck(const char *p, qsizetype n)
+{
+    const char *const anfang = p;
+    const char *letztes = nullptr;  // just after the last line end of this piece
+    while (n > 0) {
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', static_cast<size_t>(n)));
+        if (!lf) {
+            if (m_lang == 0 && m_rest.size() + n <= kLangeZeile) {
+                m_rest.append(p, n);
+            } else {
+                m_lang += m_rest.size() + n;
+                m_rest.clear();
+            }
+            break;
+        }
+        const qsizetype k = lf - p + 1;
+        if (m_rest.isEmpty() && m_lang == 0) {
+            zeile(p, lf);
+        } else if (m_lang == 0 && m_rest.size() + k <= kLangeZeile) {
+            m_gelesen += m_rest.size();
+            m_rest.append(p, k - 1);
+            zeile(m_rest.constData(), m_rest.constData() + m_rest.size());
+        } else {
+            m_gelesen += m_lang + m_rest.size();
+        }
+        m_rest.clear();
+        m_lang = 0;
+        m_gelesen += k;
+        p += k;
+        n -= k;
+        letztes = p;
+    }
+    if (letztes) {
+        const char *von = std::max(anfang, letztes - 64);
+        m_ende = QByteArray(von, letztes - von);
+    }
+}
+
+bool Bestand::nachlesen(const QString &pfad, QString *fehler)
+{
+    for (int versuch = 0; versuch < 2; ++versuch) {
+        qsizetype verglichen = 0;
+        bool anders = false;
+        const QByteArray ende = m_ende;
+        const Dateien::Lesestand stand = Dateien::stueckweise(
+            pfad,
+            [&](const Dateien::Dateistand &d) {
+                m_rest.clear();
+                m_lang = 0;
+                if (d.kennung != m_kennung || d.groesse < m_gelesen) {
+                    leeren();
+                    m_kennung = d.kennung;
+                    m_saetze.reserve(static_cast<size_t>(d.groesse / 56));  // a line is 50 to 65 bytes
+                    verglichen = ende.size();  // nothing to compare
+                    return qint64(0);
+                }
+                return m_gelesen - ende.size();
+            },
+            [&](const char *p, qsizetype n) {
+                if (verglichen < ende.size()) {
+                    const qsizetype k = std::min(n, ende.size() - verglichen);
+                    if (std::memcmp(p, ende.constData() + verglichen, static_cast<size_t>(k)) != 0) {
+                        anders = true;
+                        return false;
+                    }
+                    verglichen += k;
+                    p += k;
+                    n -= k;
+                }
+                stueck(p, n);
+                return true;
+            },
+            fehler);
+        if (stand == Dateien::Lesestand::Gelesen && anders) {
+            // Rewritten in place since the last look: everything again.
+            const quint64 kennung = m_kennung;
+            leeren();
+            m_kennung = kennung;
+            continue;
+        }
+        if (stand != Dateien::Lesestand::Gelesen)
+            leeren();
+        return stand == Dateien::Lesestand::Gelesen || stand == Dateien::Lesestand::Fehlt;
+    }
     return true;
+}
+
+void Bestand::lesen(const QByteArray &bytes)
+{
+    leeren();
+    stueck(bytes.constData(), bytes.size());
 }
 
 QList<Eintrag> einlesen(const QByteArray &bytes)
 {
-    QList<Eintrag> liste;
-    const QString text = Dateien::dekodieren(bytes);
-    const QStringView alles(text);
-    qsizetype anfang = 0;
-    Eintrag e;
-    for (;;) {
-        const qsizetype ende = alles.indexOf(QLatin1Char('\n'), anfang);
-        // A last line without its line end was cut off while being written.
-        if (ende < 0)
-            break;
-        if (lesen(alles.mid(anfang, ende - anfang), e))
-            liste.append(e);
-        anfang = ende + 1;
-    }
-    return liste;
+    Bestand b;
+    b.lesen(bytes);
+    return b.eintraege();
 }
 
 Schreiber::~Schreiber()
@@ -290,16 +510,6 @@ void Schreiber::falscherBuchstabe(const QString &name, int uebung, bool lesen, c
                                   const QString &soll, const QString &ist)
 {
     schreiben({{}, {}, Art::Fehler, name, uebung, lesen, wort, stelle, soll, ist});
-}
-
-QList<Eintrag> Schreiber::alle() const
-{
-    warten();
-    // Only a plain file: a device in its place would never end.
-    QByteArray bytes;
-    if (!QFileInfo(m_pfad).isFile() || !Dateien::lesen(m_pfad, bytes))
-        return {};
-    return einlesen(bytes);
 }
 
 } // namespace Protokoll

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -39,9 +40,9 @@ bool byteFuer(char16_t u, char &b)
     return false;
 }
 
-/// Whether the bytes are valid UTF-8 and hold non-ASCII characters (or begin
-/// with a UTF-8 byte-order mark). Stops at the first byte that cannot be UTF-8.
-bool istUtf8MitUmlauten(const QByteArray &bytes)
+} // namespace
+
+bool istUtf8MitUmlauten(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const auto *e = p + bytes.size();
@@ -74,7 +75,16 @@ bool istUtf8MitUmlauten(const QByteArray &bytes)
     return umlaut;
 }
 
-} // namespace
+QString windows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *ziel = text.data();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *ziel++ = b == 0 ? QChar(u' ') : b >= 0x80 && b < 0xA0 ? QChar(kObereHaelfte[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
 
 QString dekodieren(const QByteArray &bytes)
 {
@@ -101,12 +111,7 @@ QString dekodieren(const QByteArray &bytes)
         text = utf8.decode(bytes);
         text.replace(QChar(0), QLatin1Char(' '));
     } else {
-        text = QString(bytes.size(), Qt::Uninitialized);
-        QChar *ziel = text.data();
-        for (char c : bytes) {
-            const auto b = static_cast<unsigned char>(c);
-            *ziel++ = b == 0 ? QChar(u' ') : b >= 0x80 && b < 0xA0 ? QChar(kObereHaelfte[b - 0x80]) : QChar(b);
-        }
+        text = windows1252(bytes);
     }
     // Umlauts stored as a base letter and a combining mark become one
     // character, as the keyboard types them.
@@ -318,6 +323,58 @@ Lesestand einlesen(const QString &pfad, QByteArray &bytes, QString *fehler, qint
     return Lesestand::Gelesen;
 }
 
+Lesestand stueckweise(const QString &pfad, const std::function<qint64(const Dateistand &)> &ab,
+                      const std::function<bool(const char *, qsizetype)> &stueck, QString *fehler)
+{
+    auto melden = [&](Lesestand stand, Grund g, int nummer = 0) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\r%2").arg(kurzname(pfad), grund(g, nummer));
+        return stand;
+    };
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0) {
+        const int nummer = errno;
+        struct stat link;
+        if (nummer == ENOENT && ::lstat(name.constData(), &link) != 0)
+            return Lesestand::Fehlt;
+        return melden(nummer == ENOENT ? Lesestand::Abgelehnt : Lesestand::Fehler,
+                      nummer == ENOENT ? Grund::KeineDatei : Grund::System, nummer);
+    }
+    if (S_ISDIR(st.st_mode))
+        return melden(Lesestand::Abgelehnt, Grund::Ordner);
+    if (!S_ISREG(st.st_mode))
+        return melden(Lesestand::Abgelehnt, Grund::KeineDatei);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return melden(Lesestand::Fehler, Grund::System, errno);
+    // Swapped for something else since the look above?
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return melden(Lesestand::Abgelehnt, Grund::KeineDatei);
+    }
+    Dateistand stand;
+    stand.groesse = st.st_size;
+    stand.kennung = (quint64(st.st_dev) << 40) ^ quint64(st.st_ino);
+    qint64 pos = ab(stand);
+    QByteArray puffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::pread(fd, puffer.data(), static_cast<size_t>(puffer.size()), pos);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int nummer = errno;
+            ::close(fd);
+            return melden(Lesestand::Fehler, Grund::System, nummer);
+        }
+        if (n == 0 || !stueck(puffer.constData(), n))
+            break;
+        pos += n;
+    }
+    ::close(fd);
+    return Lesestand::Gelesen;
+}
+
 bool lesen(const QString &pfad, QByteArray &bytes)
 {
     return einlesen(pfad, bytes) == Lesestand::Gelesen;
@@ -480,7 +537,7 @@ QString vorhandenerName(const QString &ordner, const QString &name)
 bool eigeneDatei(const QString &name)
 {
     static const QRegularExpression kEigene(
-        QStringLiteral("^(TIPPOLO\\.INI(\\.alt)?|TIPPOLO\\.LOG|BEST(HANG|SUCH|FANG)\\.LST(\\.lock(\\.rmlock)?)?|"
+        QStringLiteral("^(TIPPOLO\\.INI(\\.alt)?|(TIPPOLO\\.LOG|BEST(HANG|SUCH|FANG)\\.LST)(\\.lock(\\.rmlock)?)?|"
                        "(TIPPOLO|BERICHT)(-[0-9]+)?\\.PDF)$"),
         QRegularExpression::CaseInsensitiveOption);
     // Windows file servers drop blanks and dots at the end of a name.
@@ -548,6 +605,12 @@ bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &a
     Grund fremd;
     if (nichtEineDatei(name, fremd))
         return scheitern(fremd);
+    // Appends of other programs wait; a lock that cannot be had at all (a
+    // read-only folder) or not in time does not stop the append: the log
+    // loses nothing for it.
+    QLockFile sperre(pfad + QStringLiteral(".lock"));
+    sperre.setStaleLockTime(std::chrono::seconds(20));
+    sperre.tryLock(std::chrono::seconds(10));
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return scheitern(Grund::System, errno);
@@ -557,7 +620,7 @@ bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &a
     if (::fstat(fd, &st) == 0 && st.st_size == 0)
         inhalt = anfang;
     else if (::pread(fd, &letztes, 1, st.st_size - 1) == 1 && letztes != '\n')
-        inhalt = "\r\n";
+        inhalt = "\r\r\n";
     inhalt += bytes;
     qsizetype geschrieben = 0;
     int nummer = 0;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 /// The bytes of every file the program reads or writes: Windows-1252 text
 /// with CR LF line ends, the field reader of the list and settings files, and
@@ -16,6 +17,12 @@ namespace Dateien {
 /// current editor shows its umlauts; everything else is Windows-1252. The
 /// byte-order mark is not part of the text; a NUL character reads as a blank.
 QString dekodieren(const QByteArray &bytes);
+
+/// Whether the bytes are valid UTF-8 and hold non-ASCII characters (or begin
+/// with a UTF-8 byte-order mark). Stops at the first byte that cannot be UTF-8.
+bool istUtf8MitUmlauten(QByteArrayView bytes);
+/// Windows-1252 bytes as text, a NUL as a blank (no guessing, no byte-order mark).
+QString windows1252(QByteArrayView bytes);
 
 /// Brings text to the composed form (NFC): an "a" followed by a combining
 /// diaeresis becomes "ä". Text without combining marks comes back as it is.
@@ -65,6 +72,23 @@ enum class Lesestand {
 /// a pipe or a link to one of them is refused without being opened. Unless
 /// the whole file was read, `fehler` gets the German reason (see grund()).
 Lesestand einlesen(const QString &pfad, QByteArray &bytes, QString *fehler = nullptr, qint64 grenze = kLesegrenze);
+
+/// What stueckweise() learns of a file before it reads: its size and which
+/// file it is (device and inode), so a reader can tell a file that grew from
+/// one that was replaced.
+struct Dateistand
+{
+    qint64 groesse = 0;
+    quint64 kennung = 0;
+};
+
+/// Reads a regular file of any size a piece at a time, never holding it
+/// whole: `ab` gets the file's state and returns the byte to begin at; then
+/// `stueck` gets the bytes from there to the end in pieces and may return
+/// false to stop early. Refuses what einlesen() refuses (but not for size),
+/// with the German reason in `fehler`.
+Lesestand stueckweise(const QString &pfad, const std::function<qint64(const Dateistand &)> &ab,
+                      const std::function<bool(const char *, qsizetype)> &stueck, QString *fehler = nullptr);
 
 /// Reads a whole file. True only when einlesen() read all of it.
 bool lesen(const QString &pfad, QByteArray &bytes);
@@ -165,9 +189,13 @@ namespace Dateien {
 /// QSaveFile (that rewrites the whole file); only the end of the file grows,
 /// so what stands in it already is never touched. When the file is new or
 /// empty, `anfang` is written first. When it does not end with a line end (a
-/// line cut off by a crash), a CR LF is written first, so the new bytes begin
-/// a line of their own. A link, a folder or anything else that is not a
-/// regular file is never written through. On failure `fehler` gets "Die Datei
+/// line cut off by a crash), a lone CR and a CR LF are written first: the new
+/// bytes begin a line of their own, and the cut line holds a CR no whole line
+/// ever holds, so it can never be taken for a complete one. Programs on
+/// several computers may append to one file at once: each append holds the
+/// lock file "NAME.lock" beside it (a lock left by a program that died is
+/// taken over), so two appends never mix. A link, a folder or anything else
+/// that is not a regular file is never written through. On failure `fehler` gets "Die Datei
 /// "NAME" kann nicht geschrieben werden: " and the German reason (grund()).
 bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &anfang = QByteArray(),
                QString *fehler = nullptr);

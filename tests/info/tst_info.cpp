@@ -17,7 +17,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QHeaderView>
+#include <QProcess>
 #include <QScreen>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -30,12 +33,16 @@ namespace {
 
 const QDateTime kJetzt(QDate(2026, 12, 6), QTime(9, 15, 2));
 
-/// The rows of a report table as "left|right".
+/// The rows of a report table, cells joined by "|".
 QStringList zeilen(const QTableWidget *t)
 {
     QStringList l;
-    for (int r = 0; r < t->rowCount(); ++r)
-        l << t->item(r, 0)->text() + QLatin1Char('|') + t->item(r, 1)->text();
+    for (int r = 0; r < t->rowCount(); ++r) {
+        QStringList z;
+        for (int c = 0; c < t->columnCount(); ++c)
+            z << t->item(r, c)->text();
+        l << z.join('|');
+    }
     return l;
 }
 
@@ -44,6 +51,19 @@ void frage(Testprogramm &t, const QString &wort)
 {
     t.liste({wort}, true);
     QCOMPARE(t.m().Loesungswort, wort);
+}
+
+/// The texts printed through the program's canvas by `drucken`, after an OK to its box.
+QString gedruckt(Testprogramm &t, const std::function<void()> &drucken)
+{
+    QList<Druckzeile> zeilen;
+    t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
+    t.boxen.ok();
+    drucken();
+    QStringList texte;
+    for (const Druckzeile &z : zeilen)
+        texte << z.text;
+    return texte.join('\n');
 }
 
 /// Opens the settings window and from there the report.
@@ -69,6 +89,7 @@ struct Klasse { QString wort; int stelle; QString soll, ist; Fehlerklasse klasse
 } // namespace
 
 Q_DECLARE_METATYPE(Zeile)
+Q_DECLARE_METATYPE(Protokoll::Eintrag)
 Q_DECLARE_METATYPE(Klasse)
 
 class TestInfo : public QObject
@@ -228,7 +249,6 @@ private Q_SLOTS:
         const QByteArray a = "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n";
         const QByteArray b = "2026-12-06 09:01:00;Fehler;Anna;13;Lesen;Birne;1;B;b\r\n";
         const QStringList birne{"Birne"}, beide{"Apfel", "Birne"};
-        QTest::newRow("Kopfzeile und zwei Zeilen") << "Zeit;Art;Name;\xdc" "bung;Modus;Wort;Stelle;Soll;Ist\r\n" + a + b << beide;
         QTest::newRow("abgeschnittene letzte Zeile") << a + b.left(40) << QStringList{"Apfel"};
         QTest::newRow("fremde Zeile") << "Hallo Welt\r\n" + a + "1;2;3;4;5;6\r\n" + b << beide;
         QTest::newRow("unmöglicher Tag") << "2026-13-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n" + b << birne;
@@ -238,28 +258,124 @@ private Q_SLOTS:
         QTest::newRow("offenes Anführungszeichen") << "2026-12-06 09:00:00;Wort;\"Anna;13;Schreiben;Apfel\r\n" + b << birne;
         QTest::newRow("nur LF") << QByteArray("2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\n") << QStringList{"Apfel"};
         QTest::newRow("Nullbytes nach Stromausfall") << a + QByteArray(30, '\0') + "\r\n" + b << beide;
+        // Each line on its own footing: one child, one word, whatever an editor made of the file.
+        QTest::newRow("UTF-8-Zeile nach Windows-1252")
+            << QByteArray("2026-12-06 09:00:00;Wort;J\xf6rg;13;Schreiben;B\xe4r\r\n"
+                          "2026-12-06 09:01:00;Wort;J\xc3\xb6rg;13;Schreiben;B\xc3\xa4r\r\n")
+            << QStringList{u("Bär"), u("Bär")};
+        QTest::newRow("beginnt mit FF FE") << QByteArray("\xff\xfe") + Protokoll::kopfzeile() + a + b << beide;
+        auto utf16 = [](const QByteArray &latin1) {
+            QByteArray r("\xff\xfe");
+            for (char c : latin1)
+                r += QByteArray(1, c) + '\0';
+            return r;
+        };
+        QTest::newRow("UTF-16, danach angehängt") << utf16(Protokoll::kopfzeile() + a) + "\r\r\n" + b << beide;
     }
     void unlesbareZeilen()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, woerter);
+        Protokoll::Bestand b;
+        b.lesen(bytes);
         QStringList gelesen;
-        for (const Protokoll::Eintrag &e : Protokoll::einlesen(bytes))
+        for (const Protokoll::Eintrag &e : b.eintraege())
             gelesen << e.wort;
         QCOMPARE(gelesen, woerter);
+        QCOMPARE(b.woerter().size(), QSet<QString>(woerter.begin(), woerter.end()).size());
+        QCOMPARE(b.namen().size(), qsizetype(gelesen.isEmpty() ? 0 : 1));
     }
 
-    void anhaengenNachAbgeschnittenerZeile()
+    void abgeschnitteneZeilen_data()
     {
+        QTest::addColumn<Protokoll::Eintrag>("e");
+        QTest::newRow("Wort") << eintrag("Mia", "Wort7");
+        QTest::newRow("Fehler mit Umlaut") << eintrag(u("Jörg"), u("Bär"), kJetzt.date(), 2, u("ä"), "a");
+        QTest::newRow("Anführungszeichen") << eintrag(u("Anna \"Nini\"; B."), u("Straße"));
+    }
+    void abgeschnitteneZeilen()
+    {
+        // A crash or a full disk cuts the record `e` anywhere; then one more is appended.
+        QFETCH(Protokoll::Eintrag, e);
+        const Protokoll::Eintrag igel = eintrag("Ben", "Igel"), neu = eintrag("Ben", "Igel", kJetzt.date(), 1, "I", "i");
+        const QByteArray davor = Protokoll::kopfzeile() + Protokoll::zeile(igel), ganz = Protokoll::zeile(e);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("TIPPOLO.LOG");
+        for (qsizetype k = 0; k <= ganz.size(); ++k) {
+            const bool heil = k == ganz.size();
+            QVERIFY(dateiSchreiben(pfad, davor + ganz.left(k)));
+            Protokoll::Bestand gelesen;
+            QVERIFY(gelesen.nachlesen(pfad));
+            QCOMPARE(gelesen.size(), heil ? 2 : 1);
+            {
+                Protokoll::Schreiber log(pfad);
+                log.uhr = [] { return kJetzt; };
+                log.falscherBuchstabe("Ben", 13, false, "Igel", 1, "I", "i");
+            }
+            const QByteArray bytes = dateiLesen(pfad);
+            QCOMPARE(bytes, davor + ganz.left(k) + (k > 0 && !heil ? "\r\r\n" : "") + Protokoll::zeile(neu));
+            // Read again from the start, or only what was appended: the same events, the cut one never.
+            Protokoll::Bestand frisch;
+            frisch.lesen(bytes);
+            QVERIFY(gelesen.nachlesen(pfad));
+            const QList<Protokoll::Eintrag> erwartet = heil ? QList{igel, e, neu} : QList{igel, neu};
+            QVERIFY2(gelesen.eintraege() == erwartet && frisch.eintraege() == erwartet, qPrintable(QString::number(k)));
+            const Bericht::Auswertung a = Bericht::auswerten(gelesen, e.name, Bericht::Zeitraum::Alle, kJetzt.date());
+            QCOMPARE(a.geloest + a.fehler, heil ? 1 : 0);
+        }
+        // A log that shrank (replaced by an older copy) is read again from its start.
+        QVERIFY(dateiSchreiben(pfad, davor));
+        Protokoll::Bestand b;
+        QVERIFY(b.nachlesen(pfad) && b.size() == 1);
+    }
+
+    void grossesProtokoll()
+    {
+        // Far over any list's limit; the events stand behind 70 MB of zeros left by a crash, the
+        // first one across the border of two pieces read.
         Testprogramm t(1, false);
-        t.datei("TIPPOLO.LOG", "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n2026-12-06 09:0");
+        QFile f(t.programm->datei("TIPPOLO.LOG"));
+        const qint64 nullen = (70 << 20) - 20;
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(nullen) && f.seek(nullen));
+        QVERIFY(f.write("\r\n" + Protokoll::zeile(eintrag("Anna", "Apfel"))) > 0);
+        f.close();
+        t.start();
         t.programm->protokoll().uhr = [] { return kJetzt; };
-        t.programm->protokoll().wortGeloest("Ben", 4, true, "Igel");
-        t.programm->protokoll().warten();
-        QCOMPARE(t.lesen("TIPPOLO.LOG"), QByteArray("2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
-                                                   "2026-12-06 09:0\r\n"
-                                                   "2026-12-06 09:15:02;Wort;Ben;4;Lesen;Igel\r\n"));
-        QVERIFY(Protokoll::einlesen(t.lesen("TIPPOLO.LOG")).size() == 2 && t.programm->protokoll().fehler().isEmpty());
+        Berichtfenster &b = berichtOeffnen(t);
+        QVERIFY(b.kindWahl->currentText() == "Anna" && b.auswertung().geloest == 1 && b.hinweis->Caption().isEmpty());
+        QCOMPARE(b.bestand().gelesen(), f.size());
+        // Opened again, only what was appended is read.
+        t.programm->protokoll().wortGeloest("Anna", 13, false, "Birne");
+        b.Form_Activate();
+        QVERIFY(b.auswertung().geloest == 2 && b.bestand().gelesen() == f.size());
+    }
+
+    void mehrereProgramme()
+    {
+        // Several computers on one folder: a program that died in the middle of an append, holding
+        // the lock, then six at once. No line lost, none blank, the cut one never read.
+        QTemporaryDir ordner;
+        const QString treiber = QCoreApplication::applicationDirPath() + "/treiber_protokoll";
+        QCOMPARE(QProcess::execute(treiber, {ordner.path(), "abbrechen"}), 0);
+        QVERIFY(QFile::exists(ordner.filePath("TIPPOLO.LOG.lock")));
+        constexpr int kProgramme = 6, kWoerter = 100;
+        std::vector<std::unique_ptr<QProcess>> laeufe;
+        for (int i = 1; i <= kProgramme; ++i) {
+            laeufe.push_back(std::make_unique<QProcess>());
+            laeufe.back()->start(treiber, {ordner.path(), QString::number(i), QString::number(kWoerter)});
+        }
+        for (auto &p : laeufe)
+            QVERIFY(p->waitForFinished(120000) && p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0);
+        const QByteArray bytes = dateiLesen(ordner.filePath("TIPPOLO.LOG"));
+        Protokoll::Bestand b;
+        b.lesen(bytes);
+        // The cut line, every record, and nothing after the last line end.
+        QCOMPARE(bytes.count('\n'), kProgramme * kWoerter + 1);
+        QVERIFY(bytes.endsWith("\r\n") && b.size() == kProgramme * kWoerter);
+        QCOMPARE(Bericht::namen(b).size(), kProgramme);
+        for (const QString &kind : Bericht::namen(b))
+            QCOMPARE(Bericht::auswerten(b, kind, Bericht::Zeitraum::Alle, QDate::currentDate()).geloest, kWoerter);
+        QVERIFY(!QFile::exists(ordner.filePath("TIPPOLO.LOG.lock")));
     }
 
     void zeitraeume_data()
@@ -281,9 +397,10 @@ private Q_SLOTS:
             eintrag("Anna", "Maus", heute.addDays(-29), 1, "M", "m"), eintrag("Anna", "Hund", heute.addDays(-6)),
             eintrag("Ben", "Hund"), eintrag("Ben", "Hund", heute, 1, "H", "h"),
             eintrag("Anna", "Katze", heute, 1, "K", "k"), eintrag("Anna", "Katze")};
-        const Bericht::Auswertung a = Bericht::auswerten(log, "Anna", zeitraum, heute);
+        const Protokoll::Bestand bestand(log);
+        const Bericht::Auswertung a = Bericht::auswerten(bestand, "Anna", zeitraum, heute);
         QCOMPARE((QList<int>{a.geloest, a.fehler, int(a.tage.size())}), zahlen);
-        QCOMPARE(Bericht::namen(log), (QStringList{"Anna", "Ben"}));
+        QCOMPARE(Bericht::namen(bestand), (QStringList{"Anna", "Ben"}));
     }
 
     void sitzungUndBericht()
@@ -341,15 +458,9 @@ private Q_SLOTS:
         pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), "FEHLER-ANNA.TXT");
 
         // Printed through the program's canvas, every line.
-        QList<Druckzeile> gedruckt;
-        t.programm->druckflaeche = [&gedruckt] { return std::make_unique<DruckAufzeichnung>(gedruckt); };
-        t.boxen.ok();
-        b.druckenKnopf_Click();
+        const QString druck = gedruckt(t, [&b] { b.druckenKnopf_Click(); });
         pruefeBox(t.boxen, u("Der Bericht wird gedruckt ..."), u("Bericht drucken"));
-        QStringList texte;
-        for (const Druckzeile &z : gedruckt)
-            texte << z.text;
-        QCOMPARE(texte.join('\n'), u("Fehlerbericht für Anna\n \n") + summe +
+        QCOMPARE(druck, u("Fehlerbericht für Anna\n \n") + summe +
                                        u("\n \nVerwechselte Buchstaben (erwartet → getippt)\nM → m  1×\nt → e  1×\n \n"
                                          "Fehlerarten\nGroß- und Kleinschreibung: 1\nDoppelkonsonant vergessen: 1\n \n"
                                          "Wörter mit den meisten Fehlern\nMutter: 2\n \nÜbungstage\n"
@@ -359,12 +470,19 @@ private Q_SLOTS:
         QCOMPARE(t.programm->aktivesFenster(), &t.programm->form8());
     }
 
-    void kindBleibtGewaehlt()
+    void kinderUndKlasse()
     {
         Testprogramm t(1, false);
-        t.datei("TIPPOLO.LOG", "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
-                               "2026-12-06 09:01:00;Wort;Ben;13;Schreiben;Birne\r\n");
+        t.datei("TIPPOLO.LOG", "2026-11-26 10:00:00;Wort;Anna;13;Schreiben;Haus\r\n"
+                               "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;Maus;1;M;m\r\n"
+                               "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;M\xe4use;2;\xe4;a\r\n"
+                               "2026-10-27 10:00:00;Wort;Cem;13;Schreiben;Igel\r\n"
+                               "2026-12-03 10:00:00;Wort;Ben;13;Schreiben;Birne\r\n"
+                               "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
+                               "2026-12-06 09:00:00;Fehler;Anna;13;Schreiben;Haus;1;H;h\r\n"
+                               "2026-12-06 09:01:00;Wort;Anna;13;Schreiben;Birne\r\n");
         t.start();
+        t.programm->protokoll().uhr = [] { return kJetzt; };
         Berichtfenster &b = berichtOeffnen(t);
         QCOMPARE(b.kindWahl->currentText(), u("Anna"));
         // Chosen once, the child stays chosen when the report is opened again.
@@ -372,20 +490,47 @@ private Q_SLOTS:
         b.schliessenKnopf_Click();
         QTest::mouseClick(t.programm->form8().Bild9, Qt::LeftButton);
         QCOMPARE(b.kindWahl->currentText(), u("Ben"));
+
+        // The class: one row per child for the last 7 days, the change against the 7 days before.
+        QTest::mouseClick(b.ansichtWahl, Qt::LeftButton, {}, b.ansichtWahl->tabRect(1).center());
+        QVERIFY(b.klassenTabelle->isVisible() && !b.kindWahl->isVisible() && !b.speichernKnopf->isEnabled());
+        const QStringList anna{u("Anna|2|50|Groß- und Kleinschreibung|06.12.2026|−150")},
+            ben{u("Ben|1|0|–|03.12.2026|–")}, cem{u("Cem|0|–|–|27.10.2026|–")};
+        QCOMPARE(zeilen(b.klassenTabelle), anna + ben + cem);
+        // A click on a column title sorts by it; a missing figure comes before every number.
+        QHeaderView *kopf = b.klassenTabelle->horizontalHeader();
+        QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(2) + 4, 4));
+        QCOMPARE(zeilen(b.klassenTabelle), kopf->sortIndicatorOrder() == Qt::AscendingOrder ? cem + ben + anna : anna + ben + cem);
+        b.klassenTabelle->sortByColumn(4, Qt::DescendingOrder);
+        QCOMPARE(zeilen(b.klassenTabelle), anna + ben + cem);
+        // Printed in the order shown.
+        const QString druck = gedruckt(t, [&b] { b.druckenKnopf_Click(); });
+        pruefeBox(t.boxen, u("Die Klassenübersicht wird gedruckt ..."), u("Klassenübersicht drucken"));
+        QCOMPARE(druck, u("Klassenübersicht\n \nZeitraum: Letzte 7 Tage (30.11.2026 bis 06.12.2026)\n \nAnna\n"
+                          "Gelöste Wörter: 2\nFehler je 100 Wörter: 50\nHäufigste Fehlerart: Groß- und Kleinschreibung\n"
+                          "Zuletzt geübt: 06.12.2026\nÄnderung: −150\n \nBen\nGelöste Wörter: 1\nFehler je 100 Wörter: 0\n"
+                          "Häufigste Fehlerart: –\nZuletzt geübt: 03.12.2026\nÄnderung: –\n \nCem\nGelöste Wörter: 0\n"
+                          "Fehler je 100 Wörter: –\nHäufigste Fehlerart: –\nZuletzt geübt: 27.10.2026\nÄnderung: –"));
     }
 
     void schreibenScheitert_data()
     {
         QTest::addColumn<QString>("grund");  // what stands in the way is the row's name
-        QTest::newRow("Ordner") << u("An ihrer Stelle steht ein Ordner.");
+        QTest::addColumn<QString>("lesen");  // what the report says of reading the log
+        const QString keine = u("Es sind noch keine Übungen aufgezeichnet.");
+        QTest::newRow("Ordner") << u("An ihrer Stelle steht ein Ordner.")
+                                << u("Die Datei \"TIPPOLO.LOG\" konnte nicht gelesen werden. An ihrer Stelle steht ein Ordner.");
         QTest::newRow("Verknüpfung") << u("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch "
-                                          "Verknüpfungen.");
-        QTest::newRow("voll") << u("Auf dem Datenträger ist nicht genug Platz frei.");
-        QTest::newRow("schreibgeschützt") << u("Der Datenträger ist schreibgeschützt.");
+                                          "Verknüpfungen.")
+                                     << u("Die Datei \"TIPPOLO.LOG\" konnte nicht gelesen werden. Sie ist keine "
+                                          "gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
+        QTest::newRow("voll") << u("Auf dem Datenträger ist nicht genug Platz frei.") << keine;
+        QTest::newRow("schreibgeschützt") << u("Der Datenträger ist schreibgeschützt.") << keine;
     }
     void schreibenScheitert()
     {
         QFETCH(QString, grund);
+        QFETCH(QString, lesen);
         const QString art = u(QTest::currentDataTag());
         Testprogramm t(1, false);
         std::unique_ptr<EngerRaum> raum;
@@ -413,8 +558,7 @@ private Q_SLOTS:
 
         Berichtfenster &b = berichtOeffnen(t);
         QCOMPARE(b.hinweis->Caption(), u("Die Datei \"TIPPOLO.LOG\" kann nicht geschrieben werden: ") + grund +
-                                           u(" Die Übungen seit dem Start fehlen im Bericht. "
-                                             "Es sind noch keine Übungen aufgezeichnet."));
+                                           u(" Die Übungen seit dem Start fehlen im Bericht. ") + lesen);
         QVERIFY(b.kindWahl->count() == 0 && b.verwechslungen->rowCount() == 0 && !b.speichernKnopf->isEnabled());
         QVERIFY(!QFile::exists(t.programm->datei("ANDERS.LOG")));
     }

@@ -228,7 +228,7 @@ private Q_SLOTS:
         for (bool bericht : {false, true}) {
             for (const auto &[name, grund] : namen)
                 QTest::addRow("%s %s", bericht ? "Bericht" : "Einstellungen", qPrintable(name.left(12))) << bericht << name << grund;
-            for (const char *name : {"tippolo.ini", "TIPPOLO.INI.alt", "BestSuch.lst", "tippolo.Log", "BERICHT.PDF. ",
+            for (const char *name : {"tippolo.ini", "TIPPOLO.INI.alt", "BestSuch.lst", "tippolo.Log", "TIPPOLO.LOG.lock", "BERICHT.PDF. ",
                                      "Tippolo-2.pdf", "BERICHT-13.PDF"})
                 QTest::addRow("%s %s", bericht ? "Bericht" : "Einstellungen", name) << bericht << u(name) << eigene.arg(u(name));
         }
