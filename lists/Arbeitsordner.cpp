@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTemporaryFile>
 
 namespace Arbeitsordner {
@@ -64,13 +63,11 @@ Umgebung umgebung(const QString &systemdatei)
 
 QString systemweiterOrdner(const QString &text)
 {
-    static const QRegularExpression zeile(QStringLiteral("^\\s*ordner\\s*=\\s*(.*?)\\s*$"),
-                                          QRegularExpression::CaseInsensitiveOption);
     QString ordner;
-    for (const QString &z : text.split(QRegularExpression(QStringLiteral("[\r\n]")))) {
-        const QRegularExpressionMatch m = zeile.match(z);
-        if (m.hasMatch())
-            ordner = m.captured(1);
+    for (const QString &zeile : QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'))) {
+        const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
+        if (gleich > 0 && zeile.left(gleich).trimmed().compare(QLatin1String("ordner"), Qt::CaseInsensitive) == 0)
+            ordner = zeile.mid(gleich + 1).trimmed();
     }
     return ordner;
 }
