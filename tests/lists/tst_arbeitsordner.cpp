@@ -29,7 +29,6 @@ private Q_SLOTS:
         zeile("Variable", {"", "/srv/b/", "Ordner=/srv/c", ""}, "", "/srv/b", "");
         zeile("Datei", {"", "", "# Klasse 3a\r\n ordner = /srv/klasse 3a \r\n", ""}, "", "/srv/klasse 3a", "");
         zeile("Tilde", {"~/listen", "", "", ""}, "", "/home/kind/listen", "");
-        zeile("fehlt", {"/fehlt", "", "", ""}, "F:/fehlt", std, "Den Ordner \"/fehlt\" (aus --ordner) gibt es nicht.\r" + weiter);
         zeile("gesperrt", {"", "/nur", "", ""}, "N:/nur", std,
               "In den Ordner \"/nur\" (aus TIPPOLO_ORDNER) kann Tippolo nicht schreiben.\r" + weiter);
         zeile("Datei fehlt", {"", "", "Ordner=/weg", ""}, "F:/weg", std,
