@@ -57,6 +57,7 @@ int main(int argc, char *argv[])
     QtBoxen boxen;
     Programm programm(boxen, wahl.ordner);
     if (!wahl.meldung.isEmpty()) {
+        // On the terminal too, for the administrator; a trial run has nobody to close a box.
         ausgeben(stderr, QString(wahl.meldung).replace(QLatin1Char('\r'), QLatin1Char('\n')));
         if (!aufruf.probelauf)
             boxen.meldung(wahl.meldung, QStringLiteral("TIPPOLO"), Knoepfe::OK, Symbol::Stop, Antwort::OK);
