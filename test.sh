@@ -5,8 +5,9 @@
 set -eu
 cd "$(dirname "$0")"
 # pdftotext lets the printing tests read the worksheets they write; FontForge
-# and Andika let the font test make the exercise fonts again and compare them.
-ZUSATZPAKETE=(poppler-utils python3-fontforge fonts-sil-andika)
+# and Andika let the font test make the exercise fonts again and compare them;
+# debhelper and lintian build and check the Debian package.
+ZUSATZPAKETE=(poppler-utils python3-fontforge fonts-sil-andika dpkg-dev debhelper fakeroot lintian)
 source ./deps.sh
 build=build; extra=()
 if [ "${1:-}" = "--sanitize" ]; then
@@ -32,4 +33,9 @@ if [ "$build" = build ] && mit_libfuzzer; then
     "$ziel" -runs=0 fuzz/corpus/"${ziel##*/fuzz_}" >/dev/null 2>&1 ||
       { echo "${ziel##*/}: scheitert an seinen Beispielen" >&2; exit 1; }
   done
+fi
+# The Debian package of the program just tested: made from its build folder,
+# checked by lintian, unpacked into a temporary root and started there.
+if [ "$build" = build ] && command -v dh >/dev/null && command -v lintian >/dev/null; then
+  packaging/deb.sh --gebaut "$build"
 fi

@@ -210,13 +210,39 @@ void Dateiliste::setPath(const QString &pfad)
     Refresh();
 }
 
+namespace {
+
+/// Whether `name` fits the pattern (`*` any text, `?` one character), ignoring
+/// case. Matched here rather than by QDir's name filters, which would bring in
+/// the regular-expression engine at start-up for one pattern.
+bool passt(QStringView name, QStringView muster)
+{
+    qsizetype n = 0, m = 0, sternM = -1, sternN = 0;
+    while (n < name.size()) {
+        if (m < muster.size() && (muster[m] == QLatin1Char('?') || muster[m].toCaseFolded() == name[n].toCaseFolded())) {
+            ++n;
+            ++m;
+        } else if (m < muster.size() && muster[m] == QLatin1Char('*')) {
+            sternM = m++;
+            sternN = n;
+        } else if (sternM >= 0) {
+            m = sternM + 1;
+            n = ++sternN;
+        } else {
+            return false;
+        }
+    }
+    while (m < muster.size() && muster[m] == QLatin1Char('*'))
+        ++m;
+    return m == muster.size();
+}
+
+} // namespace
+
 void Dateiliste::Refresh()
 {
-    QDir d(m_pfad);
-    d.setNameFilters({m_muster});
-    d.setFilter(QDir::Files | QDir::Readable | QDir::Hidden);
-    // QDir matches name filters ignoring case, as the file list must.
-    const QStringList namen = d.entryList();
+    QStringList namen = QDir(m_pfad).entryList(QDir::Files | QDir::Readable | QDir::Hidden);
+    namen.removeIf([this](const QString &name) { return !passt(name, m_muster); });
     Clear();
     addItems(namen);
 }

@@ -145,8 +145,10 @@ Bild::Bild(QWidget *parent, const QString &name, const QString &bild)
 void Bild::setPicture(const QString &bild)
 {
     m_bild = bild;
+    // The picture is read when it is first drawn: the icons of windows that
+    // stay hidden (the settings window from the start on) cost nothing.
     delete m_renderer;
-    m_renderer = bild.isEmpty() ? nullptr : new QSvgRenderer(bild, this);
+    m_renderer = nullptr;
     update();
 }
 
@@ -204,6 +206,8 @@ void Bild::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::TextAntialiasing);
     if (m_hintergrund.isValid())
         p.fillRect(rect(), m_hintergrund);
+    if (!m_renderer && !m_bild.isEmpty())
+        m_renderer = new QSvgRenderer(m_bild, this);
     if (m_renderer && m_renderer->isValid()) {
         // Keep the picture's proportions, centred in the box.
         QSizeF s = m_renderer->defaultSize();

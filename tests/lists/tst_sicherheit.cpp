@@ -1,6 +1,7 @@
 #include "games/Bestenliste.h"
 #include "info/Berichtfenster.h"
 #include "info/Protokoll.h"
+#include "lists/Arbeitsordner.h"
 #include "lists/Dateien.h"
 #include "lists/Form8.h"
 #include "support/EngerRaum.h"
@@ -207,6 +208,22 @@ private Q_SLOTS:
         QCOMPARE(art(pfad), vorher);
         QCOMPARE(t.lesen(u("TIPPOLO.INI.alt")), QByteArray("ganz alt"));
         QCOMPARE((QList<QVariant>{t.m().Wortmenge, t.programm->form8().Anzeigeschrift()}), (QList<QVariant>{20, u("Arial")}));
+    }
+
+    void arbeitsordnerPruefen()
+    {
+        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
+        using Arbeitsordner::Zustand;
+        QTemporaryDir tmp;
+        const QString neu = tmp.filePath(u("a/b/tippolo")), datei = tmp.filePath(u("datei"));
+        QVERIFY(dateiSchreiben(datei, "x"));
+        QCOMPARE(Arbeitsordner::pruefen(neu, false), Zustand::Fehlt);
+        QCOMPARE(Arbeitsordner::pruefen(datei, true), Zustand::Fehlt);
+        QCOMPARE(Arbeitsordner::pruefen(neu, true), Zustand::Beschreibbar);
+        QVERIFY(QDir(neu).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)); // the probe is gone
+        EngerRaum raum(neu);
+        QVERIFY(raum.eingehaengt() && raum.nurLesbar());
+        QCOMPARE(Arbeitsordner::pruefen(neu, true), Zustand::NichtBeschreibbar);
     }
 
     /// Every window that saves a list checks the typed name alike.

@@ -79,12 +79,13 @@ private Q_SLOTS:
         for (int i = 0; i < 1500; ++i)
             zeilen << u("Wort%1").arg(i);
         t.datei("b.txt", "Eins\r\nZwei\r\n");
+        t.datei("c.txt.Txt", "Drei\r\n");
         t.datei("A.TXT", zeilen.join("\r\n").toLatin1() + "\r\n");
-        for (const char *name : {"C.DOC", "TXT", "x.txt.bak"})
+        for (const char *name : {"C.DOC", "TXT", "x.txt.bak", ".TX"})
             t.datei(QString::fromLatin1(name), "Nein\r\n");
         QDir(t.programm->arbeitsordner()).mkdir("ordner.txt");
         t.start();
-        QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"A.TXT", "b.txt"}));
+        QCOMPARE(t.f1().Datei1->eintraege(), (QStringList{"A.TXT", "b.txt", "c.txt.Txt"}));
         QCOMPARE(titel(&t.f1(), t.f1().Bezeichnung8), (QStringList{u("T i p p o l o ( 1500 Wörter )"), u("Großschrift")}));
         // Loaded once at step 8 and drawn again at step 9.
         QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), 2);
