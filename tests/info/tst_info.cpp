@@ -88,7 +88,6 @@ struct Klasse { QString wort; int stelle; QString soll, ist; Fehlerklasse klasse
 
 } // namespace
 
-Q_DECLARE_METATYPE(Protokoll::Eintrag)
 Q_DECLARE_METATYPE(Klasse)
 
 class TestInfo : public QObject
@@ -280,7 +279,6 @@ private Q_SLOTS:
         const QByteArray a = "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n";
         const QByteArray b = "2026-12-06 09:01:00;Fehler;Anna;13;Lesen;Birne;1;B;b\r\n";
         const QStringList beide{"Apfel", "Birne"};
-        QTest::newRow("abgeschnittene letzte Zeile") << a + b.left(40) << QStringList{"Apfel"};
         QTest::newRow("fremde Zeile") << "Hallo Welt\r\n" + a + "1;2;3;4;5;6\r\n" + b << beide;
         QTest::newRow("nur LF") << QByteArray("2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\n") << QStringList{"Apfel"};
         QTest::newRow("Nullbytes nach Stromausfall") << a + QByteArray(30, '\0') + "\r\n" + b << beide;
@@ -312,17 +310,10 @@ private Q_SLOTS:
         QCOMPARE(b.namen().size(), qsizetype(gelesen.isEmpty() ? 0 : 1));
     }
 
-    void abgeschnitteneZeilen_data()
-    {
-        QTest::addColumn<Protokoll::Eintrag>("e");
-        QTest::newRow("Wort") << eintrag("Mia", "Wort7");
-        QTest::newRow("Fehler mit Umlaut") << eintrag(u("Jörg"), u("Bär"), kJetzt.date(), 2, u("ä"), "a");
-        QTest::newRow("Anführungszeichen") << eintrag(u("Anna \"Nini\"; B."), u("Straße"));
-    }
     void abgeschnitteneZeilen()
     {
         // A crash or a full disk cuts the record `e` anywhere; then one more is appended.
-        QFETCH(Protokoll::Eintrag, e);
+        const Protokoll::Eintrag e = eintrag(u("Anna \"Nini\"; B."), u("Bär"), kJetzt.date(), 2, u("ä"), "a");
         const Protokoll::Eintrag igel = eintrag("Ben", "Igel"), neu = eintrag("Ben", "Igel", kJetzt.date(), 1, "I", "i");
         const QByteArray davor = Protokoll::kopfzeile() + Protokoll::zeile(igel), ganz = Protokoll::zeile(e);
         QTemporaryDir ordner;
