@@ -14,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QListView>
+#include <QProcess>
 #include <QScreen>
 #include <QTest>
 
@@ -86,6 +87,15 @@ private Q_SLOTS:
         QVERIFY(l.ListIndex() == 1 && klicks == 2);
         klicke(&l, 1);
         QCOMPARE(klicks, 3);
+        // A click below the last entry is none.
+        const QPoint unten(5, l.view()->visualRect(l.view()->model()->index(2, 0)).bottom() + 8);
+        QVERIFY(l.view()->viewport()->rect().contains(unten));
+        for (int i : {1, -1}) {
+            l.setListIndex(i);
+            const int vorher = klicks;
+            QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, unten);
+            QVERIFY(l.ListIndex() == i && klicks == vorher);
+        }
     }
     void mehrfachauswahl()
     {
@@ -103,6 +113,8 @@ private Q_SLOTS:
         w.show();
         klicke(&l, 4);
         QVERIFY(l.ListIndex() == 4 && !l.Selected(4) && !hinterlegt(4) && l.SelCount() == 1);
+        QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, l.view()->viewport()->rect().bottomRight() - QPoint(2, 2));
+        QVERIFY(l.ListIndex() == 4 && l.SelCount() == 1);
         l.Clear();
         QCOMPARE(l.SelCount(), 0);
     }
@@ -257,6 +269,32 @@ private Q_SLOTS:
         QVERIFY(klein.pointSizeF() < l->view()->font().pointSizeF());
         QVERIFY(QFontMetrics(klein).horizontalAdvance(lang) <= l->view()->viewport()->width());
         QVERIFY(!m->data(m->index(1, 0), Qt::FontRole).isValid());
+    }
+
+    void seitenumbruch()
+    {
+        // Lines run on to the next page where one is full: all pages but the last equally full,
+        // every line once and in order, one past the right edge moved back onto the page.
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("d.pdf");
+        const auto d = Druckflaeche::pdfDatei(pfad);
+        QStringList zeilen;
+        QVERIFY(d->beginnen());
+        for (int i = 0; i < 130; ++i)
+            d->zeile(zeilen.emplace_back(QString("Zeile %1").arg(i)), i == 129 ? 300 : 1 + i % 3);
+        QVERIFY(d->beenden());
+        QProcess p;
+        p.start("pdftotext", {pfad, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split('\f'), gelesen;
+        QVERIFY(seiten.size() > 3 && seiten.takeLast().isEmpty());
+        for (const QString &s : seiten) {
+            const QStringList z = s.split('\n', Qt::SkipEmptyParts);
+            QVERIFY(!z.isEmpty() && z.size() <= seiten.first().split('\n', Qt::SkipEmptyParts).size());
+            QVERIFY(&s == &seiten.last() || z.size() == seiten.first().split('\n', Qt::SkipEmptyParts).size());
+            gelesen << z;
+        }
+        QCOMPARE(gelesen, zeilen);
     }
 
     void nachDemDruckenWeiter()
