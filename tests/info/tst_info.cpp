@@ -67,9 +67,10 @@ QString gedruckt(Testprogramm &t, const std::function<void()> &drucken)
     return texte.join('\n');
 }
 
-/// Opens the settings window and from there the report.
+/// Opens the settings window and from there the report, on the day of kJetzt.
 Berichtfenster &berichtOeffnen(Testprogramm &t)
 {
+    t.programm->protokoll().uhr = [] { return kJetzt; };
     t.boxen.tippe(t.f1().Bezeichnung8->Caption());
     t.f1().Bild5_Click();
     QTest::mouseClick(t.programm->form8().Bild9, Qt::LeftButton);
@@ -125,12 +126,7 @@ private Q_SLOTS:
         QCOMPARE(z.inhalt().size(), 20);
         QTest::mouseClick(h.Befehl1, Qt::LeftButton);
         QVERIFY(h.isHidden() && t.f1().isVisible() && t.programm->aktivesFenster() == &t.f1());
-    }
-    void hilfePasst()
-    {
         // At every factor each line of both pages stands whole in the window, above "Fertig".
-        Testprogramm t;
-        Form7 &h = t.programm->form7();
         for (double f = 0.7; f < 3.0; f += 0.1) {
             h.setFaktor(f);
             for (int seite : {1, 2}) {
@@ -357,7 +353,6 @@ private Q_SLOTS:
         QVERIFY(f.write("\r\n" + Protokoll::zeile(eintrag("Anna", "Apfel"))) > 0);
         f.close();
         t.start();
-        t.programm->protokoll().uhr = [] { return kJetzt; };
         Berichtfenster &b = berichtOeffnen(t);
         QVERIFY(b.kindWahl->currentText() == "Anna" && b.auswertung().geloest == 1 && b.hinweis->Caption().isEmpty());
         QCOMPARE(b.bestand().gelesen(), f.size());
@@ -527,8 +522,7 @@ private Q_SLOTS:
 
     void kinderUndKlasse()
     {
-        Testprogramm t(1, false);
-        t.datei("TIPPOLO.LOG", "2026-11-26 10:00:00;Wort;Anna;13;Schreiben;Haus\r\n"
+        Testprogramm t("TIPPOLO.LOG", "2026-11-26 10:00:00;Wort;Anna;13;Schreiben;Haus\r\n"
                                "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;Maus;1;M;m\r\n"
                                "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;M\xe4use;2;\xe4;a\r\n"
                                "2026-10-27 10:00:00;Wort;Cem;13;Schreiben;Igel\r\n"
@@ -536,8 +530,6 @@ private Q_SLOTS:
                                "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
                                "2026-12-06 09:00:00;Fehler;Anna;13;Schreiben;Haus;1;H;h\r\n"
                                "2026-12-06 09:01:00;Wort;Anna;13;Schreiben;Birne\r\n");
-        t.start();
-        t.programm->protokoll().uhr = [] { return kJetzt; };
         Berichtfenster &b = berichtOeffnen(t);
         QCOMPARE(b.kindWahl->currentText(), u("Anna"));
         // Chosen once, the child stays chosen when the report is opened again.
