@@ -1,4 +1,4 @@
-// The elements and the program drawn big: the sorted list, selection and clicks, key codes, the
+// The elements and the program drawn big: the sorted list, selection and clicks, the drive box, key codes, the
 // factor for a screen and its effect, the zoom box, printing on pages and the task after it.
 #include "support/Testprogramm.h"
 
@@ -6,11 +6,13 @@
 #include "games/galgen.h"
 #include "info/TPOLABEL.h"
 #include "lists/Form8.h"
-#include "ui/Boxen.h"
+#include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
 #include "ui/Twips.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QListView>
 #include <QRandomGenerator>
@@ -116,6 +118,22 @@ private Q_SLOTS:
         QVERIFY(l.ListIndex() == 4 && l.SelCount() == 1);
         l.Clear();
         QCOMPARE(l.SelCount(), 0);
+    }
+    void laufwerke()
+    {
+        // A folder's drive is the longest one it lies in; only a pick, never the program's own setting, is a change.
+        Laufwerkliste box(nullptr, u("L"));
+        int aenderungen = 0;
+        connect(&box, &Laufwerkliste::Change, [&] { ++aenderungen; });
+        const QString heim = QDir::homePath();
+        QCOMPARE((QStringList{box.laufwerkVon(heim + "/a/b"), box.laufwerkVon(heim + "x"), box.laufwerkVon("a/b")}),
+                 (QStringList{heim, box.laufwerkVon(QFileInfo(heim).path()), ""}));
+        box.setDriveFor(heim + "/a");
+        box.neuLesen();
+        box.setDriveFor("/");
+        QVERIFY(aenderungen == 0 && box.Drive() == "/");
+        box.setCurrentIndex(1);
+        QVERIFY(aenderungen == 1 && box.Drive() == heim);
     }
     void tastencodes()
     {
