@@ -1,5 +1,5 @@
 // The elements and the program drawn big: the sorted list, selection and clicks, the drive box, key codes, the
-// factor for a screen and its effect, the zoom box, printing on pages and the task after it.
+// factor for a screen and its effect, the zoom box, printing on pages.
 #include "support/Testprogramm.h"
 
 #include "games/fang.h"
@@ -299,24 +299,6 @@ private Q_SLOTS:
             gelesen << z;
         }
         QCOMPARE(gelesen, zeilen);
-    }
-
-    void nachDemDruckenWeiter()
-    {
-        Testprogramm t;
-        QList<Druckzeile> zeilen;
-        t.programm->druckflaeche = [&zeilen] { return std::make_unique<DruckAufzeichnung>(zeilen); };
-        const QString wort = t.m().Loesungswort;
-        tippe(t.f1().Bezeichnung1, wort.left(2));
-        t.boxen.ja();
-        t.boxen.ok();
-        t.f1().Bild14_Click();
-        QCOMPARE(zeilen.size(), 61);
-        QCOMPARE((QStringList{t.m().Loesungswort, t.f1().Bezeichnung2->Caption()}), (QStringList{wort, wort.left(2)}));
-        t.boxen.ok();
-        tippe(t.f1().Bezeichnung1, wort.mid(2));
-        QVERIFY(t.m().Fehler == 0 && t.m().Loesungen == 1);
-        pruefeBox(t.boxen, u("Noch 19 Wörter bis zur Belohnung!\r"), u("Richtig, weiter so!"));
     }
 };
 
