@@ -54,7 +54,8 @@ void frage(Testprogramm &t, const QString &wort)
     QCOMPARE(t.m().Loesungswort, wort);
 }
 
-/// The texts printed through the program's canvas by `drucken`, after an OK to its box.
+/// The texts printed through the program's canvas by `drucken`, after an OK to its box, each
+/// indented by its column.
 QString gedruckt(Testprogramm &t, const std::function<void()> &drucken)
 {
     QList<Druckzeile> zeilen;
@@ -63,7 +64,7 @@ QString gedruckt(Testprogramm &t, const std::function<void()> &drucken)
     drucken();
     QStringList texte;
     for (const Druckzeile &z : zeilen)
-        texte << z.text;
+        texte << QString(z.spalte - 1, ' ') + z.text;
     return texte.join('\n');
 }
 
@@ -510,11 +511,11 @@ private Q_SLOTS:
         // Printed through the program's canvas, every line.
         const QString druck = gedruckt(t, [&b] { b.druckenKnopf_Click(); });
         pruefeBox(t.boxen, u("Der Bericht wird gedruckt ..."), u("Bericht drucken"));
-        QCOMPARE(druck, u("Fehlerbericht für Anna\n \n") + summe +
-                                       u("\n \nVerwechselte Buchstaben (erwartet → getippt)\nM → m  1×\nt → e  1×\n \n"
-                                         "Fehlerarten\nGroß- und Kleinschreibung: 1\nDoppelkonsonant vergessen: 1\n \n"
-                                         "Wörter mit den meisten Fehlern\nMutter: 2\n \nÜbungstage\n"
-                                         "06.12.2026: 2 Wörter gelöst, 2 falsche Buchstaben"));
+        QCOMPARE(druck, u("Fehlerbericht für Anna\n \n  ") + QString(summe).replace("\n", "\n  ") +
+                                       u("\n \nVerwechselte Buchstaben (erwartet → getippt)\n  M → m  1×\n  t → e  1×\n \n"
+                                         "Fehlerarten\n  Groß- und Kleinschreibung: 1\n  Doppelkonsonant vergessen: 1\n \n"
+                                         "Wörter mit den meisten Fehlern\n  Mutter: 2\n \nÜbungstage\n"
+                                         "  06.12.2026: 2 Wörter gelöst, 2 falsche Buchstaben"));
         b.schliessenKnopf_Click();
         QVERIFY(!b.isVisible());
         QCOMPARE(t.programm->aktivesFenster(), &t.programm->form8());
@@ -553,11 +554,11 @@ private Q_SLOTS:
         // Printed in the order shown.
         const QString druck = gedruckt(t, [&b] { b.druckenKnopf_Click(); });
         pruefeBox(t.boxen, u("Die Klassenübersicht wird gedruckt ..."), u("Klassenübersicht drucken"));
-        QCOMPARE(druck, u("Klassenübersicht\n \nZeitraum: Letzte 7 Tage (30.11.2026 bis 06.12.2026)\n \nAnna\n"
-                          "Gelöste Wörter: 2\nFehler je 100 Wörter: 50\nHäufigste Fehlerart: Groß- und Kleinschreibung\n"
-                          "Zuletzt geübt: 06.12.2026\nÄnderung: −150\n \nBen\nGelöste Wörter: 1\nFehler je 100 Wörter: 0\n"
-                          "Häufigste Fehlerart: –\nZuletzt geübt: 03.12.2026\nÄnderung: –\n \nCem\nGelöste Wörter: 0\n"
-                          "Fehler je 100 Wörter: –\nHäufigste Fehlerart: –\nZuletzt geübt: 27.10.2026\nÄnderung: –"));
+        QCOMPARE(druck, u("Klassenübersicht\n \n  Zeitraum: Letzte 7 Tage (30.11.2026 bis 06.12.2026)\n \nAnna\n"
+                          "  Gelöste Wörter: 2\n  Fehler je 100 Wörter: 50\n  Häufigste Fehlerart: Groß- und Kleinschreibung\n"
+                          "  Zuletzt geübt: 06.12.2026\n  Änderung: −150\n \nBen\n  Gelöste Wörter: 1\n  Fehler je 100 Wörter: 0\n"
+                          "  Häufigste Fehlerart: –\n  Zuletzt geübt: 03.12.2026\n  Änderung: –\n \nCem\n  Gelöste Wörter: 0\n"
+                          "  Fehler je 100 Wörter: –\n  Häufigste Fehlerart: –\n  Zuletzt geübt: 27.10.2026\n  Änderung: –"));
     }
 
     void schreibenScheitert_data()
