@@ -1,6 +1,8 @@
-// The elements and the program drawn big: the sorted list, selection and clicks, the drive box, key codes, the
-// factor for a screen and its effect, the zoom box, printing on pages.
+// The elements and the program drawn big: the sorted list, selection and clicks, whole characters, the drive
+// box, key codes, the factor for a screen and its effect, the zoom box, printing on pages.
 #include "support/Testprogramm.h"
+
+#include "basis/Zeichen.h"
 
 #include "games/fang.h"
 #include "games/galgen.h"
@@ -118,6 +120,25 @@ private Q_SLOTS:
         QVERIFY(l.ListIndex() == 4 && l.SelCount() == 1);
         l.Clear();
         QCOMPARE(l.SelCount(), 0);
+    }
+    void ganzeZeichen()
+    {
+        // Generated texts of letters, characters of two units and a lone unit: each counts, stands,
+        // goes with a backspace and is cut off as one character.
+        QRandomGenerator z(577);
+        const QStringList vorrat{"a", u("ä"), u("🐯"), u("𝒜"), QString(QChar(0xDC00))};
+        for (int runde = 0; runde < 300; ++runde) {
+            QStringList zeichen;
+            for (int n = z.bounded(6); n > 0; --n)
+                zeichen << vorrat.at(z.bounded(int(vorrat.size())));
+            const QString text = zeichen.join(QString());
+            const Zeichenfolge f(text);
+            QVERIFY(f.size() == zeichen.size() && Zeichen::anzahl(text) == zeichen.size());
+            for (int i = 0; i < zeichen.size(); ++i)
+                QVERIFY(f.at(i) == zeichen[i] && f.left(i) == zeichen.mid(0, i).join(QString()) && f.mid(i) == zeichen.mid(i).join(QString()));
+            QCOMPARE(Zeichen::ohneLetztes(text), zeichen.mid(0, zeichen.size() - 1).join(QString()));
+            QCOMPARE(Zeichen::gekuerzt(text, 3), zeichen.size() <= 3 ? text : zeichen.mid(0, 3).join(QString()) + u("…"));
+        }
     }
     void laufwerke()
     {
