@@ -1,5 +1,6 @@
 // The real boxes, set up but never shown: German buttons without pictures (also where the
 // style puts pictures on them), the default and Escape buttons, CR as a line break, the text's own lines.
+#include "support/Testprogramm.h"
 #include "ui/Boxen.h"
 
 #include <QApplication>
@@ -78,12 +79,19 @@ private Q_SLOTS:
     }
     void eingabebox()
     {
-        QInputDialog dlg;
-        QtBoxen::eingabeEinrichten(dlg, QStringLiteral("Neuer Name:"), QStringLiteral("Eingabe"), QStringLiteral("Freund"));
-        QCOMPARE((QStringList{dlg.windowTitle(), dlg.labelText(), dlg.textValue(), dlg.okButtonText(), dlg.cancelButtonText()}),
-                 (QStringList{"Eingabe", "Neuer Name:", "Freund", "OK", "Abbrechen"}));
-        for (QPushButton *b : dlg.findChildren<QPushButton *>())
-            QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
+        // German texts, buttons without pictures; the input and the message box write in the program's factor.
+        Testprogramm t;
+        for (const auto &[faktor, punkte] : {std::pair{1.0, 16.0}, std::pair{1.5, 24.0}}) {
+            t.programm->setFaktor(faktor);
+            Meldungsbox box(&t.f1(), u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK, Symbol::Stop, Antwort::OK);
+            QInputDialog dlg(&t.f1());
+            QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
+            QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{punkte, punkte}));
+            QCOMPARE((QStringList{dlg.windowTitle(), dlg.labelText(), dlg.textValue(), dlg.okButtonText(), dlg.cancelButtonText()}),
+                     (QStringList{"Eingabe", "Neuer Name:", "Freund", "OK", "Abbrechen"}));
+            for (QPushButton *b : dlg.findChildren<QPushButton *>())
+                QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
+        }
     }
 };
 
