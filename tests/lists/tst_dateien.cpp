@@ -109,6 +109,10 @@ private Q_SLOTS:
         QTest::newRow("Windows-1252") << QByteArray("\xD6tzi\r\ngro\xDF\r\n") << QStringList{"Ötzi", "groß"};
         QTest::newRow("gemischt ist 1252") << QByteArray("\xC3\x96tzi\r\n\xE4") << QStringList{"Ã–tzi", "ä"};
         QTest::newRow("ä zerlegt") << QByteArray("Ba\xcc\x88r\r\n") << QStringList{"Bär"};
+        // The combining marks from U+0300 to U+036F; a text without one stays as it is.
+        QTest::newRow("erstes Zeichen") << QByteArray("Kre\xcc\x80me") << QStringList{u("Krème")};
+        QTest::newRow("keins, U+0370") << QByteArray("\xe2\x84\xab,\xcd\xb0\xe2\x84\xab") << QStringList{u("\u212B"), u("\u0370\u212B")};
+        QTest::newRow("letztes Zeichen") << QByteArray("\xe2\x84\xab\xcd\xaf") << QStringList{u("\u00C5\u036F")};
         QTest::newRow("abgeschnittenes UTF-8 am Ende") << QByteArray("B\xc3") << QStringList{"BÃ"};
         QTest::newRow("überlange Form") << QByteArray("\xc0\xaf") << QStringList{"À¯"};
         QTest::newRow("Ersatzzeichenbereich") << QByteArray("\xed\xa0\x80") << QStringList{u("í\u00a0€")};
