@@ -134,6 +134,7 @@ private Q_SLOTS:
         Form8 &e = t.programm->form8();
         e.Zeit1_Timer();
         QVERIFY(e.Liste1->eintraege() == QFontDatabase::families() && e.Liste1->eintraege().contains(name) && !e.Zeit1->isActive());
+        QVERIFY(e.Bezeichnung2->FontName() == e.Liste1->List(0) && t.f1().Bezeichnung2->Caption().isEmpty());
         e.Liste1->setListIndex(int(e.Liste1->eintraege().indexOf(name)));
         QCOMPARE(e.Bezeichnung2->FontName(), name);
         // A second program in the same process registers nothing twice.
