@@ -189,6 +189,9 @@ private Q_SLOTS:
         // The click moved on to the next task: its view marks no word.
         QCOMPARE(t.f1().Liste2->ListIndex(), -1);
         QVERIFY(t.f1().Liste2->view()->selectionModel()->selectedIndexes().isEmpty());
+        // Back to writing: the task is typed again.
+        t.f1().Bild25_Click();
+        QVERIFY(t.m().Lesemodus == 0 && t.f1().Bezeichnung2->Caption().isEmpty() && t.f1().Bild26->isVisible());
     }
     void schreibmodusKlickHebtAuswahlAuf()
     {
