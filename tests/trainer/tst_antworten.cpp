@@ -127,7 +127,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("wortmenge");
         QTest::addColumn<int>("loesungen");
         QTest::addColumn<QString>("text");
-        QTest::newRow("erstes Wort") << 20 << 0 << u("Noch 19 Wörter bis zur Belohnung!\r");
         QTest::newRow("ein Wort fehlt") << 20 << 18 << u("Noch 1 Wort bis zur Belohnung!\r");
         QTest::newRow("Wortmenge 10") << 10 << 25 << u("Noch 4 Wörter bis zur Belohnung!\r");
     }
