@@ -90,6 +90,7 @@ private Q_SLOTS:
                     woerter.last() += zeichen.at(z.index(int(zeichen.size())));
                 text += trenner.at(z.index(int(trenner.size()))) + woerter.last();
             }
+            text += trenner.at(z.index(int(trenner.size())));
             const QString pfad = ordner.filePath(u("L%1.TXT").arg(n));
             QVERIFY(Dateien::zeilenSchreiben(pfad, woerter, nullptr));
             QCOMPARE(Dateien::felder(Dateien::dekodieren(dateiLesen(pfad))), woerter);
