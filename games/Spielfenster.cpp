@@ -8,6 +8,7 @@
 #include "ui/Liste.h"
 #include "ui/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <algorithm>
@@ -59,6 +60,15 @@ Liste *Spielfenster::bestenlisteAnlegen(const QString &name, int links, int oben
     Weiter->hide();
     connect(Weiter, &Knopf::Click, this, &Spielfenster::Weiter_Click);
     return m_besten;
+}
+
+void Spielfenster::keyPressEvent(QKeyEvent *ev)
+{
+    const int k = ev->key();
+    if (siegerehrung() && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape))
+        Weiter_Click();
+    else
+        Fenster::keyPressEvent(ev);
 }
 
 void Spielfenster::schliessenAngefragt()

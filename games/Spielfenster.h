@@ -53,6 +53,8 @@ protected:
     virtual void pfeil(Pfeil richtung) { Q_UNUSED(richtung); }
 
     void schliessenAngefragt() override;
+    /// A window without key preview (the gallows) gets the keys "Weiter" leaves.
+    void keyPressEvent(QKeyEvent *ev) override;
 
     /// Makes the best list, black on cyan in bold Courier New, hidden, at
     /// the given place in twips, and the hidden "Weiter" button under it.

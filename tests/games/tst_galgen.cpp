@@ -3,6 +3,7 @@
 
 #include "games/galgen.h"
 
+#include <QListView>
 #include <QTest>
 
 #include <algorithm>
@@ -95,6 +96,31 @@ private Q_SLOTS:
         });
         QCOMPARE(t.lesen(u("BESTHANG.LST")), QByteArray("0003  Ida\r\n0009  J\xF6rg\r\n0009  Max\r\n"));
         QVERIFY(t.m().Fehler == 7 && !g.Liste2->isVisible());
+    }
+    /// After a win the window rests with its best list: the letters and the
+    /// end button take no click, and Enter, Escape or the frame's close go
+    /// on without a question, as "Weiter" does; the next game is awake again.
+    void siegerehrung_data()
+    {
+        QTest::addColumn<int>("weiter");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Schließen") << 0;
+    }
+    void siegerehrung()
+    {
+        QFETCH(int, weiter);
+        Testprogramm t;
+        galgen &g = starten(t, u("Eis"));
+        t.boxen.ok();
+        klicke(g, u("EIS"));
+        QVERIFY(g.siegerehrung() && g.Weiter->isVisible() && !g.Liste1->view()->isEnabled() && !g.Befehl1->isEnabled());
+        QTest::keyClick(&g, Qt::Key_Up);
+        QVERIFY(g.isVisible() && t.boxen.anzahl() == 1);
+        weiter ? QTest::keyClick(g.Weiter, Qt::Key(weiter)) : void(g.close());
+        QVERIFY(t.zurueck(g) && t.boxen.anzahl() == 1 && !g.siegerehrung());
+        starten(t, u("Haus"));
+        QVERIFY(g.Liste1->view()->isEnabled() && g.Befehl1->isEnabled() && !g.Weiter->isVisible());
     }
     void abbrechenUndNeuesSpiel()
     {

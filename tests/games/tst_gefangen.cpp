@@ -180,6 +180,18 @@ private Q_SLOTS:
                     });
         QCOMPARE(t.lesen(u("BESTSUCH.LST")), QByteArray("0002  Ida\r\n0005  Freund\r\n0007  Max\r\n"));
     }
+    /// With the best list shown after a win, an arrow key does nothing and Enter goes on.
+    void enterNachDemSieg()
+    {
+        Testprogramm t;
+        gefangen &g = starten(t);
+        t.boxen.ok();
+        ziehe(g, u("oooooooo"));
+        QTest::keyClick(&g, Qt::Key_Up);
+        QVERIFY(g.siegerehrung() && g.isVisible());
+        QTest::keyClick(&g, Qt::Key_Return);
+        QVERIFY(t.zurueck(g) && !g.siegerehrung());
+    }
     void abbrechenUndNeuesSpiel()
     {
         Testprogramm t;

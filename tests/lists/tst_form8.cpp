@@ -8,7 +8,6 @@
 #include "lists/Einstellungen.h"
 #include "lists/Form8.h"
 
-#include <QFontDatabase>
 #include <QTest>
 
 namespace {
@@ -67,21 +66,6 @@ private Q_SLOTS:
         const QString wort = t.m().Loesungswort;
         e.Bild1_Click();
         QVERIFY(!e.isVisible() && t.f1().isVisible() && t.m().Loesungswort == wort);
-    }
-    void schriftlisteFuellen()
-    {
-        Testprogramm t;
-        Form8 &e = t.programm->form8();
-        const QStringList schriften = QFontDatabase::families();
-        e.Zeit1_Timer();
-        QVERIFY(!e.Zeit1->isActive());
-        QCOMPARE(e.Liste1->eintraege(), schriften);
-        QCOMPARE(e.Bezeichnung2->FontName(), schriften.first());
-        QCOMPARE(t.f1().Bezeichnung2->Caption(), QString());
-        e.Liste1->setListIndex(1);
-        QCOMPARE(e.Bezeichnung2->FontName(), schriften.at(1));
-        e.Liste1->setListIndex(0);
-        QCOMPARE(e.Bezeichnung2->FontName(), schriften.at(0));
     }
     void schriftZuweisen()
     {

@@ -130,9 +130,13 @@ private Q_SLOTS:
         QFont fett(name);
         fett.setBold(true);
         QVERIFY(QFontInfo(QFont(name)).family() == name && QFontInfo(fett).styleName() == u("Bold"));
+        // The settings list every font once filled, the preview in the one chosen.
         Form8 &e = t.programm->form8();
         e.Zeit1_Timer();
-        QVERIFY(e.Liste1->eintraege().contains(name));
+        QVERIFY(e.Liste1->eintraege() == QFontDatabase::families() && e.Liste1->eintraege().contains(name) && !e.Zeit1->isActive());
+        QVERIFY(e.Bezeichnung2->FontName() == e.Liste1->List(0) && t.f1().Bezeichnung2->Caption().isEmpty());
+        e.Liste1->setListIndex(int(e.Liste1->eintraege().indexOf(name)));
+        QCOMPARE(e.Bezeichnung2->FontName(), name);
         // A second program in the same process registers nothing twice.
         Testprogramm zweites;
         QCOMPARE(QFontDatabase::families().count(name), 1);

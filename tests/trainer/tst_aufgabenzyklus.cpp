@@ -53,6 +53,13 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste1->List(t.m().Wortindex), t.m().Loesungswort);
         QCOMPARE(t.f1().Bezeichnung1->Caption(), Schreibung::gross(t.m().Loesungswort));
         QCOMPARE(Twips::links(t.f1().Bild9), 10440);
+        // The three sizes of the candidate list, the largest at the start.
+        QList<double> groessen{t.f1().Liste2->FontSize()};
+        for (Bezeichnung *b : {t.f1().Bezeichnung27, t.f1().Bezeichnung28, t.f1().Bezeichnung29}) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            groessen << t.f1().Liste2->FontSize();
+        }
+        QCOMPARE(groessen, (QList<double>{12, 8.25, 9.75, 12}));
     }
     void jedesWortEinmalProDurchgang()
     {
