@@ -276,51 +276,31 @@ int fehlernummer(const QString &systemtext)
 Lesestand einlesen(const QString &pfad, QByteArray &bytes, QString *fehler, qint64 grenze)
 {
     bytes.clear();
-    auto melden = [&](Lesestand stand, Grund g, int nummer = 0) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\r%2").arg(kurzname(pfad), grund(g, nummer));
+    bool zuGross = false;
+    const Lesestand stand = stueckweise(
+        pfad,
+        [&](const Dateistand &d) {
+            zuGross = d.groesse > grenze;
+            if (!zuGross)
+                bytes.reserve(d.groesse);
+            return qint64(0);
+        },
+        [&](const char *daten, qsizetype n) {
+            // The file may have grown since it was looked at.
+            zuGross = zuGross || bytes.size() + n > grenze;
+            if (!zuGross)
+                bytes.append(daten, n);
+            return !zuGross;
+        },
+        fehler);
+    if (stand == Lesestand::Gelesen && !zuGross)
         return stand;
-    };
-    const QByteArray name = QFile::encodeName(pfad);
-    struct stat st;
-    if (::stat(name.constData(), &st) != 0) {
-        const int nummer = errno;
-        struct stat link;
-        if (nummer == ENOENT && ::lstat(name.constData(), &link) != 0)
-            return Lesestand::Fehlt;
-        // A link that leads nowhere, or a folder on the way that cannot be entered.
-        return melden(nummer == ENOENT ? Lesestand::Abgelehnt : Lesestand::Fehler,
-                      nummer == ENOENT ? Grund::KeineDatei : Grund::System, nummer);
-    }
-    // Devices and pipes are not opened at all: a pipe would block, a device
-    // could be endless.
-    if (S_ISDIR(st.st_mode))
-        return melden(Lesestand::Abgelehnt, Grund::Ordner);
-    if (!S_ISREG(st.st_mode))
-        return melden(Lesestand::Abgelehnt, Grund::KeineDatei);
-    if (st.st_size > grenze)
-        return melden(Lesestand::Abgelehnt, Grund::ZuGross);
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return melden(Lesestand::Fehler, Grund::System, fehlernummer(f.errorString()));
-    // Swapped for something else since the look above?
-    if (::fstat(f.handle(), &st) != 0 || !S_ISREG(st.st_mode))
-        return melden(Lesestand::Abgelehnt, Grund::KeineDatei);
-    bytes.reserve(st.st_size);
-    char puffer[65536];
-    for (;;) {
-        const qint64 n = f.read(puffer, sizeof puffer);
-        if (n < 0)
-            return melden(Lesestand::Fehler, Grund::System, fehlernummer(f.errorString()));
-        if (n == 0)
-            break;
-        if (bytes.size() + n > grenze) {
-            bytes.clear();
-            return melden(Lesestand::Abgelehnt, Grund::ZuGross);
-        }
-        bytes.append(puffer, n);
-    }
-    return Lesestand::Gelesen;
+    bytes.clear();
+    if (stand != Lesestand::Gelesen)
+        return stand;
+    if (fehler)
+        *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\r%2").arg(kurzname(pfad), grund(Grund::ZuGross));
+    return Lesestand::Abgelehnt;
 }
 
 Lesestand stueckweise(const QString &pfad, const std::function<qint64(const Dateistand &)> &ab,
