@@ -19,13 +19,6 @@ bool zuProtokollieren(const MODUL1 &m)
            m.Loesungswort.startsWith(m.Eingabe);
 }
 
-/// What the input line shows: the letters typed; in word entry, before the
-/// first one, what is expected.
-QString eingabezeile(const MODUL1 &m)
-{
-    return m.Uebung == 0 && m.Eingabe.isEmpty() ? MODUL1::Eingabehinweis() : m.Eingabe;
-}
-
 } // namespace
 
 void Form1::Form_KeyDown(int keyCode)
@@ -69,7 +62,7 @@ void Form1::Form_KeyPress(QStringView zeichen)
         m.Eingabe += zeichen;
     }
     Bezeichnung9->setCaption(QString());
-    Bezeichnung2->setCaption(eingabezeile(m));
+    Bezeichnung2->setCaption(m.Eingabezeile());
     if (m.Eingabe == m.Loesungswort && !m.Loesungswort.isEmpty())
         WortRichtig();
 }
@@ -78,7 +71,7 @@ void Form1::ZeichenLoeschen()
 {
     MODUL1 &m = programm().modul;
     m.Eingabe = Zeichen::ohneLetztes(m.Eingabe);
-    Bezeichnung2->setCaption(eingabezeile(m));
+    Bezeichnung2->setCaption(m.Eingabezeile());
 }
 
 void Form1::WortRichtig()

@@ -103,6 +103,11 @@ QString MODUL1::Eingabehinweis()
     return QStringLiteral("Tippe ein neues Wort und drücke Enter ...");
 }
 
+QString MODUL1::Eingabezeile() const
+{
+    return Uebung == 0 && Eingabe.isEmpty() ? Eingabehinweis() : Eingabe;
+}
+
 void MODUL1::WorteingabeZeigen()
 {
     Form1 &f = p.form1();
@@ -113,7 +118,7 @@ void MODUL1::WorteingabeZeigen()
     f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
     f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(f.Liste1->ListCount() + 1));
     f.Bezeichnung2->setFontName(p.form8().Druckschrift());
-    f.Bezeichnung2->setCaption(Eingabe.isEmpty() ? Eingabehinweis() : Eingabe);
+    f.Bezeichnung2->setCaption(Eingabezeile());
 }
 
 void MODUL1::Worteingabe()

@@ -39,6 +39,9 @@ public:
     void WorteingabeZeigen();
     /// What the input line says in word entry before a letter is typed.
     static QString Eingabehinweis();
+    /// What the input line shows: the letters typed; in word entry, before
+    /// the first one, what is expected.
+    QString Eingabezeile() const;
     /// Counts a wrong letter and shows the count.
     void FehlerZaehlen();
 
