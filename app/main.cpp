@@ -1,8 +1,8 @@
 #include "basis/Schrift.h"
 #include "lists/Arbeitsordner.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 #include <QApplication>
 #include <QDir>

@@ -14,16 +14,16 @@
 
 #include "support/Testprogramm.h"
 
-#include "games/fang.h"
-#include "games/galgen.h"
-#include "games/gefangen.h"
-#include "info/Form7.h"
-#include "info/TPOLABEL.h"
-#include "lists/Form8.h"
 #include "renderings/Schreibung.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
 #include "ui/Twips.h"
+#include "windows/Form7.h"
+#include "windows/Form8.h"
+#include "windows/TPOLABEL.h"
+#include "windows/fang.h"
+#include "windows/galgen.h"
+#include "windows/gefangen.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,14 +1,14 @@
 // Benchmarks of the trainer's hot paths, run offscreen. Prints one table.
 #include "info/Bericht.h"
-#include "info/Berichtfenster.h"
 #include "info/Protokoll.h"
 #include "lists/Dateien.h"
 #include "renderings/Darstellung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
+#include "windows/Berichtfenster.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,6 @@
 #include "basis/Sortierung.h"
 
 #include "lists/Dateien.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Liste.h"
 
@@ -68,12 +67,11 @@ bool BestenlisteSpeichern(const QString &datei, const QString &eintrag, QString 
     return Dateien::zeilenSchreiben(datei, zeilen, fehler);
 }
 
-void BestenlisteSichern(Programm &programm, const QString &dateiname, const QString &eintrag, const QString &titel)
+void BestenlisteSichern(Boxen &boxen, const QString &datei, const QString &eintrag, const QString &titel)
 {
     QString fehler;
-    if (BestenlisteSpeichern(programm.datei(dateiname), eintrag, &fehler))
+    if (BestenlisteSpeichern(datei, eintrag, &fehler))
         return;
-    programm.boxen().meldung(QStringLiteral("Die Bestenliste konnte nicht gespeichert werden.\r") + fehler +
-                                 QStringLiteral("\r"),
-                             titel, Knoepfe::OK, Symbol::Stop);
+    boxen.meldung(QStringLiteral("Die Bestenliste konnte nicht gespeichert werden.\r") + fehler + QStringLiteral("\r"), titel,
+                  Knoepfe::OK, Symbol::Stop);
 }

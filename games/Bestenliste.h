@@ -6,7 +6,7 @@
 #include "games/Bestenformat.h"
 
 class Liste;
-class Programm;
+class Boxen;
 
 /// The best lists of the three games: one entry per line, "0006  Freund",
 /// best first, at most 50 lines, Windows-1252 with CR LF.
@@ -37,6 +37,6 @@ bool BestenlisteSpeichern(const QString &datei, const QString &eintrag, QString 
 /// lock for a moment only.
 constexpr int kSperreVeraltet = 10000;
 
-/// What the games do after a win: save the entry and, when that fails, tell
-/// the child in a message box titled `titel`. The game goes on ending normally.
-void BestenlisteSichern(Programm &programm, const QString &dateiname, const QString &eintrag, const QString &titel);
+/// What the games do after a win: save the entry in `datei` and, when that
+/// fails, tell the child in a message box titled `titel`. The game goes on ending normally.
+void BestenlisteSichern(Boxen &boxen, const QString &datei, const QString &eintrag, const QString &titel);

@@ -1,7 +1,6 @@
 #include "info/Bericht.h"
 
 #include "renderings/Schreibung.h"
-#include "trainer/Antworten.h"
 #include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
 
@@ -12,6 +11,13 @@
 #include <vector>
 
 namespace Bericht {
+
+long long fehlerProzent(int fehler, int loesungen)
+{
+    if (loesungen <= 0)
+        return 0;
+    return static_cast<long long>(fehler) * 100 / loesungen;
+}
 
 namespace {
 
@@ -101,7 +107,7 @@ QString zeitraumname(Zeitraum z)
 
 long long Auswertung::jeHundert() const
 {
-    return geloest > 0 ? Antworten::fehlerProzent(fehler, geloest) : -1;
+    return geloest > 0 ? fehlerProzent(fehler, geloest) : -1;
 }
 
 QStringList Auswertung::uebungsliste() const
@@ -238,8 +244,8 @@ QList<Kind> klasse(const Protokoll::Bestand &log, Zeitraum z, const QDate &heute
         k.name = name;
         k.geloest = s.geloest;
         k.fehler = s.fehler;
-        k.jeHundert = s.geloest > 0 ? Antworten::fehlerProzent(s.fehler, s.geloest) : -1;
-        k.jeHundertDavor = s.vorGeloest > 0 ? Antworten::fehlerProzent(s.vorFehler, s.vorGeloest) : -1;
+        k.jeHundert = s.geloest > 0 ? fehlerProzent(s.fehler, s.geloest) : -1;
+        k.jeHundertDavor = s.vorGeloest > 0 ? fehlerProzent(s.vorFehler, s.vorGeloest) : -1;
         for (int i = 0; i < kAnzahlKlassen; ++i)
             if (s.klassen[i] > 0 && (k.haeufigsteKlasse < 0 || s.klassen[i] > s.klassen[k.haeufigsteKlasse]))
                 k.haeufigsteKlasse = i;

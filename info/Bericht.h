@@ -15,6 +15,11 @@ class Druckflaeche;
 /// window; the report window shows them and prints them.
 namespace Bericht {
 
+/// Wrong letters per hundred solved words, truncated to a whole number (0
+/// without a solved word). Computed in whole numbers, so 29 of 100 gives 29
+/// (not 28.999...). The evaluation and the report show the same figure.
+long long fehlerProzent(int fehler, int loesungen);
+
 /// The kinds of spelling error a teacher recognises.
 enum class Fehlerklasse {
     GrossKlein,      ///< capital for small letter or the other way round

@@ -1,7 +1,6 @@
 #include "lists/Drucken.h"
 
 #include "lists/Dateien.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Druckflaeche.h"
 
@@ -19,26 +18,28 @@ QString satzanfang(QString s)
 
 } // namespace
 
-void drucken(Programm &p, QWidget &fenster, const Druckauftrag &a, const std::function<void(Druckflaeche &)> &seiten)
+void drucken(const Druckziel &ziel, QWidget &fenster, const Druckauftrag &a,
+             const std::function<void(Druckflaeche &)> &seiten)
 {
-    Boxen &boxen = p.boxen();
-    std::unique_ptr<Druckflaeche> flaeche = p.druckflaeche ? p.druckflaeche() : Druckflaeche::standardDrucker();
+    Boxen &boxen = ziel.boxen;
+    const QDir ordner(ziel.arbeitsordner);
+    std::unique_ptr<Druckflaeche> flaeche = ziel.druckflaeche ? ziel.druckflaeche() : Druckflaeche::standardDrucker();
     QString pdf, gefragt;
     if (!flaeche) {
-        gefragt = Dateien::freierName(p.arbeitsordner(), a.stamm, QStringLiteral("PDF"));
+        gefragt = Dateien::freierName(ziel.arbeitsordner, a.stamm, QStringLiteral("PDF"));
         if (!boxen.frage(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                         "Soll %1 stattdessen als PDF-Datei \"%2\" "
                                         "im Arbeitsordner gespeichert werden?\r")
                              .arg(a.was, gefragt),
                          a.titel))
             return;
-        pdf = p.datei(gefragt);
+        pdf = ordner.filePath(gefragt);
         // The name is taken only when the file is written: another program
         // on the same folder may have written a PDF since the question.
         flaeche = Druckflaeche::pdfDatei(pdf, [&](const QString &, const QByteArray &inhalt, QString *fehler) {
-            const QString name = Dateien::neueDatei(p.arbeitsordner(), gefragt, a.stamm, QStringLiteral("PDF"), inhalt, fehler);
+            const QString name = Dateien::neueDatei(ziel.arbeitsordner, gefragt, a.stamm, QStringLiteral("PDF"), inhalt, fehler);
             if (!name.isEmpty())
-                pdf = p.datei(name);
+                pdf = ordner.filePath(name);
             return !name.isEmpty();
         });
     }
@@ -60,7 +61,7 @@ void drucken(Programm &p, QWidget &fenster, const Druckauftrag &a, const std::fu
                       a.titel, Knoepfe::OK, Symbol::Stop);
     else if (!pdf.isEmpty())
         boxen.meldung(QStringLiteral("%1 wurde als PDF-Datei gespeichert:\r%2\r").arg(was, QDir::toNativeSeparators(pdf)) +
-                          (pdf == p.datei(gefragt) ? QString()
+                          (pdf == ordner.filePath(gefragt) ? QString()
                                                    : QStringLiteral("Den Namen \"%1\" hat inzwischen eine andere Datei.\r")
                                                          .arg(gefragt)),
                       a.titel, Knoepfe::OK, Symbol::Information);

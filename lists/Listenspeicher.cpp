@@ -2,14 +2,14 @@
 
 #include "lists/Dateien.h"
 #include "renderings/Schreibung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 
-QString listeSpeichern(Programm &p, const QString &titel, const QString &vorschlag, const QStringList &woerter)
+#include <QDir>
+
+QString listeSpeichern(Boxen &boxen, const QString &arbeitsordner, Dateiliste &dateien, const QString &titel,
+                      const QString &vorschlag, const QStringList &woerter)
 {
-    Boxen &boxen = p.boxen();
     auto scheitern = [&](const QString &warum) {
         boxen.meldung(warum + QStringLiteral("\rDie Liste wurde nicht gespeichert."), titel, Knoepfe::OK, Symbol::Stop);
         return QString();
@@ -17,14 +17,13 @@ QString listeSpeichern(Programm &p, const QString &titel, const QString &vorschl
     const QString name = boxen.eingabe(QStringLiteral("Name der Datei:"), titel, vorschlag);
     if (name.isEmpty())
         return QString();
-    const QString abgelehnt = Dateien::nameAblehnen(name, p.arbeitsordner());
+    const QString abgelehnt = Dateien::nameAblehnen(name, arbeitsordner);
     if (!abgelehnt.isEmpty())
         return scheitern(abgelehnt);
     QByteArray inhalt;
     QString fehler;
     if (!Dateien::zeilenKodieren(woerter, inhalt, &fehler))
         return scheitern(fehler);
-    Dateiliste *dateien = p.form1().Datei1;
     const QString gross = Schreibung::gross(name);
     // Each round loses only to a file that another program made in between.
     for (int runde = 0;; ++runde) {
@@ -32,13 +31,13 @@ QString listeSpeichern(Programm &p, const QString &titel, const QString &vorschl
             return scheitern(fehler);
         // A name that differs from a file of the working folder only in
         // capitals means that file, as the file list shows it.
-        const QString vorhanden = Dateien::vorhandenerName(p.arbeitsordner(), name);
+        const QString vorhanden = Dateien::vorhandenerName(arbeitsordner, name);
         bool ersetzen = !vorhanden.isEmpty();
-        for (int i = 0; i < dateien->ListCount() && !ersetzen; ++i)
-            ersetzen = Schreibung::gross(dateien->List(i)) == gross;
+        for (int i = 0; i < dateien.ListCount() && !ersetzen; ++i)
+            ersetzen = Schreibung::gross(dateien.List(i)) == gross;
         if (ersetzen && !boxen.frage(QStringLiteral("Vorhandene Datei ersetzen?"), name))
             return QString();
-        const QString pfad = p.datei(vorhanden.isEmpty() ? name : vorhanden);
+        const QString pfad = QDir(arbeitsordner).filePath(vorhanden.isEmpty() ? name : vorhanden);
         bool vergeben = false;
         if (ersetzen ? Dateien::bytesSchreiben(pfad, inhalt, &fehler)
                      : Dateien::neuSchreiben(pfad, inhalt, &fehler, &vergeben))
@@ -47,6 +46,6 @@ QString listeSpeichern(Programm &p, const QString &titel, const QString &vorschl
         if (!vergeben)
             return scheitern(fehler);
     }
-    dateien->Refresh();
+    dateien.Refresh();
     return name;
 }

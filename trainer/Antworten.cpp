@@ -1,6 +1,7 @@
 #include "trainer/Antworten.h"
 
 #include "basis/Zeichen.h"
+#include "info/Bericht.h"
 #include "renderings/Schreibung.h"
 
 #include <QStringView>
@@ -60,13 +61,6 @@ QString buchstabiert(const QString &wort)
     return text;
 }
 
-long long fehlerProzent(int fehler, int loesungen)
-{
-    if (loesungen <= 0)
-        return 0;
-    return static_cast<long long>(fehler) * 100 / loesungen;
-}
-
 QString urteil(int fehler, int loesungen)
 {
     // Compare fehler * 100 / loesungen with each limit without dividing.
@@ -91,7 +85,7 @@ QString urteil(int fehler, int loesungen)
 
 QString auswertungsText(int fehler, int loesungen)
 {
-    return QStringLiteral("Du hast") + Schreibung::zahl(fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
+    return QStringLiteral("Du hast") + Schreibung::zahl(Bericht::fehlerProzent(fehler, loesungen)) + QStringLiteral("% Fehler:") +
            QStringLiteral("\n\r\n\r") + urteil(fehler, loesungen);
 }
 

@@ -31,10 +31,6 @@ QString fortschrittsText(int rest);
 /// The solution word spelt out: every whole character followed by one blank.
 QString buchstabiert(const QString &wort);
 
-/// Wrong letters per hundred solved words, truncated to a whole number.
-/// Computed in whole numbers, so 29 of 100 gives 29 (not 28.999...).
-long long fehlerProzent(int fehler, int loesungen);
-
 /// The verdict for fehler / loesungen * 100 (loesungen > 0). A value exactly
 /// on a band limit gets the verdict of the band above; 60 and more (also 99
 /// and more) get "Du musst viel mehr üben!".

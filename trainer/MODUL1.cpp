@@ -1,24 +1,25 @@
 #include "trainer/MODUL1.h"
 
-#include "lists/Form8.h"
 #include "lists/Listenpruefung.h"
-#include "renderings/AufgabeDarstellen.h"
+#include "trainer/AufgabeDarstellen.h"
 #include "trainer/Aufgaben.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
+#include "trainer/Aufgabenanzeige.h"
+#include "trainer/Sitzung.h"
 #include "ui/Boxen.h"
+#include "ui/Elemente.h"
+#include "ui/Liste.h"
 
 void MODUL1::Leeren()
 {
     Loesungswort.clear();
     Anzeigetext.clear();
     Eingabe.clear();
-    p.form1().Bezeichnung9->setCaption(QString());
+    p.anzeige().Bezeichnung9->setCaption(QString());
 }
 
 void MODUL1::NaechsteAufgabe()
 {
-    Form1 &f = p.form1();
+    Aufgabenanzeige &f = p.anzeige();
     if (Uebung == 0) {
         Worteingabe();
         return;
@@ -36,7 +37,7 @@ void MODUL1::NaechsteAufgabe()
         f.Bezeichnung2->setCaption(QString());
         return;
     }
-    f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
+    f.Bezeichnung1->setFontName(f.Anzeigeschrift());
     AufgabeDarstellen(p);
     f.Bezeichnung1->setCaption(Anzeigetext);
     f.Bezeichnung2->setCaption(QString());
@@ -46,7 +47,7 @@ void MODUL1::NaechsteAufgabe()
 
 void MODUL1::WortZiehen()
 {
-    Form1 &f = p.form1();
+    Aufgabenanzeige &f = p.anzeige();
     Zufall &z = p.zufall();
     Leeren();
     const int n = f.Liste1->ListCount();
@@ -85,7 +86,7 @@ void MODUL1::WortZiehen()
 
 void MODUL1::LoesungZaehlen()
 {
-    Form1 &f = p.form1();
+    Aufgabenanzeige &f = p.anzeige();
     ++Loesungen;
     f.Bezeichnung4->setCaption(QString::number(Loesungen));
     const int menge = Wortmenge < 1 ? 1 : Wortmenge;
@@ -110,30 +111,29 @@ QString MODUL1::Eingabezeile() const
 
 void MODUL1::WorteingabeZeigen()
 {
-    Form1 &f = p.form1();
+    Aufgabenanzeige &f = p.anzeige();
     // A task of an exercise is not in force in word entry: the child would
     // type the old word and have it added.
     if (!Loesungswort.isEmpty())
         Leeren();
-    f.Bezeichnung1->setFontName(p.form8().Anzeigeschrift());
+    f.Bezeichnung1->setFontName(f.Anzeigeschrift());
     f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(f.Liste1->ListCount() + 1));
-    f.Bezeichnung2->setFontName(p.form8().Druckschrift());
+    f.Bezeichnung2->setFontName(f.Druckschrift());
     f.Bezeichnung2->setCaption(Eingabezeile());
 }
 
 void MODUL1::Worteingabe()
 {
-    Form1 &f = p.form1();
-    Form8 &einstellungen = p.form8();
+    Aufgabenanzeige &f = p.anzeige();
     const int k = f.Liste1->ListCount() + 1;
     if (k > 1000) {
         p.boxen().meldung(QStringLiteral("Kein Worteintrag mehr möglich!\r  Bitte eine neue Liste erstellen!"),
                           QStringLiteral("1000 Wörter"), Knoepfe::OK, Symbol::Information);
         return;
     }
-    f.Bezeichnung1->setFontName(einstellungen.Anzeigeschrift());
+    f.Bezeichnung1->setFontName(f.Anzeigeschrift());
     f.Bezeichnung1->setCaption(QStringLiteral("Wort %1 eingeben:").arg(k));
-    f.Bezeichnung2->setFontName(einstellungen.Druckschrift());
+    f.Bezeichnung2->setFontName(f.Druckschrift());
     const int doppelt = Aufgaben::vorhanden(f.Liste1->ListCount(), [&f](int i) { return f.Liste1->List(i); }, Eingabe);
     if (doppelt >= 0) {
         f.Liste1->setListIndex(doppelt);
@@ -159,5 +159,5 @@ void MODUL1::Worteingabe()
 void MODUL1::FehlerZaehlen()
 {
     ++Fehler;
-    p.form1().Bezeichnung3->setCaption(QString::number(Fehler));
+    p.anzeige().Bezeichnung3->setCaption(QString::number(Fehler));
 }

@@ -2,14 +2,14 @@
 
 #include <QString>
 
-class Programm;
+class Sitzung;
 
 /// The trainer's global module: the shared state every part of the program
 /// reads and writes under these names, and the procedures of the task cycle.
 class MODUL1
 {
 public:
-    explicit MODUL1(Programm &programm) : p(programm) {}
+    explicit MODUL1(Sitzung &sitzung) : p(sitzung) {}
 
     QString Loesungswort;  ///< the word asked; empty when no task is open
     QString Anzeigetext;   ///< its rendering for the selected exercise; also a work string
@@ -46,5 +46,5 @@ public:
     void FehlerZaehlen();
 
 private:
-    Programm &p;
+    Sitzung &p;
 };

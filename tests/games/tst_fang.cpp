@@ -1,8 +1,8 @@
 // The word catch: letters strewn at random, the catcher, the timer's jumps, the win, ending early.
 #include "support/Testprogramm.h"
 
-#include "games/fang.h"
 #include "ui/Twips.h"
+#include "windows/fang.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The word gallows: the word from the candidate list, hits, misses, win, loss and ending early.
 #include "support/Testprogramm.h"
 
-#include "games/galgen.h"
+#include "windows/galgen.h"
 
 #include <QListView>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The word prison: the random grid, the letters taken in order, wishes, hint, best list, ending early.
 #include "support/Testprogramm.h"
 
-#include "games/gefangen.h"
 #include "ui/Twips.h"
+#include "windows/gefangen.h"
 
 #include "basis/Zufall.h"
 

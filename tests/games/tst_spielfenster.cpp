@@ -2,10 +2,10 @@
 // every start), Escape, the early end and the way back to the main window.
 #include "games/Bestenformat.h"
 #include "games/Bestenliste.h"
-#include "games/Spielfenster.h"
 #include "support/Testprogramm.h"
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
+#include "windows/Spielfenster.h"
 
 #include <QDir>
 #include <QTest>

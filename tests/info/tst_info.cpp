@@ -5,13 +5,13 @@
 
 #include "basis/Schrift.h"
 #include "info/Bericht.h"
-#include "info/Berichtfenster.h"
-#include "info/Form7.h"
-#include "info/TPOLABEL.h"
 #include "info/Protokoll.h"
 #include "lists/Dateien.h"
-#include "lists/Form8.h"
 #include "ui/Druckflaeche.h"
+#include "windows/Berichtfenster.h"
+#include "windows/Form7.h"
+#include "windows/Form8.h"
+#include "windows/TPOLABEL.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // font of each exercise, as PDF without a printer, and when the canvas fails.
 #include "support/Testprogramm.h"
 
-#include "lists/Form8.h"
 #include "ui/Druckflaeche.h"
+#include "windows/Form8.h"
 
 #include <QDir>
 #include <QProcess>

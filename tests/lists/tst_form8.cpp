@@ -4,9 +4,9 @@
 // text that its records use.
 #include "support/Testprogramm.h"
 
-#include "info/Form7.h"
 #include "lists/Einstellungen.h"
-#include "lists/Form8.h"
+#include "windows/Form7.h"
+#include "windows/Form8.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 #include "games/Bestenliste.h"
-#include "info/Berichtfenster.h"
 #include "info/Protokoll.h"
 #include "lists/Arbeitsordner.h"
 #include "lists/Dateien.h"
-#include "lists/Form8.h"
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Liste.h"
+#include "windows/Berichtfenster.h"
+#include "windows/Form8.h"
 
 #include <QApplication>
 #include <QDir>
@@ -150,7 +150,7 @@ private Q_SLOTS:
             titel = u("Einstellungen");
         } else {
             t.boxen.ok();
-            BestenlisteSichern(*t.programm, datei, u("0001  Neu"), u("Galgenspiel"));
+            BestenlisteSichern(t.programm->boxen(), t.programm->datei(datei), u("0001  Neu"), u("Galgenspiel"));
             // The list is read again before it is saved.
             if (unlesbar)
                 text = u("Die Datei \"%1\" konnte nicht gelesen werden.\r%2").arg(datei, grund);

@@ -1,9 +1,9 @@
 // Word lists: the file browser, loading a list into the trainer and saving the editor list.
 #include "support/Testprogramm.h"
 
-#include "lists/Form8.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
+#include "windows/Form8.h"
 
 #include <QDir>
 #include <QListView>

@@ -3,9 +3,9 @@
 // on their outlines against the base font.
 #include "support/Testprogramm.h"
 
-#include "info/Form7.h"
-#include "lists/Form8.h"
 #include "ui/Druckflaeche.h"
+#include "windows/Form7.h"
+#include "windows/Form8.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

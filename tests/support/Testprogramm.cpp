@@ -1,6 +1,6 @@
 #include "support/Testprogramm.h"
 
-#include "games/Spielfenster.h"
+#include "windows/Spielfenster.h"
 
 #include "ui/Twips.h"
 

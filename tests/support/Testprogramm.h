@@ -1,8 +1,8 @@
 #pragma once
 
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/testing/SkriptBoxen.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 #include <QTemporaryDir>
 #include <functional>

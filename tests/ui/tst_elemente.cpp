@@ -4,14 +4,14 @@
 
 #include "basis/Zeichen.h"
 
-#include "games/fang.h"
-#include "games/galgen.h"
-#include "info/TPOLABEL.h"
-#include "lists/Form8.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
 #include "ui/Liste.h"
 #include "ui/Twips.h"
+#include "windows/Form8.h"
+#include "windows/TPOLABEL.h"
+#include "windows/fang.h"
+#include "windows/galgen.h"
 
 #include <QDir>
 #include <QFileInfo>

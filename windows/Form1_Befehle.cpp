@@ -1,12 +1,12 @@
 // The main window's small commands: mode, name, list sizes, information boxes,
 // help and program information.
-#include "trainer/Form1.h"
+#include "windows/Form1.h"
 
-#include "info/Form7.h"
-#include "info/TPOLABEL.h"
 #include "lists/Dateien.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
+#include "windows/Form7.h"
+#include "windows/Programm.h"
+#include "windows/TPOLABEL.h"
 
 void Form1::Bild26_Click()
 {

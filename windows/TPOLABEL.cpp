@@ -1,9 +1,9 @@
-#include "info/TPOLABEL.h"
+#include "windows/TPOLABEL.h"
 
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Elemente.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 namespace {
 

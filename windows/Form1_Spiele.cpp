@@ -1,12 +1,12 @@
 // The main window's reward panel and game launch: the panel comes into view
 // when a reward falls due, and its three labels start the games.
-#include "games/fang.h"
-#include "games/galgen.h"
-#include "games/gefangen.h"
 #include "lists/Listenpruefung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
+#include "windows/fang.h"
+#include "windows/galgen.h"
+#include "windows/gefangen.h"
 
 namespace {
 

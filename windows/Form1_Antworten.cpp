@@ -1,11 +1,11 @@
 // The main window's answer checking, helps and evaluation.
-#include "trainer/Form1.h"
+#include "windows/Form1.h"
 
+#include "basis/Zeichen.h"
 #include "renderings/Schreibung.h"
 #include "trainer/Antworten.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
-#include "basis/Zeichen.h"
+#include "windows/Programm.h"
 
 #include <QSignalBlocker>
 

@@ -1,10 +1,10 @@
-#include "games/galgen.h"
+#include "windows/galgen.h"
 
 #include "renderings/Schreibung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 namespace {
 const QColor kBraun(128, 64, 0);

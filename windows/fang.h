@@ -1,9 +1,9 @@
 #pragma once
 
 #include "games/Fangfeld.h"
-#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
+#include "windows/Spielfenster.h"
 
 /// The word catch: the letters of the word lie scattered over a field and
 /// jump to new places every few seconds; the child steers the red catcher

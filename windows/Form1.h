@@ -1,5 +1,6 @@
 #pragma once
 
+#include "trainer/Aufgabenanzeige.h"
 #include "ui/Elemente.h"
 #include "ui/Fenster.h"
 #include "ui/Liste.h"
@@ -17,11 +18,12 @@ class Verzeichnisliste;
 /// The event procedures of the window are grouped by what they belong to:
 /// start-up, exit and the exercise catalogue here (Form1.cpp); answer
 /// checking and the small commands (Form1_Antworten.cpp, Form1_Befehle.cpp);
-/// the enlarged display (renderings/); file browser, settings, unlock,
-/// printing and the script switch (lists/); the game launch (games/).
+/// the enlarged display (Form1_Vergroesserung.cpp); file browser, settings,
+/// unlock, printing and the script switch (Form1_Listen.cpp); the game
+/// launch (Form1_Spiele.cpp).
 class Programm;
 
-class Form1 : public Fenster
+class Form1 : public Fenster, public Aufgabenanzeige
 {
     Q_OBJECT
 public:
@@ -30,17 +32,11 @@ public:
     Programm &programm() const { return m_programm; }
     ~Form1() override;
 
-    // ---- elements
-    Liste *Liste1;            ///< the word list (hidden, sorted)
-    Liste *Liste2;            ///< the candidate list
-    Bezeichnung *Bezeichnung1;  ///< task display
-    Bezeichnung *Bezeichnung2;  ///< input line
-    Bezeichnung *Bezeichnung3;  ///< Fehler
-    Bezeichnung *Bezeichnung4;  ///< Loesungen
+    // ---- elements (the word list, the candidate list, the task display, the
+    // input line, the counters and the hint letter are the Aufgabenanzeige's)
     Bezeichnung *Bezeichnung6;  ///< "Buchstabe             Wort "
     Bezeichnung *Bezeichnung7;  ///< player's name
     Bezeichnung *Bezeichnung8;  ///< exercise name under the traffic light
-    Bezeichnung *Bezeichnung9;  ///< hint letter
     Bezeichnung *Bezeichnung10; ///< script name
     Bezeichnung *Bezeichnung27, *Bezeichnung28, *Bezeichnung29; ///< list sizes
     /// Captions under the icons of the left column, top to bottom.
@@ -133,7 +129,7 @@ public:
     void Bild7_Click();
     void Bild16_Click();
 
-    // ---- enlarged display (renderings/Form1_Vergroesserung.cpp)
+    // ---- enlarged display (Form1_Vergroesserung.cpp)
     void Bezeichnung1_Click();
     void Vergroessern(double punkte);
     void Bezeichnung23_Click() { Vergroessern(20); }
@@ -144,7 +140,7 @@ public:
     void Bezeichnung22_Click() { Vergroessern(40); }
     void Bild4_Click();
 
-    // ---- word lists, settings, printing (lists/Form1_Listen.cpp)
+    // ---- word lists, settings, printing (Form1_Listen.cpp)
     void EinstellungenLesen();
     void Bild6_Click();
     void Laufwerk1_Change();
@@ -158,14 +154,19 @@ public:
     void Bild14_Click();
     void Bild17_Click();
 
-    // ---- reward panel and game launch (games/Form1_Spiele.cpp)
+    // ---- reward panel and game launch (Form1_Spiele.cpp)
     /// Brings the reward panel Bild9 into view, over the other elements.
-    void belohnungZeigen();
+    void belohnungZeigen() override;
     /// Moves the reward panel out of view again, to the right of the window.
     void belohnungVerbergen();
     void Bezeichnung24_Click();
     void Bezeichnung25_Click();
     void Bezeichnung26_Click();
+
+    // ---- the fonts the task is shown in, from the settings window
+    QString Anzeigeschrift() override;
+    QString Druckschrift() override;
+    std::optional<QString> aufgabenschrift(int uebung) override;
 
     /// The names of the 28 exercise types as shown under the traffic light.
     static QString Uebungsname(int nummer);

@@ -2,8 +2,8 @@
 // copies its caption, in its font, into the zoom box over the top of the
 // window; the six "A" labels redraw it at their sizes; a click on the box
 // closes it.
-#include "trainer/Form1.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
 
 #include <QFontMetricsF>
 

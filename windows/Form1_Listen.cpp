@@ -1,18 +1,18 @@
 // The main window's file browser, settings, unlock, printing and script switch.
-#include "trainer/Form1.h"
+#include "windows/Form1.h"
 
 #include "lists/Dateien.h"
 #include "lists/Drucken.h"
 #include "lists/Einstellungen.h"
-#include "lists/Form8.h"
 #include "lists/Listenpruefung.h"
-#include "renderings/AufgabeDarstellen.h"
 #include "renderings/Schreibung.h"
-#include "trainer/Programm.h"
+#include "trainer/AufgabeDarstellen.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
 #include "ui/Twips.h"
+#include "windows/Form8.h"
+#include "windows/Programm.h"
 
 #include <QFileInfo>
 
@@ -217,7 +217,7 @@ void Form1::Bild14_Click()
     // shown before printing is the one in force afterwards, so the child's
     // letters are checked against the word on the display.
     const QString loesungswort = m.Loesungswort, eingabe = m.Eingabe, anzeigetext = m.Anzeigetext;
-    ::drucken(p, *this,
+    ::drucken(p.druckziel(), *this,
             {titel, QStringLiteral("das Arbeitsblatt"), QStringLiteral("TIPPOLO"),
              QStringLiteral("Die Daten werden gedruckt ...")},
             [&p](Druckflaeche &flaeche) { arbeitsblatt(p, flaeche); });

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "games/Gefaengnisgitter.h"
-#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
+#include "windows/Spielfenster.h"
 
 /// The word prison: a red "+" in the middle of a 17 x 17 grid of letters of
 /// the word. The marker walks over empty cells and takes the letters of the

@@ -1,12 +1,12 @@
-#include "games/Spielfenster.h"
+#include "windows/Spielfenster.h"
 
 #include "games/Bestenliste.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -142,7 +142,7 @@ void Spielfenster::ruheBeenden()
 
 void Spielfenster::bestenlisteSichern(const QString &titel)
 {
-    BestenlisteSichern(programm(), m_bestendatei, m_neuerEintrag, titel);
+    BestenlisteSichern(programm().boxen(), programm().datei(m_bestendatei), m_neuerEintrag, titel);
 }
 
 bool Spielfenster::vorzeitigBeenden(const QString &titel)

@@ -1,16 +1,16 @@
-#include "trainer/Programm.h"
+#include "windows/Programm.h"
 
 #include "basis/Schrift.h"
-#include "games/fang.h"
-#include "games/galgen.h"
-#include "games/gefangen.h"
-#include "info/Berichtfenster.h"
-#include "info/Form7.h"
-#include "info/TPOLABEL.h"
-#include "lists/Form8.h"
-#include "trainer/Form1.h"
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
+#include "windows/Berichtfenster.h"
+#include "windows/Form1.h"
+#include "windows/Form7.h"
+#include "windows/Form8.h"
+#include "windows/TPOLABEL.h"
+#include "windows/fang.h"
+#include "windows/galgen.h"
+#include "windows/gefangen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,9 +21,7 @@ static void ressourcenLaden()
     Q_INIT_RESOURCE(tippolo);
 }
 
-Programm::Programm(Boxen &boxen, const QString &arbeitsordner)
-    : modul(*this), m_boxen(boxen), m_arbeitsordner(QDir(arbeitsordner).absolutePath()),
-      m_protokoll(QDir(m_arbeitsordner).filePath(Protokoll::dateiname()))
+Programm::Programm(Boxen &boxen, const QString &arbeitsordner) : Sitzung(boxen, arbeitsordner)
 {
     ressourcenLaden();
     beiEnde = [] { QCoreApplication::exit(0); };
@@ -45,14 +43,9 @@ Programm::~Programm()
     m_form8.reset();
 }
 
-QString Programm::datei(const QString &name) const
+Aufgabenanzeige &Programm::anzeige()
 {
-    return QDir(m_arbeitsordner).filePath(name);
-}
-
-std::optional<QString> Programm::aufgabenschrift(int uebung)
-{
-    return form8().aufgabenschrift(uebung);
+    return form1();
 }
 
 template <class T> T &Programm::fenster(std::unique_ptr<T> &slot)

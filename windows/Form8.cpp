@@ -1,18 +1,18 @@
-#include "lists/Form8.h"
+#include "windows/Form8.h"
 
-#include "info/Berichtfenster.h"
-#include "info/Form7.h"
 #include "lists/Dateien.h"
 #include "lists/Einstellungen.h"
 #include "lists/Listenpruefung.h"
 #include "lists/Listenspeicher.h"
-#include "renderings/AufgabeDarstellen.h"
 #include "renderings/Schreibung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
+#include "trainer/AufgabeDarstellen.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
+#include "windows/Berichtfenster.h"
+#include "windows/Form1.h"
+#include "windows/Form7.h"
+#include "windows/Programm.h"
 
 #include <QFontDatabase>
 #include <cmath>
@@ -362,7 +362,8 @@ void Form8::Bild5_Click()
         boxen.meldung(QStringLiteral("Keine Einträge vorhanden!"), titel, Knoepfe::OK, Symbol::Information);
         return;
     }
-    const QString name = listeSpeichern(programm(), titel, QStringLiteral("TIPPOLO.TXT"), Liste2->eintraege());
+    const QString name = listeSpeichern(programm().boxen(), programm().arbeitsordner(), *programm().form1().Datei1, titel,
+                                        QStringLiteral("TIPPOLO.TXT"), Liste2->eintraege());
     if (!name.isEmpty())
         boxen.meldung(QStringLiteral("Liste wurde gespeichert!"), name, Knoepfe::OK, Symbol::Information);
 }

@@ -1,9 +1,9 @@
-#include "games/gefangen.h"
+#include "windows/gefangen.h"
 
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 namespace {
 const QString kTitel = QStringLiteral("Wortgefängnis");

@@ -1,9 +1,9 @@
-#include "games/fang.h"
+#include "windows/fang.h"
 
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 #include <QFrame>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "games/Spielfenster.h"
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
+#include "windows/Spielfenster.h"
 
 #include <QList>
 

@@ -1,18 +1,18 @@
-#include "info/Berichtfenster.h"
+#include "windows/Berichtfenster.h"
 
+#include "basis/Schrift.h"
+#include "basis/Sortierung.h"
 #include "lists/Dateien.h"
 #include "lists/Drucken.h"
 #include "lists/Listenspeicher.h"
 #include "renderings/Schreibung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Druckflaeche.h"
-#include "basis/Schrift.h"
-#include "basis/Sortierung.h"
 #include "ui/Elemente.h"
 #include "ui/Twips.h"
+#include "windows/Form1.h"
+#include "windows/Programm.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -353,7 +353,7 @@ void Berichtfenster::speichernKnopf_Click()
     }
     // A very long name is shortened to what the file system holds.
     const QString vorschlag = Dateien::passenderName(programm().arbeitsordner(), Bericht::listenname(m_auswertung.name));
-    const QString name = listeSpeichern(programm(), titel, vorschlag, liste);
+    const QString name = listeSpeichern(programm().boxen(), programm().arbeitsordner(), *programm().form1().Datei1, titel, vorschlag, liste);
     if (name.isEmpty())
         return;
     boxen.meldung(QStringLiteral("Die Liste mit") + Schreibung::zahl(liste.size()) +
@@ -371,13 +371,13 @@ void Berichtfenster::druckenKnopf_Click()
             kinder << m_kinder.at(klassenTabelle->item(r, 0)->data(Qt::UserRole + 1).toInt());
         const auto z = static_cast<Bericht::Zeitraum>(zeitraumWahl->currentData().toInt());
         const QDate heute = programm().protokoll().jetzt().date();
-        ::drucken(programm(), *this,
+        ::drucken(programm().druckziel(), *this,
                   {QStringLiteral("Klassenübersicht drucken"), QStringLiteral("die Klassenübersicht"),
                    QStringLiteral("BERICHT"), QStringLiteral("Die Klassenübersicht wird gedruckt ...")},
                   [&](Druckflaeche &flaeche) { Bericht::klasseDrucken(kinder, z, heute, flaeche); });
         return;
     }
-    ::drucken(programm(), *this,
+    ::drucken(programm().druckziel(), *this,
             {QStringLiteral("Bericht drucken"), QStringLiteral("der Bericht"), QStringLiteral("BERICHT"),
              QStringLiteral("Der Bericht wird gedruckt ...")},
             [this](Druckflaeche &flaeche) { Bericht::drucken(m_auswertung, flaeche); });

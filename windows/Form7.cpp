@@ -1,8 +1,8 @@
-#include "info/Form7.h"
+#include "windows/Form7.h"
 
-#include "trainer/Programm.h"
 #include "ui/Elemente.h"
 #include "ui/Twips.h"
+#include "windows/Programm.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
-#include "trainer/Form1.h"
+#include "windows/Form1.h"
 
-#include "lists/Form8.h"
-#include "trainer/Programm.h"
 #include "ui/Boxen.h"
 #include "ui/Dateibrowser.h"
 #include "ui/Twips.h"
+#include "windows/Form8.h"
+#include "windows/Programm.h"
 
 #include <QSignalBlocker>
 
@@ -30,6 +30,21 @@ QString Form1::Uebungsname(int nummer)
     if (nummer < 1 || nummer > 28)
         return QString();
     return QString::fromUtf8(kUebungsnamen[nummer - 1]);
+}
+
+QString Form1::Anzeigeschrift()
+{
+    return programm().form8().Anzeigeschrift();
+}
+
+QString Form1::Druckschrift()
+{
+    return programm().form8().Druckschrift();
+}
+
+std::optional<QString> Form1::aufgabenschrift(int uebung)
+{
+    return programm().form8().aufgabenschrift(uebung);
 }
 
 QString Form1::Knopfbeschriftung(int nummer)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "info/Protokoll.h"
-#include "trainer/MODUL1.h"
-#include "basis/Zufall.h"
+#include "trainer/Sitzung.h"
 #include "ui/Fensterverwaltung.h"
 
 #include <QList>
@@ -25,31 +23,18 @@ class galgen;
 class gefangen;
 class fang;
 
-/// Everything one run of the trainer has: the shared state of MODUL1, the
-/// boxes, the random generator, the working folder, the practice log, the
-/// seven windows and the report window.
+/// Everything one run of the trainer has: the shared state (Sitzung), the
+/// seven windows and the report window. Windows reach each other through it.
 /// Form1 and Form8 are made at start-up, the others on first use; after
 /// that windows are only hidden and shown.
 ///
 /// Nothing lives in a global: a test makes a fresh Programm with scripted
 /// boxes, a seeded generator and a temporary working folder.
-class Programm : public Fensterverwaltung
+class Programm : public Sitzung, public Fensterverwaltung
 {
 public:
     Programm(Boxen &boxen, const QString &arbeitsordner);
-    ~Programm();
-    Programm(const Programm &) = delete;
-    Programm &operator=(const Programm &) = delete;
-
-    MODUL1 modul;
-
-    Boxen &boxen() { return m_boxen; }
-    Zufall &zufall() { return m_zufall; }
-
-    /// The working folder; every file of the program lives there.
-    QString arbeitsordner() const { return m_arbeitsordner; }
-    /// The full name of a file in the working folder.
-    QString datei(const QString &name) const;
+    ~Programm() override;
 
     /// Start-up: creates the main window, runs its Form_Load and shows it.
     /// With `zeigen` false the windows stay hidden (tests that need no screen).
@@ -62,14 +47,6 @@ public:
     /// event loop with status 0, tests only note it.
     std::function<void()> beiEnde;
 
-    /// Where the worksheet is printed. Empty means the system's default
-    /// printer; a factory that returns nullptr means no printer is installed.
-    /// Tests put a recording canvas here.
-    std::function<std::unique_ptr<Druckflaeche>()> druckflaeche;
-
-    /// The practice log of the working folder.
-    Protokoll::Schreiber &protokoll() { return m_protokoll; }
-
     Form1 &form1();
     Form8 &form8();
     Form7 &form7();
@@ -79,9 +56,8 @@ public:
     fang &fangFenster();
     /// The teacher's report, opened from the settings window.
     Berichtfenster &berichtfenster();
-    /// The settings window's font for the task of exercise `uebung`, for the
-    /// parts that do not know the settings window (see Form8::aufgabenschrift).
-    std::optional<QString> aufgabenschrift(int uebung);
+    /// The task cycle shows its tasks on the main window.
+    Aufgabenanzeige &anzeige() override;
     /// Whether the help window has been made yet (it is made on first use).
     bool hatForm7() const { return static_cast<bool>(m_form7); }
 
@@ -105,11 +81,7 @@ private:
     template <class T> T &fenster(std::unique_ptr<T> &slot);
     QList<Fenster *> alleFenster() const;
 
-    Boxen &m_boxen;
-    Zufall m_zufall;
-    QString m_arbeitsordner;
     bool m_beendet = false;
-    Protokoll::Schreiber m_protokoll;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form8> m_form8;
     std::unique_ptr<Form7> m_form7;

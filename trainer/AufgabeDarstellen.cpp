@@ -1,22 +1,24 @@
-#include "renderings/AufgabeDarstellen.h"
+#include "trainer/AufgabeDarstellen.h"
 
 #include "renderings/Darstellung.h"
-#include "trainer/Form1.h"
-#include "trainer/Programm.h"
+#include "trainer/Aufgabenanzeige.h"
+#include "trainer/Sitzung.h"
 #include "ui/Boxen.h"
+#include "ui/Elemente.h"
+#include "ui/Liste.h"
 
-void AufgabeDarstellen(Programm &p)
+void AufgabeDarstellen(Sitzung &p)
 {
     MODUL1 &m = p.modul;
     const int typ = m.Uebung;
     if (typ < 1 || typ > 28)
         return;
-    Form1 &f = p.form1();
+    Aufgabenanzeige &f = p.anzeige();
     Darstellung d{m.Loesungswort, m.Anzeigetext, p.zufall(), {}};
     if (typ == 22)
         d.Liste2 = f.Liste2->eintraege();
     d.ausfuehren(typ);
-    if (const std::optional<QString> schrift = p.aufgabenschrift(typ))
+    if (const std::optional<QString> schrift = f.aufgabenschrift(typ))
         f.Bezeichnung1->setFontName(*schrift);
     switch (typ) {
     case 20:
