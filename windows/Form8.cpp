@@ -95,6 +95,8 @@ void Form8::aufbauen()
         m->setFarben(Qt::black, Qt::white);
         m->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m->setIndent(4);
+        // A picture font is wider than letters: its sample is drawn smaller, never cut.
+        m->setEinpassen(true);
         Twips::setzen(m, 240, y + 270, 2760, 420);
         *p.muster = m;
         y += 750;
@@ -108,6 +110,7 @@ void Form8::aufbauen()
     Bezeichnung2->setFarben(Qt::black, Qt::white);
     Bezeichnung2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Bezeichnung2->setAlignment(Qt::AlignCenter);
+    Bezeichnung2->setEinpassen(true);
     Twips::setzen(Bezeichnung2, 3240, 6120, 3240, 690);
 
     // Right column: the editor list and its size.

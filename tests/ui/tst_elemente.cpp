@@ -234,21 +234,27 @@ private Q_SLOTS:
         QTest::newRow("Form8 Berichtfenster") << "Form8";
         QTest::newRow("Form1") << "";  // the exit question answered Yes
     }
+    // Opens the window `name` the way a user does; boxes are answered Yes and the password given.
+    static void oeffnen(Testprogramm &t, const QString &name)
+    {
+        Programm &p = *t.programm;
+        Form1 &h = t.f1();
+        t.boxen.setAutomatik([](const BoxEintrag &) { return Antwort::Ja; }, [&](const BoxEintrag &) { return h.Bezeichnung8->Caption(); });
+        const std::map<QString, std::function<void()>> wege{
+            {"Form1", [] {}}, {"Form8", [&] { h.Bild5_Click(); }}, {"Berichtfenster", [&] { p.form8().Bild9_Click(); }},
+            {"Form7", [&] { p.aktivesFenster() == &h ? h.Bild7_Click() : p.form8().Bild3_Click(); }},
+            {"TPOLABEL", [&] { h.Bild16_Click(); }}, {"galgen", [&] { h.Bezeichnung26_Click(); }},
+            {"gefangen", [&] { h.Bezeichnung25_Click(); }}, {"fang", [&] { h.Bezeichnung24_Click(); }}};
+        wege.at(name)();
+    }
     void rahmenSchliessen()
     {
         QFETCH(QString, sichtbar);
         Testprogramm t;
         Programm &p = *t.programm;
-        Form1 &h = t.f1();
-        t.boxen.setAutomatik([](const BoxEintrag &) { return Antwort::Ja; }, [&](const BoxEintrag &) { return h.Bezeichnung8->Caption(); });
-        const std::map<QString, std::function<void()>> oeffnen{
-            {"Form1", [] {}}, {"Form8", [&] { h.Bild5_Click(); }}, {"Berichtfenster", [&] { p.form8().Bild9_Click(); }},
-            {"Form7", [&] { p.aktivesFenster() == &h ? h.Bild7_Click() : p.form8().Bild3_Click(); }},
-            {"TPOLABEL", [&] { h.Bild16_Click(); }}, {"galgen", [&] { h.Bezeichnung26_Click(); }},
-            {"gefangen", [&] { h.Bezeichnung25_Click(); }}, {"fang", [&] { h.Bezeichnung24_Click(); }}};
         const QStringList weg = u(QTest::currentDataTag()).split(' ');
         for (const QString &name : weg)
-            oeffnen.at(name)();
+            oeffnen(t, name);
         QCOMPARE(p.aktivesFenster()->objectName(), weg.last());
         p.aktivesFenster()->close();  // as the frame's X or Alt+F4 do
         QStringList offen;
@@ -256,6 +262,45 @@ private Q_SLOTS:
             if (qobject_cast<Fenster *>(o) && o->isVisible())
                 offen << o->objectName();
         QCOMPARE(offen.join(' '), sichtbar);
+    }
+    void textPasst_data()
+    {
+        QTest::addColumn<double>("faktor");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void textPasst()
+    {
+        // In every window at every factor, each caption shown is whole: as wide and as high as its element
+        // gives room for, unless the element draws it smaller itself.
+        QFETCH(double, faktor);
+        Testprogramm t;
+        t.m().Loesungen = 3;
+        t.programm->setFaktor(faktor);
+        QStringList zuBreit;
+        for (const char *name : {"Form1", "Form8", "Berichtfenster", "Form7", "TPOLABEL", "galgen", "gefangen", "fang"}) {
+            oeffnen(t, u(name));
+            QWidget *fenster = t.programm->aktivesFenster();
+            for (QLabel *l : fenster->findChildren<QLabel *>()) {
+                const auto *b = qobject_cast<Bezeichnung *>(l);
+                if (!l->isVisibleTo(fenster) || l->text().isEmpty() || l->wordWrap() || (b && b->einpassen()) ||
+                    l->textFormat() == Qt::RichText)
+                    continue;
+                const QRect platz = l->contentsRect().adjusted(std::max(0, l->indent()), 0, -std::max(0, l->indent()), 0);
+                QString sichtbar = l->text();  // blanks at the end show nothing
+                while (sichtbar.endsWith(' '))
+                    sichtbar.chop(1);
+                const QSize text = l->fontMetrics().size(0, sichtbar);
+                if (text.width() > platz.width() || text.height() > platz.height() + 2)
+                    zuBreit << u("%1.%2 \"%3\" %4x%5 in %6x%7").arg(u(name), l->objectName(), l->text()).arg(text.width())
+                                   .arg(text.height()).arg(platz.width()).arg(platz.height());
+            }
+            for (QAbstractButton *k : fenster->findChildren<QAbstractButton *>())
+                if (k->isVisibleTo(fenster) && !k->text().isEmpty() && k->sizeHint().width() > k->width() + 2)
+                    zuBreit << u("%1.%2 \"%3\" %4 in %5").arg(u(name), k->objectName(), k->text()).arg(k->sizeHint().width()).arg(k->width());
+        }
+        PRUEFE_LEER(zuBreit);
     }
     void lupePasst_data()
     {
