@@ -303,6 +303,20 @@ void Kontrollkaestchen::nextCheckState()
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
 }
 
+void Kontrollkaestchen::changeEvent(QEvent *e)
+{
+    QCheckBox::changeEvent(e);
+    if (e->type() != QEvent::FontChange)
+        return;
+    // The style draws its box at a fixed size; at a bigger font it follows
+    // the height of a capital letter and a bit.
+    const int kasten = std::max(13, fontMetrics().ascent());
+    if (kasten == m_kasten)
+        return;
+    m_kasten = kasten;
+    setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(kasten));
+}
+
 void Kontrollkaestchen::setValue(int v)
 {
     setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);

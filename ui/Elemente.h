@@ -156,6 +156,11 @@ public:
 protected:
     /// A click switches between off and on; the grey state comes only from the program.
     void nextCheckState() override;
+    /// The box grows with the font, so a window drawn big has a box to match.
+    void changeEvent(QEvent *e) override;
+
+private:
+    int m_kasten = 0;
 };
 
 /// A horizontal scroll bar: Change after a value change, Scroll while the

@@ -20,6 +20,7 @@
 #include <QRandomGenerator>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 class TestElemente : public QObject
@@ -301,6 +302,20 @@ private Q_SLOTS:
                     zuBreit << u("%1.%2 \"%3\" %4 in %5").arg(u(name), k->objectName(), k->text()).arg(k->sizeHint().width()).arg(k->width());
         }
         PRUEFE_LEER(zuBreit);
+    }
+    void kastenWaechstMitDerSchrift()
+    {
+        // A check box drawn big has a box as big as its letters, and keeps its three states.
+        Kontrollkaestchen k(nullptr, u("Kontroll1"), u("Laufwerke und Ordner sperren"));
+        k.ensurePolished();
+        for (const double punkte : {8.0, 16.0, 30.0}) {
+            QFont f = k.font();
+            f.setPointSizeF(punkte);
+            k.setFont(f);
+            QVERIFY(k.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &k) >= k.fontMetrics().ascent());
+        }
+        k.setValue(2);
+        QCOMPARE(k.checkState(), Qt::PartiallyChecked);
     }
     void lupePasst_data()
     {
