@@ -376,22 +376,6 @@ private Q_SLOTS:
                  (QStringList{u("Das Programm hat dafür keine Berechtigung."), kOrdner,
                               u("Der Name der Datei ist zu lang für den Datenträger.")}));
     }
-
-    /// The drive box comes from the mount table alone: a hung network drive
-    /// (whose folder does not even exist here) is listed without being asked.
-    void laufwerke()
-    {
-        const QByteArray tabelle = "server:/schule /mnt/schule nfs4 rw,hard 0 0\nproc /proc proc rw 0 0\n"
-                                   "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\n";
-        QCOMPARE(Laufwerkliste::laufwerkeAus(tabelle),
-                 (QStringList{QDir::rootPath(), QDir::homePath(), u("/mnt/schule"), u("/media/USB Stick")}));
-        // Picking the first drive again does not add it a second time.
-        Laufwerkliste box(nullptr, u("L"));
-        const int n = box.count();
-        box.setCurrentIndex(1);
-        box.setDrive(QDir::rootPath());
-        QVERIFY(n >= 2 && box.count() == n && box.currentIndex() == 0);
-    }
 };
 
 int main(int argc, char **argv)
