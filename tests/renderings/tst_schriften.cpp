@@ -206,7 +206,7 @@ private Q_SLOTS:
             if (tinte(eingepasst, ist) + tinte(ist, eingepasst) > tinte(eingepasst) / 20)
                 fehler << QString(c) + u(" nicht im Rahmen");
         }
-        PRUEFE_LEER(fehler);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u(", "))));
     }
 
     // Where the sans-serif fonts the program names are missing, the stand-in
