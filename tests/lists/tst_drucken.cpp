@@ -108,14 +108,12 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QStringList, dazwischen);
         QFETCH(QString, geschrieben);
-        Testprogramm t(1, false);
         QByteArray liste;
         for (int i = 0; i < 120; ++i)
             liste += "Wort" + QByteArray::number(1000 + i) + "\r\n";
-        t.datei("LISTE.TXT", liste);
+        Testprogramm t("LISTE.TXT", liste);
         for (const QString &v : vorhanden)
             t.datei(v, "alt");
-        t.start();
         t.programm->druckflaeche = [] { return std::unique_ptr<Druckflaeche>(); };
         const QString pfad = t.programm->datei(geschrieben);
         // The PDF declined: nothing written.
