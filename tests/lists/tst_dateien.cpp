@@ -63,11 +63,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, woerter);
-        QFETCH(QString, meldung);
         QCOMPARE(Dateien::felder(text), woerter);
         Listenbefund befund;
         QCOMPARE(Listenpruefung::lesen(text, befund), woerter);
-        QCOMPARE(befund.meldung(), meldung);
+        QTEST(befund.meldung(), "meldung");
     }
 
     /// Generated word lists come back as they were written: saved by the
@@ -175,8 +174,7 @@ private Q_SLOTS:
     void dekodieren()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, erwartet);
-        QCOMPARE(Dateien::felder(Dateien::dekodieren(bytes)), erwartet);
+        QTEST(Dateien::felder(Dateien::dekodieren(bytes)), "erwartet");
     }
 
     void schreibenInWindows1252()

@@ -246,7 +246,6 @@ private Q_SLOTS:
     }
     void rahmenSchliessen()
     {
-        QFETCH(QString, sichtbar);
         Testprogramm t;
         Programm &p = *t.programm;
         Form1 &h = t.f1();
@@ -265,7 +264,7 @@ private Q_SLOTS:
         for (QWidget *o : QApplication::topLevelWidgets())
             if (qobject_cast<Fenster *>(o) && o->isVisible())
                 offen << o->objectName();
-        QCOMPARE(offen.join(' '), sichtbar);
+        QTEST(offen.join(' '), "sichtbar");
     }
     void lupePasst_data()
     {
