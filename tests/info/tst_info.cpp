@@ -274,13 +274,9 @@ private Q_SLOTS:
                           "2026-12-06 09:01:00;Wort;J\xc3\xb6rg;13;Schreiben;B\xc3\xa4r\r\n")
             << QStringList{u("Bär"), u("Bär")};
         QTest::newRow("beginnt mit FF FE") << QByteArray("\xff\xfe") + Protokoll::kopfzeile() + a + b << beide;
-        auto utf16 = [](const QByteArray &latin1) {
-            QByteArray r("\xff\xfe");
-            for (char c : latin1)
-                r += QByteArray(1, c) + '\0';
-            return r;
-        };
-        QTest::newRow("UTF-16, danach angehängt") << utf16(Protokoll::kopfzeile() + a) + "\r\r\n" + b << beide;
+        const QString anfang = QString::fromLatin1(Protokoll::kopfzeile() + a);  // as a Windows editor saves it
+        const QByteArray utf16(reinterpret_cast<const char *>(anfang.utf16()), anfang.size() * 2);
+        QTest::newRow("UTF-16, danach angehängt") << "\xff\xfe" + utf16 + "\r\r\n" + b << beide;
     }
     void unlesbareZeilen()
     {
