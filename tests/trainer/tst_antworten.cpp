@@ -39,7 +39,12 @@ void zeichenTaste(QWidget *ziel, const QString &text)
     QApplication::sendEvent(ziel, &los);
 }
 
+/// A picture of the main window and the box a click on it shows.
+struct Meldung { QString bild, text, titel; Symbol symbol; };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Meldung)
 
 class TestAntworten : public QObject
 {
@@ -201,30 +206,23 @@ private Q_SLOTS:
     }
     void meldungen_data()
     {
-        QTest::addColumn<QString>("bild");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<Symbol>("symbol");
-        QTest::newRow("Auswertung") << "Bild2" << "Du hast 33% Fehler:\n\r\n\rSchon recht ordentlich!" << "Fehler"
-                                    << Symbol::Information;
-        QTest::newRow("Sandeimer") << "Bild3" << "Nach 20 Lösungen gibt es eine Belohnung!\r" << "Belohnung" << Symbol::Keins;
-        QTest::newRow("Auge") << "Bild21" << "Schreibe dieses Wort ab!\r" << "Befehlsfenster" << Symbol::Keins;
-        QTest::newRow("Schreibfenster") << "Bild10" << "Hier stehen deine Eingaben!\r" << "Schreibfenster" << Symbol::Keins;
-        QTest::newRow("Ampel") << "Bild13" << "Unter der Ampel kannst du den\raktiven Programmteil ablesen."
-                               << "Programmteil" << Symbol::Information;
+        QTest::addColumn<Meldung>("m");
+        QTest::newRow("Auswertung") << Meldung{"Bild2", "Du hast 33% Fehler:\n\r\n\rSchon recht ordentlich!", "Fehler", Symbol::Information};
+        QTest::newRow("Sandeimer") << Meldung{"Bild3", "Nach 20 Lösungen gibt es eine Belohnung!\r", "Belohnung", Symbol::Keins};
+        QTest::newRow("Auge") << Meldung{"Bild21", "Schreibe dieses Wort ab!\r", "Befehlsfenster", Symbol::Keins};
+        QTest::newRow("Schreibfenster") << Meldung{"Bild10", "Hier stehen deine Eingaben!\r", "Schreibfenster", Symbol::Keins};
+        QTest::newRow("Ampel") << Meldung{"Bild13", "Unter der Ampel kannst du den\raktiven Programmteil ablesen.", "Programmteil",
+                                          Symbol::Information};
     }
     void meldungen()
     {
-        QFETCH(QString, bild);
-        QFETCH(QString, text);
-        QFETCH(QString, titel);
-        QFETCH(Symbol, symbol);
+        QFETCH(Meldung, m);
         Aufgabe t({u("groß")});
         t.m().Fehler = 1;
         t.m().Loesungen = 3;
         t.boxen.ok();
-        QTest::mouseClick(t.f1().findChild<Bild *>(bild), Qt::LeftButton);
-        pruefeBox(t.boxen, text, titel, Knoepfe::OK, symbol);
+        QTest::mouseClick(t.f1().findChild<Bild *>(m.bild), Qt::LeftButton);
+        pruefeBox(t.boxen, m.text, m.titel, Knoepfe::OK, m.symbol);
         QCOMPARE(t.m().Loesungswort, u("groß"));
         QCOMPARE(t.m().Loesungen, 3);
         // Nothing solved, no word: the evaluation and the solution stay silent.
