@@ -116,9 +116,6 @@ private Q_SLOTS:
                           {"Hand-Ball", "aaBdHlln", "8-1-14-4-0-2-1-12-12"}, {"A", "A", "1"}});
         zeile(8, u("Tintenfüller"), u("eefillnnrTtü"));
 
-        // Chance at the very top of its range; one value per word, also when no vowel is there to replace.
-        zeile(23, u("Haus"), u(". . . s "), {0.999});
-        zeile(27, u("Pst"), u("Pst"), {0.99});
         // Hidden word: 24 fillers, then the start.
         QList<double> werte(24, 0.0);
         werte[0] = 28.5 / 29;  // "Ü"
