@@ -67,7 +67,7 @@ private Q_SLOTS:
         e.Bild1_Click();
         QVERIFY(!e.isVisible() && t.f1().isVisible() && t.m().Loesungswort == wort);
     }
-    void schriftZuweisen()
+    void schriftenZuweisenUndSpeichern()
     {
         Testprogramm t;
         Form8 &e = t.programm->form8();
@@ -86,6 +86,23 @@ private Q_SLOTS:
         QCOMPARE((QStringList{t.f1().Bezeichnung1->FontName(), t.f1().Liste2->FontName(), t.f1().Bezeichnung2->FontName()}),
                  (QStringList{"Schrift1", "Schrift8", "Arial"}));
         QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 4);
+        // Saved with the reward interval and the lock, in the order of the records.
+        t.m().Wortmenge = 35;
+        e.Kontroll1->setValue(1);
+        t.boxen.ok();
+        e.Bild2_Click();
+        pruefeBox(t.boxen, u("Daten wurden gespeichert!"), u("Einstellungen"));
+        const QByteArray gespeichert = " 35 \r\nSchrift1\r\nSchrift2\r\nSchrift3\r\nSchrift4\r\nSchrift5\r\nSchrift6\r\nSchrift7\r\nSchrift8\r\n 1 \r\n";
+        QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
+        // A font name that the file cannot hold is refused, and the saved file stays.
+        e.Bezeichnung2->setFontName(u("Noto Sans CJK 日本"));
+        e.Bezeichnung7_Click();
+        t.boxen.ok();
+        e.Bild2_Click();
+        pruefeBox(t.boxen, u("Der Schriftname \"Noto Sans CJK 日本\" enthält ein Zeichen, das in der Datei nicht gespeichert "
+                             "werden kann.\rDie Einstellungen wurden nicht gespeichert."),
+                  u("Einstellungen"), Knoepfe::OK, Symbol::Stop);
+        QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
     }
     void wortmenge_data()
     {
@@ -221,31 +238,6 @@ private Q_SLOTS:
             QCOMPARE(t.f1().Bezeichnung2->FontName(), schriften(t).at(schreib ? 5 : 2));
             QCOMPARE(t.f1().Bezeichnung10->Caption(), schreib ? u("Schreibschrift") : u("Druckschrift"));
         }
-    }
-    void speichernAendernNeustart()
-    {
-        Testprogramm t;
-        Form8 &e = t.programm->form8();
-        e.Bezeichnung2->setFontName(u("Comic Sans MS"));
-        e.Bezeichnung7_Click();
-        e.Bezeichnung2->setFontName(u("Arial"));
-        e.Bezeichnung4_Click();
-        t.m().Wortmenge = 35;
-        e.Kontroll1->setValue(1);
-        t.boxen.ok();
-        e.Bild2_Click();
-        pruefeBox(t.boxen, u("Daten wurden gespeichert!"), u("Einstellungen"));
-        const QByteArray gespeichert = " 35 \r\nArial\r\ntpohalb\r\nComic Sans MS\r\ntpofenster\r\nArial\r\nArial\r\nAnlaut\r\nArial\r\n 1 \r\n";
-        QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
-        // A font name that the file cannot hold is refused, and the saved file stays.
-        e.Bezeichnung2->setFontName(u("Noto Sans CJK 日本"));
-        e.Bezeichnung7_Click();
-        t.boxen.ok();
-        e.Bild2_Click();
-        pruefeBox(t.boxen, u("Der Schriftname \"Noto Sans CJK 日本\" enthält ein Zeichen, das in der Datei nicht gespeichert "
-                             "werden kann.\rDie Einstellungen wurden nicht gespeichert."),
-                  u("Einstellungen"), Knoepfe::OK, Symbol::Stop);
-        QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
     }
     void zahlAmAnfang()
     {
