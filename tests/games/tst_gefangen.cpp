@@ -84,7 +84,12 @@ QString ausweg(const Gefaengnisgitter &g)
     return QString();
 }
 
+/// A game on this grid, these moves, and the position it comes to (see stand()).
+struct Zuege { QString wort; QStringList zeilen; QString zuege; QList<int> stand; };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Zuege)
 
 class TestGefangen : public QObject
 {
@@ -132,30 +137,25 @@ private Q_SLOTS:
     }
     void zuege_data()
     {
-        QTest::addColumn<QString>("wort");
-        QTest::addColumn<QStringList>("zeilen");
-        QTest::addColumn<QString>("zuege");
-        QTest::addColumn<QList<int>>("stand");
+        QTest::addColumn<Zuege>("z");
         // (10, 6) holds "s" while "O" is next.
-        QTest::newRow("Pfeiltasten") << u("Ostern") << kOstern << u("OLRU") << QList<int>{9, 9, 0, 1};
-        QTest::newRow("Pfeiltasten hinauf") << u("Ostern") << kOstern << u("OOOOOOO") << QList<int>{9, 2, 5, 6};
-        QTest::newRow("falscher Buchstabe verweigert") << u("Ostern") << kOstern << u("rooo") << QList<int>{10, 7, 0, 1};
-        QTest::newRow("danach erlaubt") << u("Ostern") << kOstern << u("rooolor") << QList<int>{10, 6, 2, 3};
+        QTest::newRow("Pfeiltasten") << Zuege{u("Ostern"), kOstern, u("OLRU"), {9, 9, 0, 1}};
+        QTest::newRow("Pfeiltasten hinauf") << Zuege{u("Ostern"), kOstern, u("OOOOOOO"), {9, 2, 5, 6}};
+        QTest::newRow("falscher Buchstabe verweigert") << Zuege{u("Ostern"), kOstern, u("rooo"), {10, 7, 0, 1}};
+        QTest::newRow("danach erlaubt") << Zuege{u("Ostern"), kOstern, u("rooolor"), {10, 6, 2, 3}};
         // "Otto": an "o" above the start, an "O" to the left of it.
         const QStringList otto = gitter(u("Otto"), {{9, 6, 'o'}, {8, 6, 'O'}});
-        QTest::newRow("o ist nicht O") << u("Otto") << otto << u("ooo") << QList<int>{9, 7, 0, 1};
-        QTest::newRow("O genommen") << u("Otto") << otto << u("ooolo") << QList<int>{8, 6, 1, 2};
+        QTest::newRow("o ist nicht O") << Zuege{u("Otto"), otto, u("ooo"), {9, 7, 0, 1}};
+        QTest::newRow("O genommen") << Zuege{u("Otto"), otto, u("ooolo"), {8, 6, 1, 2}};
         // The last letter stays the next one once reached.
         const QStringList ab = gitter(u("Ab"), {{9, 6, 'b'}, {9, 5, 'b'}, {8, 6, 'A'}, {10, 6, 'A'}});
-        QTest::newRow("letzter Buchstabe") << u("Ab") << ab << u("looor") << QList<int>{9, 6, 2, 2};
-        QTest::newRow("letzter noch einmal") << u("Ab") << ab << u("looorro") << QList<int>{9, 5, 3, 2};
+        QTest::newRow("letzter Buchstabe") << Zuege{u("Ab"), ab, u("looor"), {9, 6, 2, 2}};
+        QTest::newRow("letzter noch einmal") << Zuege{u("Ab"), ab, u("looorro"), {9, 5, 3, 2}};
     }
     void zuege()
     {
-        QFETCH(QString, wort);
-        QFETCH(QStringList, zeilen);
-        QFETCH(QString, zuege);
-        QFETCH(QList<int>, stand);
+        QFETCH(Zuege, z);
+        const auto &[wort, zeilen, zuege, stand] = z;
         Testprogramm t;
         gefangen &g = starten(t, wort, zeilen);
         ziehe(g, zuege);

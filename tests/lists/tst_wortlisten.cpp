@@ -9,6 +9,10 @@
 #include <QListView>
 #include <QTest>
 
+/// A word list's bytes, loaded by hand or at start-up; the words read, those asked, the box and the settings' line.
+struct Laden { QByteArray inhalt; bool beimStart; QStringList woerter, fragbar; QString meldung, zeile; };
+Q_DECLARE_METATYPE(Laden)
+
 class TestWortlisten : public QObject
 {
     Q_OBJECT
@@ -19,33 +23,23 @@ private Q_SLOTS:
     /// at start-up), and the finding as a line in the settings window.
     void laden_data()
     {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<bool>("beimStart");
-        QTest::addColumn<QStringList>("woerter");
-        QTest::addColumn<QStringList>("fragbar");
-        QTest::addColumn<QString>("meldung");
-        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<Laden>("l");
         const QString kopf = u("Die Liste wurde geladen. Bitte prüfen Sie:\r");
         QTest::newRow("UTF-8 mit Emoji")
-            << QByteArray("Haus\xF0\x9F\x98\x80\r\nMaus\r\n") << false << QStringList{"Haus😀", "Maus"} << QStringList{"Maus"}
-            << kopf + u("- 1 Wort lässt sich auf einer deutschen Tastatur nicht bis zum Ende tippen und wird nicht abgefragt: \"Haus😀\"\r")
-            << u("Wortliste: 1 Wort nicht tippbar, nicht abgefragt: \"Haus😀\"");
-        QTest::newRow("nur leere Zeilen") << QByteArray("\r\n\r\n\r\n") << false << QStringList{} << QStringList{}
-                                          << QString() << QString();
-        QTest::newRow("beim Start doppelt") << QByteArray("Haus\r\nHaus\r\n") << true << QStringList{"Haus", "Haus"}
-                                            << QStringList{"Haus"} << QString() << u("Wortliste: 1 Wort doppelt: \"Haus\"");
-        QTest::newRow("beim Start nichts tippbar") << QByteArray("x\xF0\x9F\x98\x80\r\ny\xF0\x9F\x90\xAD\r\n") << true
-                                                   << QStringList{"x😀", "y🐭"} << QStringList{} << QString()
-                                                   << u("Wortliste: 2 Wörter nicht tippbar, nicht abgefragt: \"x😀\", \"y🐭\"");
+            << Laden{"Haus\xF0\x9F\x98\x80\r\nMaus\r\n", false, {"Haus😀", "Maus"}, {"Maus"},
+                     kopf + u("- 1 Wort lässt sich auf einer deutschen Tastatur nicht bis zum Ende tippen und wird nicht abgefragt: \"Haus😀\"\r"),
+                     u("Wortliste: 1 Wort nicht tippbar, nicht abgefragt: \"Haus😀\"")};
+        QTest::newRow("nur leere Zeilen") << Laden{"\r\n\r\n\r\n", false, {}, {}, {}, {}};
+        QTest::newRow("beim Start doppelt")
+            << Laden{"Haus\r\nHaus\r\n", true, {"Haus", "Haus"}, {"Haus"}, {}, u("Wortliste: 1 Wort doppelt: \"Haus\"")};
+        QTest::newRow("beim Start nichts tippbar")
+            << Laden{"x\xF0\x9F\x98\x80\r\ny\xF0\x9F\x90\xAD\r\n", true, {"x😀", "y🐭"}, {}, {},
+                     u("Wortliste: 2 Wörter nicht tippbar, nicht abgefragt: \"x😀\", \"y🐭\"")};
     }
     void laden()
     {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(bool, beimStart);
-        QFETCH(QStringList, woerter);
-        QFETCH(QStringList, fragbar);
-        QFETCH(QString, meldung);
-        QFETCH(QString, zeile);
+        QFETCH(Laden, l);
+        const auto &[inhalt, beimStart, woerter, fragbar, meldung, zeile] = l;
         Testprogramm t(1, false);
         if (beimStart)
             t.datei("LISTE.TXT", inhalt);
@@ -94,9 +88,7 @@ private Q_SLOTS:
     /// standard list, and no check of it.
     void standardliste()
     {
-        Testprogramm t(1, false);
-        t.datei("LISTE.TXT", "Haus\r\nhaus\r\n");
-        t.start();
+        Testprogramm t("LISTE.TXT", "Haus\r\nhaus\r\n");
         QVERIFY(QFile::remove(t.programm->datei("LISTE.TXT")));
         t.f1().Datei1->setListIndex(0);
         QCOMPARE(t.f1().Caption(), u("T i p p o l o ( 20 Wörter )"));
@@ -104,7 +96,6 @@ private Q_SLOTS:
         t.f1().Datei1->setListIndex(-1);
         t.f1().Datei1_Click();
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
-        QCOMPARE(t.boxen.anzahl(), 0);
     }
     /// The list shown in the editor is saved in the working folder, whatever
     /// folder the browser shows.
@@ -155,7 +146,6 @@ private Q_SLOTS:
         }
         // The drive of the working folder is picked.
         QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
-        QCOMPARE(t.boxen.anzahl(), 0);
         // A folder made while the program runs is offered at the next opening;
         // places are named in German.
         QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));

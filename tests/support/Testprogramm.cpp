@@ -25,11 +25,6 @@ Testprogramm::Testprogramm(std::uint64_t s, bool starten)
         start();
 }
 
-void Testprogramm::ordnerStatt(const QString &name)
-{
-    QVERIFY2(QDir(ordner.path()).mkpath(name), qPrintable(name));
-}
-
 void Testprogramm::liste(const QStringList &woerter, bool ziehen)
 {
     f1().Liste1->Clear();
@@ -110,12 +105,6 @@ bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt)
     const bool ok = f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.flush();
     return QTest::qVerify(ok, "dateiSchreiben", qPrintable(pfad + QStringLiteral(": ") + f.errorString()), __FILE__,
                           __LINE__);
-}
-
-int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel)
-{
-    const auto &p = boxen.protokoll();
-    return static_cast<int>(std::count_if(p.begin(), p.end(), [&](const BoxEintrag &e) { return e.titel == titel; }));
 }
 
 bool Testprogramm::spielOffen(const QWidget &spiel)

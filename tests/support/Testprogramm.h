@@ -32,8 +32,6 @@ struct Testprogramm
     /// Writes bytes into a file of the working folder; fails the test if it cannot.
     void datei(const QString &name, const QByteArray &inhalt) { dateiSchreiben(programm->datei(name), inhalt); }
     QByteArray lesen(const QString &name) const { return dateiLesen(programm->datei(name)); }
-    /// Puts a folder where the file `name` would be written, so writing it fails (also for root).
-    void ordnerStatt(const QString &name);
     /// Makes `woerter` the word list with a fresh pass; with `ziehen` it also draws the next task.
     void liste(const QStringList &woerter, bool ziehen = false);
 
@@ -66,13 +64,5 @@ void pruefeFrage(const SkriptBoxen &boxen, const QString &text, const QString &t
 /// Checks the input box `nr` of the protocol (-1: the last box).
 void pruefeEingabe(const SkriptBoxen &boxen, int nr, const QString &text, const QString &titel,
                    const QString &vorgabe = QString());
-/// Fails with the entries of `liste` (faults found by a check) unless it is empty.
-#define PRUEFE_LEER(liste)                                                                                             \
-    do {                                                                                                               \
-        const QStringList l_ = (liste);                                                                                \
-        QVERIFY2(l_.isEmpty(), qPrintable(l_.join(QStringLiteral(", "))));                                           \
-    } while (false)
-/// How many boxes with this title were shown.
-int anzahlBoxen(const SkriptBoxen &boxen, const QString &titel);
 /// The captions of several elements, to compare them at once.
 template <class... E> QStringList titel(const E *...e) { return {e->Caption()...}; }

@@ -39,7 +39,12 @@ void zeichenTaste(QWidget *ziel, const QString &text)
     QApplication::sendEvent(ziel, &los);
 }
 
+/// A picture of the main window and the box a click on it shows.
+struct Meldung { QString bild, text, titel; Symbol symbol; };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Meldung)
 
 class TestAntworten : public QObject
 {
@@ -47,7 +52,8 @@ class TestAntworten : public QObject
 private Q_SLOTS:
     /// For generated words of letters, umlauts, ß and emoji, at every place:
     /// each other letter key is refused with its box, the backspace takes back
-    /// one whole character, the right key is taken, and the last one solves.
+    /// one whole character, the right key is taken, and the last one solves;
+    /// ten words to a reward, 13 solved before: the messages count down to one word.
     void jedeStelle()
     {
         const QString buchstaben = u("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZaäbcdefghijklmnoöpqrstuüvwxyzß");
@@ -55,6 +61,8 @@ private Q_SLOTS:
         Testprogramm t;
         t.boxen.setStreng(false);
         t.f1().Befehl21_Click();
+        t.m().Wortmenge = 10;
+        t.m().Loesungen = 13;
         Zufall &z = t.programm->zufall();
         for (int n = 0; n < 6; ++n) {
             // Emoji only inside: the word begins and ends with a key.
@@ -95,9 +103,9 @@ private Q_SLOTS:
                 else if (i + 1 < c.size())
                     QCOMPARE(t.f1().Bezeichnung9->Caption(), QString());
             }
-            QCOMPARE(t.f1().Bezeichnung4->Caption(), QString::number(n + 1));
+            QCOMPARE(t.f1().Bezeichnung4->Caption(), QString::number(14 + n));
             QCOMPARE(t.boxen.letzte().titel, kRichtig);
-            QCOMPARE(t.boxen.letzte().text, u("Noch %1 Wörter bis zur Belohnung!\r").arg(19 - n));
+            QCOMPARE(t.boxen.letzte().text, n < 5 ? u("Noch %1 Wörter bis zur Belohnung!\r").arg(6 - n) : u("Noch 1 Wort bis zur Belohnung!\r"));
         }
     }
     void beenden_data()
@@ -121,28 +129,6 @@ private Q_SLOTS:
         t.boxen.ja();
         ende();
         QVERIFY(t.beendet && !t.f1().isVisible());
-    }
-    void fortschritt_data()
-    {
-        QTest::addColumn<int>("wortmenge");
-        QTest::addColumn<int>("loesungen");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ein Wort fehlt") << 20 << 18 << u("Noch 1 Wort bis zur Belohnung!\r");
-        QTest::newRow("Wortmenge 10") << 10 << 25 << u("Noch 4 Wörter bis zur Belohnung!\r");
-    }
-    void fortschritt()
-    {
-        QFETCH(int, wortmenge);
-        QFETCH(int, loesungen);
-        QFETCH(QString, text);
-        Aufgabe t({u("Haus"), u("Maus")});
-        t.m().Wortmenge = wortmenge;
-        t.m().Loesungen = loesungen;
-        t.boxen.ok();
-        tippe(t.f1().Bezeichnung1, t.m().Loesungswort);
-        pruefeBox(t.boxen, text, kRichtig);
-        QCOMPARE(t.m().Loesungen, loesungen + 1);
-        QCOMPARE(Twips::links(t.f1().Bild9), 10440);
     }
     void tippenBeiOffenerBelohnung()
     {
@@ -204,56 +190,39 @@ private Q_SLOTS:
         tippe(t.f1().Liste2->view(), u("a"));
         QCOMPARE(t.m().Eingabe, loesung.left(2));
     }
-    void auswertung_data()
-    {
-        QTest::addColumn<int>("fehler");
-        QTest::addColumn<int>("loesungen");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("keine") << 0 << 5 << u("0% Fehler:\n\r\n\rDas ist einfach Spitze!");
-        QTest::newRow("1/21") << 1 << 21 << u("4% Fehler:\n\r\n\rDas ist einfach Spitze!");
-        QTest::newRow("Grenze 5") << 1 << 20 << u("5% Fehler:\n\r\n\rDas hast du prima gemacht!");
-        QTest::newRow("Grenze 10") << 1 << 10 << u("10% Fehler:\n\r\n\rDas hast du gut gemacht!");
-        QTest::newRow("Grenze 20") << 1 << 5 << u("20% Fehler:\n\r\n\rDas klappt schon fast gut!");
-        QTest::newRow("Grenze 30") << 3 << 10 << u("30% Fehler:\n\r\n\rSchon recht ordentlich!");
-        QTest::newRow("1/3") << 1 << 3 << u("33% Fehler:\n\r\n\rSchon recht ordentlich!");
-        QTest::newRow("Grenze 40") << 2 << 5 << u("40% Fehler:\n\r\n\rDas geht gerade noch so!");
-        QTest::newRow("Grenze 50") << 1 << 2 << u("50% Fehler:\n\r\n\rDu musst noch etwas üben!");
-        QTest::newRow("Grenze 60") << 3 << 5 << u("60% Fehler:\n\r\n\rDu musst viel mehr üben!");
-        QTest::newRow("über 100") << 5 << 2 << u("250% Fehler:\n\r\n\rDu musst viel mehr üben!");
-    }
     void auswertung()
     {
-        QFETCH(int, fehler);
-        QFETCH(int, loesungen);
-        QFETCH(QString, text);
-        QCOMPARE(Antworten::auswertungsText(fehler, loesungen), u("Du hast ") + text);
+        // Every count of errors and solutions up to 60: the whole percent, and the verdict of the band the exact share is in.
+        const QList<int> grenzen{5, 10, 20, 30, 40, 50, 60};
+        const QStringList urteile{u("Das ist einfach Spitze!"), u("Das hast du prima gemacht!"), u("Das hast du gut gemacht!"),
+                                  u("Das klappt schon fast gut!"), u("Schon recht ordentlich!"), u("Das geht gerade noch so!"),
+                                  u("Du musst noch etwas üben!"), u("Du musst viel mehr üben!")};
+        for (int loesungen = 1; loesungen <= 60; ++loesungen)
+            for (int fehler = 0; fehler <= 60; ++fehler) {
+                const auto band = std::count_if(grenzen.begin(), grenzen.end(), [&](int g) { return fehler * 100 >= g * loesungen; });
+                QCOMPARE(Antworten::auswertungsText(fehler, loesungen),
+                         u("Du hast %1% Fehler:\n\r\n\r").arg(fehler * 100 / loesungen) + urteile.at(band));
+            }
     }
     void meldungen_data()
     {
-        QTest::addColumn<QString>("bild");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<Symbol>("symbol");
-        QTest::newRow("Auswertung") << "Bild2" << "Du hast 33% Fehler:\n\r\n\rSchon recht ordentlich!" << "Fehler"
-                                    << Symbol::Information;
-        QTest::newRow("Sandeimer") << "Bild3" << "Nach 20 Lösungen gibt es eine Belohnung!\r" << "Belohnung" << Symbol::Keins;
-        QTest::newRow("Auge") << "Bild21" << "Schreibe dieses Wort ab!\r" << "Befehlsfenster" << Symbol::Keins;
-        QTest::newRow("Schreibfenster") << "Bild10" << "Hier stehen deine Eingaben!\r" << "Schreibfenster" << Symbol::Keins;
-        QTest::newRow("Ampel") << "Bild13" << "Unter der Ampel kannst du den\raktiven Programmteil ablesen."
-                               << "Programmteil" << Symbol::Information;
+        QTest::addColumn<Meldung>("m");
+        QTest::newRow("Auswertung") << Meldung{"Bild2", "Du hast 33% Fehler:\n\r\n\rSchon recht ordentlich!", "Fehler", Symbol::Information};
+        QTest::newRow("Sandeimer") << Meldung{"Bild3", "Nach 20 Lösungen gibt es eine Belohnung!\r", "Belohnung", Symbol::Keins};
+        QTest::newRow("Auge") << Meldung{"Bild21", "Schreibe dieses Wort ab!\r", "Befehlsfenster", Symbol::Keins};
+        QTest::newRow("Schreibfenster") << Meldung{"Bild10", "Hier stehen deine Eingaben!\r", "Schreibfenster", Symbol::Keins};
+        QTest::newRow("Ampel") << Meldung{"Bild13", "Unter der Ampel kannst du den\raktiven Programmteil ablesen.", "Programmteil",
+                                          Symbol::Information};
     }
     void meldungen()
     {
-        QFETCH(QString, bild);
-        QFETCH(QString, text);
-        QFETCH(QString, titel);
-        QFETCH(Symbol, symbol);
+        QFETCH(Meldung, m);
         Aufgabe t({u("groß")});
         t.m().Fehler = 1;
         t.m().Loesungen = 3;
         t.boxen.ok();
-        QTest::mouseClick(t.f1().findChild<Bild *>(bild), Qt::LeftButton);
-        pruefeBox(t.boxen, text, titel, Knoepfe::OK, symbol);
+        QTest::mouseClick(t.f1().findChild<Bild *>(m.bild), Qt::LeftButton);
+        pruefeBox(t.boxen, m.text, m.titel, Knoepfe::OK, m.symbol);
         QCOMPARE(t.m().Loesungswort, u("groß"));
         QCOMPARE(t.m().Loesungen, 3);
         // Nothing solved, no word: the evaluation and the solution stay silent.

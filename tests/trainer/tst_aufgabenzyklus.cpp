@@ -205,13 +205,11 @@ private Q_SLOTS:
         QFETCH(QStringList, liste);
         QFETCH(QString, wort);
         QFETCH(QList<double>, vorgabe);
-        QFETCH(QStringList, erwartet);
-        QFETCH(int, uebrig);
         Zufall z;
         z.seed(3);
         z.vorgeben(vorgabe);
-        QCOMPARE(Aufgaben::kandidaten(static_cast<int>(liste.size()), aus(liste), wort, z), erwartet);
-        QCOMPARE(z.vorgegebenUebrig(), uebrig);
+        QTEST(Aufgaben::kandidaten(static_cast<int>(liste.size()), aus(liste), wort, z), "erwartet");
+        QTEST(z.vorgegebenUebrig(), "uebrig");
     }
 
     void vorhanden_data()
@@ -233,8 +231,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, liste);
         QFETCH(QString, wort);
-        QFETCH(int, index);
-        QCOMPARE(Aufgaben::vorhanden(static_cast<int>(liste.size()), aus(liste), wort), index);
+        QTEST(Aufgaben::vorhanden(static_cast<int>(liste.size()), aus(liste), wort), "index");
     }
 };
 
