@@ -163,6 +163,11 @@ private Q_SLOTS:
             QTest::mouseClick(f.Bild16, Qt::LeftButton);
             TPOLABEL &i = t.programm->tpolabel();
             QVERIFY(f.isHidden() && i.isVisible() && t.programm->aktivesFenster() == &i);
+            // Centred across, and a quarter of the room left down from the top.
+            const QRect bild = i.screen()->availableGeometry();
+            const QRect aussen = i.frameGeometry();
+            QCOMPARE(aussen.topLeft() - bild.topLeft(),
+                     QPoint((bild.width() - aussen.width()) / 2, (bild.height() - aussen.height()) / 4));
             QTest::mouseClick(i.findChild<QWidget *>(weg), Qt::LeftButton);
             QVERIFY(i.isHidden() && f.isVisible() && t.programm->aktivesFenster() == &f && f.pos() == ort);
             QCOMPARE((QStringList{t.m().Loesungswort, t.m().Eingabe, f.Bezeichnung1->Caption()}),

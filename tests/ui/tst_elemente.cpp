@@ -310,7 +310,7 @@ private Q_SLOTS:
                 if (k->isVisibleTo(fenster) && !k->text().isEmpty() && k->sizeHint().width() > k->width() + 2)
                     zuBreit << u("%1.%2 \"%3\" %4 in %5").arg(u(name), k->objectName(), k->text()).arg(k->sizeHint().width()).arg(k->width());
         }
-        PRUEFE_LEER(zuBreit);
+        QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(u(", "))));
     }
     void kastenWaechstMitDerSchrift()
     {
