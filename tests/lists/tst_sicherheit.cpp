@@ -17,8 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-/// Files on full and read-only disks (a real tmpfs), links, devices, pipes
-/// and odd names: the old file always stays, and the message says why in German.
+/// Files on full and read-only disks (a real tmpfs), links, devices, pipes and odd names: the old file stays.
 
 namespace {
 
@@ -53,9 +52,7 @@ QString art(const QString &pfad)
                                                                         klein ? QString::fromLatin1(dateiLesen(pfad)) : QString());
 }
 
-/// Makes ready a window that saves a list and returns its save command: the
-/// settings window with the word "Haus", or the report on a log in which
-/// `kind` mistyped "Mutter".
+/// The save command of the settings window with "Haus", or of the report on a log where `kind` mistyped "Mutter".
 std::function<void()> listeSpeichern(Testprogramm &t, bool bericht, const QString &kind = u("Anna"))
 {
     if (!bericht) {
@@ -166,9 +163,7 @@ private Q_SLOTS:
                  datei == u("TIPPOLO.INI") ? 1 : 2);
     }
 
-    /// The settings at start: a file that is there but cannot be read stays
-    /// as it is, and a disk that cannot take the copy of a damaged file or
-    /// the new file leaves the old ones.
+    /// Settings at start that cannot be read, or no room for the copy of a damaged file or a new one: the old files stay.
     void einstellungenBeimStart_data()
     {
         QTest::addColumn<QString>("lage");
@@ -226,55 +221,36 @@ private Q_SLOTS:
         QCOMPARE(Arbeitsordner::pruefen(neu, true), Zustand::NichtBeschreibbar);
     }
 
-    /// Every window that saves a list checks the typed name alike.
-    void nameAbgelehnt_data()
+    /// Every window that saves a list refuses the same names, and takes a name in other capitals for the file there.
+    void namen()
     {
-        QTest::addColumn<bool>("bericht");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("grund");
         const QString strich = u("Der Name \"%1\" enthält einen Schrägstrich. Listen werden nur im Arbeitsordner "
                                  "gespeichert; bitte nur den Namen der Datei eingeben.");
-        const QString eigene = u("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste überschrieben werden.");
-        const QList<QPair<QString, QString>> namen{
+        QList<QPair<QString, QString>> namen{
             {u("../x.TXT"), strich.arg(u("../x.TXT"))},
             {u("/tmp/x.TXT"), strich.arg(u("/tmp/x.TXT"))},
             {u(".."), u("\"..\" ist kein Name für eine Datei.")},
             {u("   "), u("Der Name besteht nur aus Leerzeichen.")},
             {u("A\r\nB.TXT"), u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).")},
             {QString(300, QLatin1Char('x')) + u(".TXT"), u("Der Name ist zu lang für den Datenträger; bitte einen kürzeren Namen wählen.")}};
-        for (bool bericht : {false, true}) {
-            for (const auto &[name, grund] : namen)
-                QTest::addRow("%s %s", bericht ? "Bericht" : "Einstellungen", qPrintable(name.left(12))) << bericht << name << grund;
-            for (const char *name : {"tippolo.ini", "TIPPOLO.INI.alt", "BestSuch.lst", "tippolo.Log", "TIPPOLO.LOG.lock", "BERICHT.PDF. ",
-                                     "Tippolo-2.pdf", "BERICHT-13.PDF"})
-                QTest::addRow("%s %s", bericht ? "Bericht" : "Einstellungen", name) << bericht << u(name) << eigene.arg(u(name));
-        }
-    }
-    void nameAbgelehnt()
-    {
-        QFETCH(bool, bericht);
-        QFETCH(QString, name);
-        QFETCH(QString, grund);
-        Testprogramm t;
-        const auto speichern = listeSpeichern(t, bericht);
-        const QStringList vorher = QDir(t.ordner.path()).entryList(QDir::Files);
-        t.boxen.tippe(name);
-        t.boxen.ok();
-        speichern();
-        pruefeBox(t.boxen, grund + u("\rDie Liste wurde nicht gespeichert."),
-                  bericht ? u("Übungsliste speichern") : u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
-        QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), vorher);
-        // Nothing outside the working folder; a stray file is removed, so that it fails this run only.
-        QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))) && !QFile::remove(u("/tmp/x.TXT")));
-    }
-
-    /// A name in other capitals means the file the folder holds, in every window.
-    void grossUndKleinDieselbeDatei()
-    {
+        for (const char *name : {"tippolo.ini", "TIPPOLO.INI.alt", "BestSuch.lst", "tippolo.Log", "TIPPOLO.LOG.lock", "BERICHT.PDF. ",
+                                 "Tippolo-2.pdf", "BERICHT-13.PDF"})
+            namen.append({u(name), u("\"%1\" ist eine Datei des Programms selbst und kann nicht als Wortliste überschrieben werden.").arg(u(name))});
         for (bool bericht : {false, true}) {
             Testprogramm t;
             t.datei(u("fehler-anna.txt"), "alt\r\n");
             const auto speichern = listeSpeichern(t, bericht);
+            const QStringList vorher = QDir(t.ordner.path()).entryList(QDir::Files);
+            for (const auto &[name, grund] : namen) {
+                t.boxen.tippe(name);
+                t.boxen.ok();
+                speichern();
+                pruefeBox(t.boxen, grund + u("\rDie Liste wurde nicht gespeichert."),
+                          bericht ? u("Übungsliste speichern") : u("Liste speichern"), Knoepfe::OK, Symbol::Stop);
+                QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), vorher);
+            }
+            // Nothing outside the working folder; a stray file is removed, so that it fails this run only.
+            QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))) && !QFile::remove(u("/tmp/x.TXT")));
             // Answered No, the file stays as it is.
             t.boxen.tippe(u("Fehler-Anna.txt"));
             t.boxen.nein();
@@ -290,8 +266,7 @@ private Q_SLOTS:
         }
     }
 
-    /// A child's name longer than the file system holds: the name offered
-    /// for the list is shortened at the end of its stem, whole characters at a time.
+    /// A child's name too long for the file system: the offered name is cut at the end of its stem.
     void langerName()
     {
         Testprogramm t;
@@ -334,8 +309,7 @@ private Q_SLOTS:
         QCOMPARE((QStringList{t.f1().Caption(), t.m().Loesungswort}), (QStringList{u("T i p p o l o ( 2 Wörter )"), wort}));
     }
 
-    /// A pasted player name loses its control characters; with nothing left,
-    /// the name stays. A name Windows-1252 cannot hold is not taken, so two
+    /// A pasted player name loses its control characters; one Windows-1252 cannot hold is refused, so two
     /// children never become one in the log, the best lists or a file name.
     void spielername()
     {
@@ -356,8 +330,7 @@ private Q_SLOTS:
         }
     }
 
-    /// Qt's English system texts become German sentences (those of a full
-    /// or read-only disk are met above, on a real one).
+    /// Qt's English system texts become German sentences (a full or read-only disk's above, on a real one).
     void gruende()
     {
         const auto satz = [](int nummer) {
