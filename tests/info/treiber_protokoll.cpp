@@ -1,5 +1,4 @@
-// Started several times at once by the info test: appends to the practice log
-// of one working folder as a program on another computer would.
+// Started several times at once by the info test, as programs on other computers appending to one log.
 //   treiber_protokoll ORDNER KENNUNG ANZAHL   appends ANZAHL solved words of "Kind KENNUNG"
 //   treiber_protokoll ORDNER abbrechen        dies in the middle of an append, holding the lock
 #include "info/Protokoll.h"

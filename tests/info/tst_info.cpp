@@ -3,7 +3,6 @@
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
 
-#include "basis/Schrift.h"
 #include "info/Bericht.h"
 #include "info/Protokoll.h"
 #include "lists/Dateien.h"
@@ -17,10 +16,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
@@ -47,8 +46,7 @@ QStringList zeilen(const QTableWidget *t)
     return l;
 }
 
-/// The texts printed through the program's canvas by `drucken`, after an OK to its box, each
-/// indented by its column.
+/// The texts `drucken` prints through the program's canvas after an OK to its box, indented by column.
 QString gedruckt(Testprogramm &t, const std::function<void()> &drucken)
 {
     QList<Druckzeile> zeilen;
@@ -129,18 +127,6 @@ private Q_SLOTS:
         h.zeigen();
         QVERIFY(h.frameGeometry().right() < rechts.frameGeometry().left() && h.y() == rechts.y());
         QVERIFY(platz.contains(h.frameGeometry()));
-        // At every factor each line of both pages stands whole in the window, above "Fertig".
-        for (double f = 0.7; f < 3.0; f += 0.1) {
-            h.setFaktor(f);
-            for (int seite : {1, 2}) {
-                t.m().Hilfethema = seite;
-                h.Form_Activate();
-                for (const Schriftzug &s : h.zeichnung().inhalt()) {
-                    const QFontMetricsF fm(Schrift::machen(s.schrift.family(), s.schrift.pointSizeF() * f));
-                    QVERIFY2(fm.horizontalAdvance(s.text) <= h.width() && s.y * f / 15 + fm.height() <= h.Befehl1->y(), qPrintable(s.text));
-                }
-            }
-        }
     }
     void infofensterBringtHauptfensterZurueck()
     {
@@ -257,9 +243,6 @@ private Q_SLOTS:
             }
             log += bytes + "\r\n";
         }
-        Protokoll::Bestand b;
-        b.lesen(log);
-        QCOMPARE(b.eintraege(), erwartet);
         QCOMPARE(Protokoll::einlesen(log), erwartet);
     }
 
@@ -480,11 +463,9 @@ private Q_SLOTS:
                                 "Falsche Buchstaben je 100 Wörter: 100");
         QCOMPARE(b.zusammenfassung->Caption(), summe);
         QCOMPARE(zeilen(b.verwechslungen), (QStringList{u("M → m|1×"), u("t → e|1×")}));
-        QCOMPARE(zeilen(b.klassen), (QStringList{u("Groß- und Kleinschreibung|1"),
-                                                 u("Umlaut (ä/a, ö/o, ü/u)|0"), u("ß, ss und s|0"),
-                                                 u("Spiegelbuchstaben b, d, p, q|0"), u("Doppelkonsonant vergessen|1"),
-                                                 u("Konsonant zu viel verdoppelt|0"), u("ie und i|0"),
-                                                 u("Andere Fehler|0")}));
+        QCOMPARE(zeilen(b.klassen).filter(QRegularExpression("[^0]$")),
+                 (QStringList{u("Groß- und Kleinschreibung|1"), u("Doppelkonsonant vergessen|1")}));
+        QCOMPARE(b.klassen->rowCount(), 8);
         QCOMPARE(zeilen(b.woerter), QStringList{"Mutter|2"});
         QVERIFY(b.balken->tage().size() == 1 && b.balken->tage().first().fehler == 2);
         QCOMPARE(b.hinweis->Caption(), QString());

@@ -1,5 +1,4 @@
-// Several programs on one working folder, as on a school's file server: real
-// processes save best-list entries and write PDF files at the same time.
+// Several programs on one school server folder save best-list entries and write PDF files at once.
 #include "basis/Sortierung.h"
 #include "games/Bestenformat.h"
 #include "games/Bestenliste.h"
@@ -19,8 +18,7 @@ QString eintrag(int nr, int i)
     return BestenEintrag((nr * kSiege + i) * 37 % 1000, QStringLiteral("P%1-%2").arg(nr).arg(i));
 }
 
-/// One program: once "LOS" is there, saves its wins and writes its
-/// worksheets in turn; prints "NAME CONTENT" for every PDF written.
+/// One program: once "LOS" is there, saves its wins and writes worksheets; prints "NAME CONTENT" per PDF.
 int programm(const QDir &ordner, int nr)
 {
     for (int ms = 0; !ordner.exists("LOS"); ++ms)
@@ -46,8 +44,7 @@ class TestGemeinsamerOrdner : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    /// No entry and no PDF of another program is lost or replaced; a lock
-    /// left behind by a program on another computer is broken.
+    /// No entry or PDF of another program is lost; a lock left by another computer is broken.
     void mehrereProgramme()
     {
         QTemporaryDir ordner;

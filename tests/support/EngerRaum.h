@@ -2,11 +2,8 @@
 
 #include <QString>
 
-/// A small real file system for tests of full and read-only disks: a tmpfs
-/// mounted on a folder of the test (before anything is written into it) and
-/// unmounted at the end. eigeneMounts() must run first in main(), while the
-/// process has one thread: it enters a mount namespace of the test's own
-/// (root, as in CI), so nothing shows in the machine's mounts.
+/// A small tmpfs on a still empty folder of the test, for full and read-only disks. eigeneMounts() runs
+/// first in main(), while there is one thread, so the mounts stay in the test's own namespace (root, as in CI).
 class EngerRaum
 {
 public:

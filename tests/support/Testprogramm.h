@@ -12,16 +12,14 @@
 QByteArray dateiLesen(const QString &pfad);
 bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 
-/// A fresh program for one test: scripted boxes, a generator with a fixed
-/// seed, and an empty temporary working folder. Build one per test function.
+/// A fresh program for one test: scripted boxes, a fixed seed, an empty temporary working folder.
 struct Testprogramm
 {
     QTemporaryDir ordner;
     SkriptBoxen boxen;
     std::unique_ptr<Programm> programm;
 
-    /// Makes the program; with `starten` it also starts it (main window shown offscreen).
-    /// Files for the start-up can be written with datei() before calling start().
+    /// Without `starten`, files for the start-up can be written with datei() before start().
     explicit Testprogramm(std::uint64_t seed = 1, bool starten = true);
     /// Writes the file `name` into the working folder and starts.
     Testprogramm(const QString &name, const QByteArray &inhalt) : Testprogramm(1, false) { datei(name, inhalt); start(); }
@@ -39,8 +37,7 @@ struct Testprogramm
     bool spielOffen(const QWidget &spiel);
     /// Back in the main window with the next task: the game hidden, a new word drawn.
     bool zurueck(const QWidget &spiel);
-    /// Ends the game with `zug`, which must show exactly the message `text` /
-    /// `titel` and lead back to the main window; `waehrend` runs while the box is shown.
+    /// `zug` ends the game with exactly the box `text`/`titel` (`waehrend` runs while shown) and leads back.
     void spielEnde(const QWidget &spiel, const std::function<void()> &zug, const QString &text, const QString &titel,
                    const std::function<void()> &waehrend = {});
 

@@ -1,5 +1,4 @@
-// The real boxes, set up but never shown: German buttons without pictures (also where the
-// style puts pictures on them), the default and Escape buttons, CR as a line break, the text's own lines.
+// The real boxes, set up but never shown: German buttons without pictures even where the style puts them.
 #include "support/Testprogramm.h"
 #include "ui/Boxen.h"
 
@@ -52,8 +51,7 @@ private Q_SLOTS:
     }
     void zeilenBleiben()
     {
-        // One to five lines of any length: each stays one line and the box is as wide as the
-        // longest; only a line wider than the screen breaks, at the screen's edge.
+        // Each line stays one and the box is as wide as the longest; only a line wider than the screen breaks.
         QRandomGenerator zufall(19);
         const int schirm = QGuiApplication::primaryScreen()->availableGeometry().width();
         const QFontMetrics fm(QtBoxen::boxSchrift(nullptr));
@@ -78,19 +76,17 @@ private Q_SLOTS:
     }
     void eingabebox()
     {
-        // German texts, buttons without pictures; the input and the message box write in the program's factor.
+        // The input and the message box write in the program's factor (16 points at 1).
         Testprogramm t;
-        for (const auto &[faktor, punkte] : {std::pair{1.0, 16.0}, std::pair{1.5, 24.0}}) {
-            t.programm->setFaktor(faktor);
-            Meldungsbox box(&t.f1(), u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK, Symbol::Stop, Antwort::OK);
-            QInputDialog dlg(&t.f1());
-            QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
-            QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{punkte, punkte}));
-            QCOMPARE((QStringList{dlg.windowTitle(), dlg.labelText(), dlg.textValue(), dlg.okButtonText(), dlg.cancelButtonText()}),
-                     (QStringList{"Eingabe", "Neuer Name:", "Freund", "OK", "Abbrechen"}));
-            for (QPushButton *b : dlg.findChildren<QPushButton *>())
-                QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
-        }
+        t.programm->setFaktor(1.5);
+        Meldungsbox box(&t.f1(), u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK, Symbol::Stop, Antwort::OK);
+        QInputDialog dlg(&t.f1());
+        QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
+        QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{24, 24}));
+        QCOMPARE((QStringList{dlg.windowTitle(), dlg.labelText(), dlg.textValue(), dlg.okButtonText(), dlg.cancelButtonText()}),
+                 (QStringList{"Eingabe", "Neuer Name:", "Freund", "OK", "Abbrechen"}));
+        for (QPushButton *b : dlg.findChildren<QPushButton *>())
+            QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
     }
 };
 
