@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -25,7 +26,9 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 using Bericht::Fehlerklasse;
 
@@ -75,6 +78,27 @@ Protokoll::Eintrag eintrag(const QString &name, const QString &wort, const QDate
 {
     return {tag, kJetzt.time(), soll.isEmpty() ? Protokoll::Art::Wort : Protokoll::Art::Fehler, name, 13, false, wort,
             stelle, soll, ist};
+}
+
+/// A program on another computer appending `anzahl` solved words of "Kind `kennung`" to the log in
+/// `ordner`, each on its own; with "abbrechen" it dies in the middle of an append, holding the lock.
+int treiber(const QString &ordner, const QByteArray &kennung, int anzahl)
+{
+    const QString pfad = QDir(ordner).filePath(Protokoll::dateiname());
+    if (kennung == "abbrechen") {
+        QLockFile sperre(pfad + ".lock");
+        const int fd = sperre.tryLock(5000) ? ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_CREAT | O_APPEND, 0644) : -1;
+        const char halb[] = "2026-12-06 09:00:00;Wort;Tot;13;Schreiben;Ma";
+        if (fd < 0 || ::write(fd, halb, sizeof halb - 1) != sizeof halb - 1)
+            return 4;
+        ::_exit(0);  // the lock stays behind
+    }
+    Protokoll::Schreiber log(pfad);
+    for (int i = 0; i < anzahl; ++i) {
+        log.wortGeloest("Kind " + QString::fromLatin1(kennung), 1 + i % 28, false, QStringLiteral("Wort%1").arg(i));
+        log.warten();
+    }
+    return log.fehler().isEmpty() ? 0 : 1;
 }
 
 struct Klasse { QString wort; int stelle; QString soll, ist; Fehlerklasse klasse; };
@@ -346,14 +370,14 @@ private Q_SLOTS:
         // Several computers on one folder: a program that died in the middle of an append, holding
         // the lock, then six at once. No line lost, none blank, the cut one never read.
         QTemporaryDir ordner;
-        const QString treiber = QCoreApplication::applicationDirPath() + "/treiber_protokoll";
-        QCOMPARE(QProcess::execute(treiber, {ordner.path(), "abbrechen"}), 0);
+        const QString treiber = QCoreApplication::applicationFilePath();
+        QCOMPARE(QProcess::execute(treiber, {"--treiber", ordner.path(), "abbrechen", "0"}), 0);
         QVERIFY(QFile::exists(ordner.filePath("TIPPOLO.LOG.lock")));
         constexpr int kProgramme = 6, kWoerter = 100;
         std::vector<std::unique_ptr<QProcess>> laeufe;
         for (int i = 1; i <= kProgramme; ++i) {
             laeufe.push_back(std::make_unique<QProcess>());
-            laeufe.back()->start(treiber, {ordner.path(), QString::number(i), QString::number(kWoerter)});
+            laeufe.back()->start(treiber, {"--treiber", ordner.path(), QString::number(i), QString::number(kWoerter)});
         }
         for (auto &p : laeufe)
             QVERIFY(p->waitForFinished(120000) && p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0);
@@ -590,6 +614,8 @@ private:
 
 int main(int argc, char **argv)
 {
+    if (argc == 5 && qstrcmp(argv[1], "--treiber") == 0)
+        return treiber(QString::fromLocal8Bit(argv[2]), argv[3], QByteArray(argv[4]).toInt());
     // Before Qt starts any thread.
     const QString ohneMounts = EngerRaum::eigeneMounts();
     QApplication app(argc, argv);
