@@ -1,5 +1,4 @@
-// The info windows: help beside its opener, the program information, the practice log and
-// the teacher's report (error classes, log lines, a session's report, a log that cannot be written).
+// The help, the program information, the practice log and the teacher's report.
 #include "support/EngerRaum.h"
 #include "support/Testprogramm.h"
 
@@ -80,8 +79,7 @@ Protokoll::Eintrag eintrag(const QString &name, const QString &wort, const QDate
             stelle, soll, ist};
 }
 
-/// A program on another computer appending `anzahl` solved words of "Kind `kennung`" to the log in
-/// `ordner`, each on its own; with "abbrechen" it dies in the middle of an append, holding the lock.
+/// Another computer's program appending words of "Kind `kennung`", or ("abbrechen") dying mid-append.
 int treiber(const QString &ordner, const QByteArray &kennung, int anzahl)
 {
     const QString pfad = QDir(ordner).filePath(Protokoll::dateiname());
@@ -214,8 +212,7 @@ private Q_SLOTS:
 
     void protokollRundreise()
     {
-        // Generated records in every field's range, some of them written with one field broken:
-        // each line is exactly the model's bytes, every whole one is read back, every broken one skipped.
+        // Generated records, some with one field broken: whole ones are read back, broken ones skipped.
         QRandomGenerator z(2718);
         const std::u32string vorrat = U"abcXYZäÖüßé ;\",\t-Ł🐯";
         const auto text = [&](int laenge) {
@@ -347,8 +344,7 @@ private Q_SLOTS:
 
     void grossesProtokoll()
     {
-        // Far over any list's limit; the events stand behind 70 MB of zeros left by a crash, the
-        // first one across the border of two pieces read.
+        // The events behind 70 MB of zeros left by a crash, the first across the border of two pieces read.
         Testprogramm t(1, false);
         QFile f(t.programm->datei("TIPPOLO.LOG"));
         const qint64 nullen = (70 << 20) - 20;
@@ -367,8 +363,7 @@ private Q_SLOTS:
 
     void mehrereProgramme()
     {
-        // Several computers on one folder: a program that died in the middle of an append, holding
-        // the lock, then six at once. No line lost, none blank, the cut one never read.
+        // One program died mid-append holding the lock, then six at once: no line lost, the cut one never read.
         QTemporaryDir ordner;
         const QString treiber = QCoreApplication::applicationFilePath();
         QCOMPARE(QProcess::execute(treiber, {"--treiber", ordner.path(), "abbrechen", "0"}), 0);
@@ -395,8 +390,7 @@ private Q_SLOTS:
 
     void berichtZahlen()
     {
-        // Generated practice of three children over 80 days: the report's figures for every period,
-        // and the class overview's row with the period before, as a simple count gives them.
+        // Generated practice over 80 days: the figures of every period and the class rows, as a simple count gives them.
         QRandomGenerator z(1618);
         const QDate heute = kJetzt.date();
         const QStringList kinder{"Anna", "Ben", "Cem"}, woerter{"Haus", "Maus", "Igel", "Ei"};
