@@ -1,11 +1,12 @@
-// The renderings of the 28 exercise types as plain functions (word in, text
-// out), and in the running main window: the exercise buttons, the fonts of
-// the special exercises and the enlarged display.
+// The renderings of the 28 exercise types as plain functions (word in, text out), and in the
+// main window: the exercise buttons, the fonts of the special exercises, the enlarged display.
 #include "renderings/Darstellung.h"
 #include "support/Testprogramm.h"
 #include "basis/Zufall.h"
 #include "ui/Twips.h"
 
+#include <QFontMetricsF>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -91,15 +92,23 @@ QString modell(int typ, const QStringList &c, double r)
     return t;
 }
 
-/// The enlarged display shows `text` in `punkte` points as its only line.
+/// The enlarged display shows `text` as its only line at 840/120 twips, in its font at `punkte`
+/// points, drawn smaller only as far as needed to end 120 twips before the box's right edge.
 void pruefeVergroesserung(Form1 &f, const QString &text, double punkte)
 {
     const auto &inhalt = f.Bild4->zeichnung().inhalt();
-    QVERIFY(f.Bild4->isVisible());
-    QCOMPARE(inhalt.size(), 1);
-    QCOMPARE(inhalt.first().text, text);
-    QCOMPARE(inhalt.first().schrift.pointSizeF(), punkte);
-    QCOMPARE(inhalt.first().schrift.family(), f.Bild4->FontName());
+    QVERIFY(f.Bild4->isVisible() && inhalt.size() == 1);
+    const Schriftzug &s = inhalt.first();
+    QCOMPARE((QList<double>{double(s.x), double(s.y), f.Bild4->FontSize()}), (QList<double>{840, 120, punkte}));
+    QCOMPARE(s.text, text);
+    QCOMPARE(s.schrift.family(), f.Bild4->FontName());
+    QFont gewaehlt = s.schrift;
+    gewaehlt.setPointSizeF(punkte);
+    const auto passt = [&text](const QFont &schrift) {
+        return QFontMetricsF(schrift).horizontalAdvance(text) * Twips::proPixel() <= 10335 - 120 - 840;
+    };
+    QVERIFY(passt(s.schrift) && s.schrift.pointSizeF() <= punkte);
+    QCOMPARE(s.schrift.pointSizeF() == punkte, passt(gewaehlt));
 }
 
 } // namespace
@@ -173,68 +182,46 @@ private Q_SLOTS:
             }
         }
     }
-    void wortreihe_data()
-    {
-        QTest::addColumn<QStringList>("liste");
-        QTest::addColumn<QString>("wort");
-        QTest::addColumn<int>("stelle");
-        const QStringList liste{u("Apfel"), u("Haus"), u("Stängel"), u("Zebra")};
-        QTest::newRow("erste") << liste << u("Apfel") << 1;
-        QTest::newRow("zweimal, die spätere zählt") << QStringList{u("Haus"), u("Maus"), u("Haus"), u("Rad")} << u("Haus") << 3;
-        QTest::newRow("zwanzigste") << (QStringList(19, u("x")) << u("Zug")) << u("Zug") << 20;
-        QTest::newRow("fehlt") << liste << u("Maus") << 0;
-        QTest::newRow("Großschreibung zählt") << QStringList{u("haus")} << u("Haus") << 0;
-    }
     void wortreihe()
     {
-        QFETCH(QStringList, liste);
-        QFETCH(QString, wort);
-        QFETCH(int, stelle);
-        Zufall z;
-        QCOMPARE(darstellen(22, wort, z, liste), u("Suche das %1. Wort in der Liste!").arg(stelle));
+        // Generated lists: the place of the word's last entry in exactly its spelling, 0 for none.
+        QRandomGenerator g(7);
+        const QStringList vorrat{u("Haus"), u("haus"), u("Maus")};
+        for (int runde = 0; runde < 200; ++runde) {
+            QStringList liste;
+            for (int n = g.bounded(25); n > 0; --n)
+                liste << vorrat.at(g.bounded(3));
+            const QString wort = vorrat.at(g.bounded(3));
+            Zufall z;
+            QCOMPARE(darstellen(22, wort, z, liste), u("Suche das %1. Wort in der Liste!").arg(liste.lastIndexOf(wort) + 1));
+        }
     }
 
-    // The main window.
-    // Each exercise button, pressed after Spiegel: its rendering in its font
-    // (the special fonts show the word itself).
-    void knopfZeigtDarstellung_data()
-    {
-        QTest::addColumn<int>("nummer");
-        QTest::addColumn<QString>("schrift");
-        const QMap<int, QString> schriften{{1, u("tpohalb")}, {10, u("tpofenster")}, {12, u("tpospiegel")}, {24, u("Anlaut")}};
-        for (int n = 1; n <= 28; ++n)
-            QTest::addRow("%d", n) << n << schriften.value(n, u("Arial"));
-    }
     void knopfZeigtDarstellung()
     {
-        QFETCH(int, nummer);
+        // Each exercise button, pressed after Spiegel: named as its exercise, its rendering in its
+        // font (the special fonts show the word itself); the renderings without chance as the plain function's.
         Testprogramm t;
         t.boxen.setStreng(false);
-        t.f1().Befehl12_Click();
-        t.f1().Befehl[nummer - 1]->click();
-        QCOMPARE(t.m().Uebung, nummer);
-        QTEST(t.f1().Bezeichnung1->FontName(), "schrift");
-        // Four columns of seven buttons, each named as the exercise.
-        const Knopf *k = t.f1().Befehl[nummer - 1];
-        QVERIFY(t.f1().Befehl.size() == 28 && !t.f1().findChild<QWidget *>(u("Befehl29")));
-        QCOMPARE(QPoint(Twips::links(k), Twips::oben(k)), QPoint(1200 + (nummer - 1) / 7 * 1680, 1845 + (nummer - 1) % 7 * 450));
-        QCOMPARE(k->Caption(), nummer == 8 ? u("ABC-Wort") : t.f1().Bezeichnung8->Caption());
-        const QString wort = t.m().Loesungswort;
-        QVERIFY(!wort.isEmpty() && !t.m().Anzeigetext.isEmpty());
-        QCOMPARE(t.f1().Bezeichnung1->Caption(), t.m().Anzeigetext);
-        // Word dictation empties the candidate list.
-        QCOMPARE(t.f1().Liste2->ListCount() == 0, nummer == 20);
-        // The renderings without chance give what the plain function gives.
-        Zufall z;
-        if (nummer != 14 && nummer != 22 && nummer != 23 && nummer != 27)
-            QCOMPARE(t.m().Anzeigetext, darstellen(nummer, wort, z));
-        if (nummer == 22)
-            QCOMPARE(t.m().Anzeigetext, darstellen(nummer, wort, z, t.f1().Liste2->eintraege()));
-        if (nummer == 28)
-            pruefeBox(t.boxen, u("Jeder Mitlaut im Wort muss im  ABC  um einen\rBuchstaben nach rechts verschoben werden!\r"),
-                      u("Geheimschrift"));
-        else
-            QCOMPARE(t.boxen.anzahl(), 0);
+        const QMap<int, QString> schriften{{1, u("tpohalb")}, {10, u("tpofenster")}, {12, u("tpospiegel")}, {24, u("Anlaut")}};
+        for (int n = 1; n <= 28; ++n) {
+            t.f1().Befehl12_Click();
+            const int boxen = t.boxen.anzahl();
+            t.f1().Befehl[n - 1]->click();
+            QVERIFY2(t.m().Uebung == n && t.f1().Bezeichnung1->FontName() == schriften.value(n, u("Arial")), qPrintable(QString::number(n)));
+            QCOMPARE(t.f1().Befehl[n - 1]->Caption(), n == 8 ? u("ABC-Wort") : t.f1().Bezeichnung8->Caption());
+            const QString wort = t.m().Loesungswort;
+            QVERIFY(!wort.isEmpty() && !t.m().Anzeigetext.isEmpty());
+            QCOMPARE(t.f1().Bezeichnung1->Caption(), t.m().Anzeigetext);
+            // Word dictation empties the candidate list.
+            QCOMPARE(t.f1().Liste2->ListCount() == 0, n == 20);
+            Zufall z;
+            if (n != 14 && n != 23 && n != 27)
+                QCOMPARE(t.m().Anzeigetext, darstellen(n, wort, z, n == 22 ? t.f1().Liste2->eintraege() : QStringList()));
+            QCOMPARE(t.boxen.anzahl() - boxen, n == 28 ? 1 : 0);
+        }
+        pruefeBox(t.boxen, u("Jeder Mitlaut im Wort muss im  ABC  um einen\rBuchstaben nach rechts verschoben werden!\r"),
+                  u("Geheimschrift"));
     }
     void versteckt()
     {
@@ -251,23 +238,27 @@ private Q_SLOTS:
     {
         Testprogramm t;
         Form1 &f = t.f1();
+        t.programm->setFaktor(1.5);  // the drawing stays in twips and points
         f.Befehl12_Click();
         QVERIFY(!f.Bild4->isVisible());
         QTest::mouseClick(f.Bezeichnung1, Qt::LeftButton);
         // It opens with 28 points over everything else of the window, in the display's font.
-        QCOMPARE(f.children().last(), f.Bild4);
-        QCOMPARE(f.Bild4->FontName(), u("tpospiegel"));
+        QVERIFY(f.children().last() == f.Bild4 && f.Bild4->FontName() == u("tpospiegel"));
         pruefeVergroesserung(f, f.Bezeichnung1->Caption(), 28);
-        const QString alt = f.Bezeichnung1->Caption();
-        // The size labels; a click on one does not reach the box underneath.
+        // The size labels, for a short word and for long ones of wide and of narrow letters;
+        // a click on one does not reach the box underneath.
         const QList<QPair<QString, double>> groessen{{u("Bezeichnung23"), 20}, {u("Bezeichnung17"), 24},
                                                      {u("Bezeichnung19"), 28}, {u("Bezeichnung20"), 32},
                                                      {u("Bezeichnung21"), 36}, {u("Bezeichnung22"), 40}};
-        for (const auto &[name, punkte] : groessen) {
-            QTest::mouseClick(f.Bild4->findChild<Bezeichnung *>(name), Qt::LeftButton);
-            pruefeVergroesserung(f, alt, punkte);
+        for (const QString &text : {f.Bezeichnung1->Caption(), u("DONAUDAMPFSCHIFFFAHRTSGESELLSCHAFTSKAPIT"), QString(36, 'i')}) {
+            f.Bezeichnung1->setCaption(text);
+            for (const auto &[name, punkte] : groessen) {
+                QTest::mouseClick(f.Bild4->findChild<Bezeichnung *>(name), Qt::LeftButton);
+                pruefeVergroesserung(f, text, punkte);
+            }
         }
         // A new word leaves the old text until a size is chosen again.
+        const QString alt = f.Bezeichnung1->Caption();
         f.Befehl13_Click();
         pruefeVergroesserung(f, alt, 40);
         f.Bezeichnung17_Click();

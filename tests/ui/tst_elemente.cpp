@@ -326,31 +326,6 @@ private Q_SLOTS:
         k.setValue(2);
         QCOMPARE(k.checkState(), Qt::PartiallyChecked);
     }
-    void lupePasst_data()
-    {
-        QTest::addColumn<QString>("anzeige");
-        QTest::addColumn<bool>("kleiner");
-        QTest::newRow("kurz") << u("HAUS") << false;
-        QTest::newRow("40 Buchstaben") << u("DONAUDAMPFSCHIFFFAHRTSGESELLSCHAFTSKAPIT") << true;
-        QTest::newRow("36 schmale") << QString(36, QLatin1Char('i')) << false;
-    }
-    void lupePasst()
-    {
-        QFETCH(QString, anzeige);
-        QFETCH(bool, kleiner);
-        Testprogramm t;
-        t.programm->setFaktor(1.5);  // the drawing stays in twips and points
-        t.f1().Bezeichnung1->setCaption(anzeige);
-        t.f1().Bezeichnung22_Click();
-        const Schriftzug &s = t.f1().Bild4->zeichnung().inhalt().at(0);
-        QCOMPARE(s.text, anzeige);
-        QCOMPARE((QList<double>{double(s.x), double(s.y), t.f1().Bild4->FontSize()}), (QList<double>{840, 120, 40}));
-        QVERIFY(kleiner ? s.schrift.pointSizeF() < 40.0 : s.schrift.pointSizeF() == 40.0);
-        // From 840 twips to the box's right edge less 120 twips.
-        const double breite = QFontMetricsF(s.schrift).horizontalAdvance(s.text) * Twips::proPixel();
-        QVERIFY2(breite <= 10335 - 120 - 840, qPrintable(QString::number(breite)));
-    }
-
     void langesWortGanzLesbar()
     {
         // A candidate wider than the list is drawn smaller, a short one as it is.
