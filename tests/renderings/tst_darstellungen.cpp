@@ -11,13 +11,6 @@
 
 namespace {
 
-void zeile(int typ, const QString &wort, const QString &erwartet, const QList<double> &werte = {})
-{
-    QTest::addRow("%d %s", typ, qPrintable(wort)) << typ << wort << werte << erwartet;
-}
-
-QString mal(const char *teil, int n) { return u(teil).repeated(n); }
-
 /// The whole characters of a word: a pair of surrogate halves is one, a lone half is one of its own.
 QStringList zeichenVon(const QString &w)
 {
@@ -27,10 +20,11 @@ QStringList zeichenVon(const QString &w)
     return c;
 }
 
-/// What a rendering shows for the characters `c` and the value of chance `r`, by position
-/// (1-based p, length L, h = L / 2), letter class and alphabet: the rules the exercise types are made of.
-QString modell(int typ, const QStringList &c, double r)
+/// What a rendering shows for the characters `c` and the values of chance `werte` (r the first), by
+/// position (1-based p, length L, h = L / 2), letter class and alphabet: the rules the exercise types are made of.
+QString modell(int typ, const QStringList &c, const QList<double> &werte)
 {
+    const double r = werte.first();
     const qsizetype L = c.size(), h = L / 2, k = qMin(qsizetype(L * r) + 1, L);
     const QString vokal27 = u("AEIOU").at(qMin(int(r * 5), 4)), mitlaute = u("bcdfghjklmnpqrstvwxyz");
     const auto in = [](const QString &klasse, const QString &z) { return z.size() == 1 && klasse.contains(z); };
@@ -89,6 +83,15 @@ QString modell(int typ, const QStringList &c, double r)
                 if (z.size() == 1 && z.toLower() == a)
                     t += z;
     }
+    if (typ == 14 && L > 0) {
+        // 24 fillers, each drawn, and the word in capitals over them from a place drawn among the first 24 - L.
+        t.clear();
+        for (int i = 0; i < 24; ++i)
+            t += u("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ").at(int(werte.at(i) * 29));
+        t.replace(int(werte.at(24) * std::max<qsizetype>(24 - L, 1)), L, modell(13, c, werte));
+    }
+    if (typ == 22)  // without a list
+        t = L > 0 ? u("Suche das 0. Wort in der Liste!") : QString();
     return t;
 }
 
@@ -117,53 +120,9 @@ class TestDarstellungen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // The text of a rendering from the given values of chance, and whether
-    // the word was too long. Each type takes exactly the values it needs: one
-    // more is given, and that one must be left.
-    void darstellung_data()
-    {
-        QTest::addColumn<int>("typ");
-        QTest::addColumn<QString>("wort");
-        QTest::addColumn<QList<double>>("werte");
-        QTest::addColumn<QString>("erwartet");
-
-        // Hidden word (jedesWort() has the other types): 24 fillers, then the start.
-        QList<double> werte(24, 0.0);
-        werte[0] = 28.5 / 29;  // "Ü"
-        werte[23] = 25.5 / 29; // "Z" at the last place
-        zeile(14, u("Stängel"), u("ÜAAAAAAAAAAAAAAASTÄNGELZ"), werte << 0.999);
-        zeile(14, u("Fuß"), u("FUßOOOOOOOOOOOOOOOOOOOOO"), QList<double>(24, 0.5) << 0.0);
-        zeile(14, u("Geburtstagsfeierlichkeit"), u("GEBURTSTAGSFEIERLICHKEIT"), QList<double>(25, 0.3));
-        zeile(14, u("Lebensmittelunverträglich"), QString());
-        zeile(0, u("Haus"), QString());
-        zeile(29, u("Haus"), QString());
-        // An empty word shows nothing, also with chance at the very top of its range.
-        for (int typ = 1; typ <= 28; ++typ)
-            zeile(typ, QString(), QString(), QList<double>(typ == 23 || typ == 27 ? 1 : 0, 0.9999999999));
-
-        // Emoji, outside the Basic Multilingual Plane, are whole characters: a word of them is
-        // hidden whole, it can start at the last possible place, and 24 emoji (48 units) are not too long.
-        zeile(14, u("Ö😀zi"), u("Ö😀ZI") + mal("A", 20), QList<double>(25, 0.0));
-        zeile(14, u("😀🐭"), u("😀🐭") + mal("A", 22), QList<double>(25, 0.0));
-        zeile(14, u("Haus😀"), mal("A", 18) + u("HAUS😀A"), QList<double>(24, 0.0) << 0.999);
-        zeile(14, mal("😀", 24), mal("😀", 24), QList<double>(25, 0.5));
-        zeile(14, mal("😀", 25), QString());
-    }
-    void darstellung()
-    {
-        QFETCH(int, typ);
-        QFETCH(QString, wort);
-        QFETCH(QList<double>, werte);
-        Zufall z;
-        z.vorgeben(werte << 0.5);
-        const bool lang = typ == 14 && zeichenVon(wort).size() > 24;
-        bool zuLang = !lang;
-        QTEST(darstellen(typ, wort, z, {u("Maus"), wort}, &zuLang), "erwartet");
-        QCOMPARE(zuLang, lang);
-        QCOMPARE(z.vorgegebenUebrig(), 1);
-    }
-    /// Every rendering by position, letter class, case and alphabet, and those of the letter to keep and the
-    /// vowel with a generated value of chance, for generated words of letters of every class, signs and emoji.
+    /// Every rendering by position, letter class, case and alphabet, and those with chance from generated
+    /// values, for generated words of letters of every class, signs and emoji; each type takes exactly the
+    /// values it needs.
     void jedesWort()
     {
         const QStringList teile = zeichenVon(u("aAäÄeEiIoOöÖuUüÜbBcDgHlNrRsßTtzZyY- 1😀🐭") + QChar(0xD83D) + QChar(0xDE00));
@@ -173,14 +132,27 @@ private Q_SLOTS:
             QString wort;
             for (int i = g.index(13); i > 0; --i)
                 wort += teile.at(g.index(int(teile.size())));
-            for (int typ : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21, 23, 24, 25, 26, 27, 28}) {
-                const double r = g.rnd();
+            for (int typ = 1; typ <= 28; ++typ) {
+                QList<double> werte;
+                for (int i = typ == 14 ? 25 : 1; i > 0; --i)
+                    werte << (n == 0 ? 0.9999999999 : g.rnd());  // once at the very top of the range
                 Zufall z;
-                z.vorgeben({r, 0.5});
-                QCOMPARE(darstellen(typ, wort, z), modell(typ, zeichenVon(wort), r));
-                QCOMPARE(z.vorgegebenUebrig(), typ == 23 || typ == 27 ? 1 : 2);
+                z.vorgeben(werte + QList<double>{0.5});
+                bool zuLang = true;
+                QCOMPARE(darstellen(typ, wort, z, {}, &zuLang), modell(typ, zeichenVon(wort), werte));
+                const int verbraucht = typ == 14 ? (wort.isEmpty() ? 0 : 25) : typ == 23 || typ == 27 ? 1 : 0;
+                QVERIFY(z.vorgegebenUebrig() == werte.size() + 1 - verbraucht && !zuLang);
             }
         }
+        // Beyond 24 whole characters a word is too long to hide; types beyond 1 to 28 show nothing.
+        for (const QString &wort : {u("Lebensmittelunverträglich"), u("😀").repeated(25), u("😀").repeated(24)}) {
+            Zufall z;
+            bool zuLang = false;
+            QCOMPARE(darstellen(14, wort, z, {}, &zuLang).isEmpty(), zuLang);
+            QCOMPARE(zuLang, zeichenVon(wort).size() > 24);
+        }
+        Zufall z;
+        QVERIFY(darstellen(0, u("Haus"), z).isEmpty() && darstellen(29, u("Haus"), z).isEmpty());
     }
     void wortreihe()
     {
