@@ -3,7 +3,6 @@
 #include "support/Testprogramm.h"
 
 #include "ui/Druckflaeche.h"
-#include "windows/Form7.h"
 #include "windows/Form8.h"
 
 #include <QFontDatabase>
@@ -13,7 +12,6 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRawFont>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -41,17 +39,14 @@ QPainterPath umriss(const QRawFont &f, char32_t c, bool gespiegelt = false)
     return p;
 }
 
-/// The outline drawn into a fixed frame (baseline 250 pixels down), only
-/// inside `nur` when given.
-QImage raster(const QPainterPath &p, const QRectF &nur = QRectF())
+/// The outline drawn into a fixed frame (baseline 250 pixels down).
+QImage raster(const QPainterPath &p)
 {
     QImage bild(500, 400, QImage::Format_Grayscale8);
     bild.fill(0);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.translate(100, 250);
-    if (nur.isValid())
-        maler.setClipRect(nur);
     maler.fillPath(p, Qt::white);
     return bild;
 }
@@ -193,13 +188,6 @@ private Q_SLOTS:
                 fehler << z + u(" kein eigenes Bild");
             bildGesehen << bild;
         }
-        // The ruins keep what lies above the letter's own height: its dots and accents.
-        for (const QChar c : u("äöüÄÖÜijàéêîñòûÿÅÉÎÑÒÛŸšŽ")) {
-            const QRectF oben(-100, -250, 500, 250 - qCeil((c.isLower() ? m_basis.xHeight() : m_basis.capHeight()) + 2));
-            const QImage ganz = raster(umriss(m_basis, c.unicode()), oben);
-            if (tinte(ganz) < 200 || tinte(ganz, raster(umriss(ruinen, c.unicode()), oben)) > tinte(ganz) / 100)
-                fehler << QString(c) + u(" Zeichen beschädigt");
-        }
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u(", "))));
     }
 
@@ -220,18 +208,6 @@ private Q_SLOTS:
             for (int i = 0; i < 3; ++i)
                 QVERIFY2(tinte(b[i], b[(i + 1) % 3]) + tinte(b[(i + 1) % 3], b[i]) > tinte(b[i]) / 5, n);
         }
-    }
-
-    // The settings' help page names the picture words ("A Apfel, Ä Ähre, …") of the generator's table.
-    void bildwoerterInDerHilfe()
-    {
-        const QString generator = QString::fromUtf8(dateiLesen(quelle(QStringLiteral("resources/fonts/schriften.py"))));
-        QStringList tabelle;
-        for (const QRegularExpressionMatch &m : QRegularExpression(QStringLiteral("\"(\\w)\": \\(\"(\\w+)\""),
-                                                                   QRegularExpression::UseUnicodePropertiesOption)
-                                                    .globalMatch(generator))
-            tabelle << m.captured(1) + QLatin1Char(' ') + m.captured(2);
-        QVERIFY(tabelle.size() == 29 && Form7::Seite(2).join(QLatin1Char(' ')).simplified().contains(tabelle.join(u(", "))));
     }
 
     // For a font without umlauts and ß, made from the base font, the settings name the
