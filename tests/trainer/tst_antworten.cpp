@@ -4,7 +4,6 @@
 
 #include "basis/Zufall.h"
 #include "trainer/Antworten.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,19 +11,6 @@
 #include <QTest>
 
 namespace {
-
-const QString kRichtig = u("Richtig, weiter so!");
-
-/// A program with `woerter` as the list and a task drawn from it.
-struct Aufgabe : Testprogramm
-{
-    explicit Aufgabe(const QStringList &woerter, bool lesemodus = false)
-    {
-        if (lesemodus)
-            f1().Bild26_Click();
-        liste(woerter, true);
-    }
-};
 
 /// One key press with the text `text`, as a keyboard or an input method delivers an emoji too.
 void zeichenTaste(QWidget *ziel, const QString &text)
@@ -94,14 +80,15 @@ private Q_SLOTS:
                     QCOMPARE(t.f1().Bezeichnung9->Caption(), QString());
             }
             QCOMPARE(t.f1().Bezeichnung4->Caption(), QString::number(14 + n));
-            QCOMPARE(t.boxen.letzte().titel, kRichtig);
+            QCOMPARE(t.boxen.letzte().titel, u("Richtig, weiter so!"));
             QCOMPARE(t.boxen.letzte().text, n < 5 ? u("Noch %1 Wörter bis zur Belohnung!\r").arg(6 - n) : u("Noch 1 Wort bis zur Belohnung!\r"));
         }
     }
     void beenden()
     {
         // Escape and the end picture ask; No keeps everything as it was.
-        Aufgabe t({u("Haus")});
+        Testprogramm t;
+        t.liste({u("Haus")}, true);
         tippe(t.f1().Bezeichnung1, u("Ha"));
         for (bool escape : {true, false}) {
             t.boxen.nein();
@@ -132,7 +119,9 @@ private Q_SLOTS:
     {
         // A reward pending (Eingabe holds a word drawn for the games), a letter is wrong, and
         // neither Enter nor the word starts a new task.
-        Aufgabe t({u("Ötzi"), u("Maus")}, true);
+        Testprogramm t;
+        t.f1().Bild26_Click();
+        t.liste({u("Ötzi"), u("Maus")}, true);
         t.m().Loesungswort = u("Ötzi");
         t.f1().Liste2->setEintraege({u("ötzi"), u("Maus")});
         t.m().Eingabe = u("Maus");
@@ -159,7 +148,8 @@ private Q_SLOTS:
     }
     void schreibmodusKlickHebtAuswahlAuf()
     {
-        Aufgabe t({u("Haus"), u("Maus")});
+        Testprogramm t;
+        t.liste({u("Haus"), u("Maus")}, true);
         const QString loesung = t.m().Loesungswort;
         tippe(t.f1().Bezeichnung1, loesung.left(1));
         klicke(t.f1().Liste2, loesung);
@@ -187,7 +177,8 @@ private Q_SLOTS:
     {
         // The pictures explain themselves and leave the task; with nothing solved and no word the
         // evaluation and the solution stay silent.
-        Aufgabe t({u("groß")});
+        Testprogramm t;
+        t.liste({u("groß")}, true);
         t.m().Fehler = 1;
         t.m().Loesungen = 3;
         for (const auto &[bild, text, titel, symbol] : QList<std::tuple<const char *, const char *, const char *, Symbol>>{
