@@ -70,10 +70,12 @@ private Q_SLOTS:
             QCOMPARE(einzeln.ListIndex(), weg == index ? -1 : weg >= 0 && weg < index ? index - 1 : index);
         }
     }
-    void setListIndexMeldetKlick()
+    void listeImFenster()
     {
+        // Choosing in the program and a click on an entry of the view, also a second one, count as a
+        // click; one below the last entry is none. A list of several choices turns one over per click.
         QWidget w;
-        Liste l(&w, u("L"));
+        Liste l(&w, u("L")), m(&w, u("M"), false, true);
         l.addItems({"a", "b", "c"});
         int klicks = 0;
         connect(&l, &Liste::Click, [&] { ++klicks; });
@@ -81,13 +83,20 @@ private Q_SLOTS:
         QVERIFY(klicks == 1 && l.view()->currentIndex().row() == 2);
         l.setListIndex(-1);
         QVERIFY(klicks == 1 && l.ListIndex() == -1 && l.view()->selectionModel()->selectedIndexes().isEmpty());
-        // A click on an entry of the view counts like a click in the program, also a second one.
+        m.setMehrfachauswahl(true);
+        m.setSpalten(3);
+        m.addItems({"C", "A", "B", "D", "E", "F"});
+        QCOMPARE(m.List(0), u("C"));  // not sorted
+        m.setSelected(1, true);
+        m.setSelected(4, true);
+        QVERIFY(m.SelCount() == 2 && m.Selected(4) && !m.Selected(0) && !m.Selected(-1) && !m.Selected(6));
+        const auto hinterlegt = [&](int i) { return m.view()->model()->data(m.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
+        QVERIFY(hinterlegt(4) && !hinterlegt(0));
         w.show();
         klicke(&l, 1);
         QVERIFY(l.ListIndex() == 1 && klicks == 2);
         klicke(&l, 1);
         QCOMPARE(klicks, 3);
-        // A click below the last entry is none.
         const QPoint unten(5, l.view()->visualRect(l.view()->model()->index(2, 0)).bottom() + 8);
         for (int i : {1, -1}) {
             l.setListIndex(i);
@@ -95,32 +104,16 @@ private Q_SLOTS:
             QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, unten);
             QVERIFY(l.ListIndex() == i && klicks == vorher);
         }
-    }
-    void mehrfachauswahl()
-    {
-        QWidget w;
-        Liste l(&w, u("L"), false, true);
-        l.setMehrfachauswahl(true);
-        l.setSpalten(3);
-        l.addItems({"C", "A", "B", "D", "E", "F"});
-        QCOMPARE(l.List(0), u("C"));  // not sorted
-        l.setSelected(1, true);
-        l.setSelected(4, true);
-        QVERIFY(l.SelCount() == 2 && l.Selected(4) && !l.Selected(0) && !l.Selected(-1) && !l.Selected(6));
-        const auto hinterlegt = [&](int i) { return l.view()->model()->data(l.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
-        QVERIFY(hinterlegt(4) && !hinterlegt(0));
-        w.show();
-        klicke(&l, 4);
-        QVERIFY(l.ListIndex() == 4 && !l.Selected(4) && !hinterlegt(4) && l.SelCount() == 1);
-        QTest::mouseClick(l.view()->viewport(), Qt::LeftButton, {}, l.view()->viewport()->rect().bottomRight() - QPoint(2, 2));
-        QVERIFY(l.ListIndex() == 4 && l.SelCount() == 1);
-        l.Clear();
-        QCOMPARE(l.SelCount(), 0);
+        klicke(&m, 4);
+        QVERIFY(m.ListIndex() == 4 && !m.Selected(4) && !hinterlegt(4) && m.SelCount() == 1);
+        QTest::mouseClick(m.view()->viewport(), Qt::LeftButton, {}, m.view()->viewport()->rect().bottomRight() - QPoint(2, 2));
+        QVERIFY(m.ListIndex() == 4 && m.SelCount() == 1);
+        m.Clear();
+        QCOMPARE(m.SelCount(), 0);
     }
     void ganzeZeichen()
     {
-        // Generated texts of letters, characters of two units and a lone unit: each counts, stands,
-        // goes with a backspace and is cut off as one character.
+        // Generated texts of letters, pairs and lone halves of surrogates: each character whole.
         QRandomGenerator z(577);
         const QStringList vorrat{"a", u("ä"), u("🐯"), u("𝒜"), QString(QChar(0xDC00))};
         for (int runde = 0; runde < 300; ++runde) {
@@ -155,8 +148,7 @@ private Q_SLOTS:
         const int n = box.count();
         box.setDrive(QDir::rootPath());
         QVERIFY(n >= 2 && box.count() == n && box.currentIndex() == 0);
-        // The drives come from the mount table alone: a hung network drive (whose folder does
-        // not even exist here) is listed without being asked.
+        // The drives come from the mount table alone: a hung network drive is listed without being asked.
         const QByteArray tabelle = "server:/schule /mnt/schule nfs4 rw,hard 0 0\nproc /proc proc rw 0 0\n"
                                    "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\n";
         QCOMPARE(Laufwerkliste::laufwerkeAus(tabelle),
@@ -197,8 +189,7 @@ private Q_SLOTS:
         Form1 &f = t.f1();
         Form8 &e = t.programm->form8();
         QCOMPARE(f.size(), QSize(687, 457));
-        // The user drags the window to twice its size: everything follows,
-        // and what the program set stays as set.
+        // Dragged to twice its size, everything follows and what the program set stays as set.
         f.resize(1374, 914);
         QCOMPARE(f.faktor(), 2.0);
         QVERIFY(f.Bezeichnung2->geometry() == QRect(240, 126, 810, 98) && f.Bezeichnung2->FontSize() == 18);
@@ -334,8 +325,7 @@ private Q_SLOTS:
 
     void seitenumbruch()
     {
-        // Lines run on to the next page where one is full: all pages but the last equally full,
-        // every line once and in order, one past the right edge moved back onto the page.
+        // Pages but the last equally full, every line once and in order, one past the right edge moved back.
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath("d.pdf");
         const auto d = Druckflaeche::pdfDatei(pfad);
