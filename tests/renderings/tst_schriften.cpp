@@ -101,8 +101,7 @@ private Q_SLOTS:
         ausfuehren(kPython, {quelle(QStringLiteral("resources/fonts/schriften.py")), m_neu.path()}, &m_erzeugt);
     }
 
-    // Each font file: the generator's bytes, registered once at start-up, every
-    // character of Windows-1252 and "ẞ" drawn, and embedded in its exercise's worksheet.
+    // Each font: the generator's bytes, registered once, all of Windows-1252 and "ẞ", embedded when printed.
     void uebungsschrift_data()
     {
         QTest::addColumn<QString>("datei");
@@ -201,9 +200,8 @@ private Q_SLOTS:
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u(", "))));
     }
 
-    // For a font without umlauts and ß, made from the base font, the settings name the
-    // letters of the word list it lacks: for the preview while it is shown, for a font
-    // assigned to a sample until the list no longer needs them.
+    // The settings name the letters of the word list a font lacks: for the preview while it
+    // is shown, for a font assigned to a sample until the list no longer needs them.
     void fehlendeBuchstabenWerdenGenannt()
     {
         QTemporaryDir ordner;

@@ -117,8 +117,7 @@ private Q_SLOTS:
     }
     void lesemodusKlick()
     {
-        // A reward pending (Eingabe holds a word drawn for the games), a letter is wrong, and
-        // neither Enter nor the word starts a new task.
+        // A reward pending (Eingabe holds a game's word): a letter is wrong, Enter and the word start nothing.
         Testprogramm t;
         t.f1().Bild26_Click();
         t.liste({u("Ötzi"), u("Maus")}, true);
@@ -175,8 +174,7 @@ private Q_SLOTS:
     }
     void meldungen()
     {
-        // The pictures explain themselves and leave the task; with nothing solved and no word the
-        // evaluation and the solution stay silent.
+        // The pictures explain themselves; with nothing solved and no word two stay silent.
         Testprogramm t;
         t.liste({u("groß")}, true);
         t.m().Fehler = 1;

@@ -1,5 +1,4 @@
-// The task cycle: drawing words, the candidate list, the reward and word
-// entry, in the window and as plain rules.
+// The task cycle: drawing words, the candidate list, the reward and word entry.
 #include "support/Testprogramm.h"
 
 #include "basis/Zufall.h"
@@ -158,8 +157,7 @@ private Q_SLOTS:
         QTest::newRow("19 Wörter ganz, in ihrer Reihenfolge, ohne zu ziehen")
             << woerter(19) << woerter(19).at(7) << QList<double>{0.5} << woerter(19) << 1;
 
-        // Twenty words: the solution first, then the words as drawn; the
-        // solution drawn again is skipped.
+        // Twenty words: the solution first, then the words as drawn, the solution drawn again skipped.
         QList<double> folge;
         QStringList gezogen{woerter(20).at(5)};
         for (int i = 19; i >= 0; --i) {
@@ -169,8 +167,7 @@ private Q_SLOTS:
         }
         QTest::newRow("20 Wörter in der gezogenen Folge") << woerter(20) << woerter(20).at(5) << folge << gezogen << 0;
 
-        // Only misses: after 400 of them the rest comes from the words not
-        // taken yet, in the order of the list, drawn from that rest.
+        // After 400 misses the rest comes from the words not taken yet, drawn from that rest.
         QStringList wenige(20, u("X"));
         wenige[7] = wenige[12] = u("Y");
         wenige[9] = u("Z");

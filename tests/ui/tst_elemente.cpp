@@ -28,9 +28,8 @@ class TestElemente : public QObject
 private Q_SLOTS:
     void sortierung()
     {
-        // Generated words, added one by one or many at once, stand in the order of a simple key:
-        // small letters, umlauts at their base letter, ß as ss; equal keys in the order they came.
-        // The entry chosen before moves with it; a removal before it moves it up, of it ends the choice.
+        // Generated words, added one by one or many at once, in the order of a simple key (equal keys as they
+        // came); the entry chosen moves with them, a removal before it moves it up, of it ends the choice.
         QRandomGenerator z(31);
         const auto schluessel = [](const QString &w) {
             return w.toLower().replace(u("ä"), "a").replace(u("ö"), "o").replace(u("ü"), "u").replace(u("ß"), "ss");
@@ -156,8 +155,7 @@ private Q_SLOTS:
     }
     void tastencodes()
     {
-        // The named keys give their Windows codes, letters and digits their own; every other ASCII
-        // key (punctuation, whose codes would stand for arrows and Delete) gives 0, Latin-1 its own.
+        // Windows codes; punctuation, whose codes would stand for arrows and Delete, gives 0.
         for (const auto &[taste, code] : std::map<int, int>{
                  {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27},
                  {Qt::Key_Space, 32}, {Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39}, {Qt::Key_Down, 40},
