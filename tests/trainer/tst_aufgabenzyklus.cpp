@@ -32,8 +32,6 @@ struct Eingabe { QStringList liste; QString eingabe, text, titel; int danach; };
 
 } // namespace
 
-Q_DECLARE_METATYPE(Eingabe)
-
 class TestAufgabenzyklus : public QObject
 {
     Q_OBJECT
@@ -104,34 +102,30 @@ private Q_SLOTS:
                 pruefeBox(t.boxen, u("Jetzt ist eine Belohnung fällig!"), u("Belohnung"), Knoepfe::OK, Symbol::Information);
         }
     }
-    void wortEingabe_data()
-    {
-        QTest::addColumn<Eingabe>("e");
-        QTest::newRow("999 Wörter: noch eins") << Eingabe{woerter(999), "Neu", "", "", 1000};
-        QTest::newRow("Grenze 1000") << Eingabe{woerter(1000), "Neu", u("Kein Worteintrag mehr möglich!\r  Bitte eine neue Liste erstellen!"),
-                                                u("1000 Wörter"), 1000};
-        QTest::newRow("doppelt") << Eingabe{{"Haus", "Maus"}, "haus", "Wort ist schon vorhanden!", "Worteingabe", 2};
-    }
     void wortEingabe()
     {
-        QFETCH(Eingabe, e);
-        const auto &[liste, eingabe, text, titel, danach] = e;
-        Testprogramm t;
-        t.liste(liste);
-        t.m().Uebung = 0;
-        t.m().Eingabe = eingabe;
-        if (!text.isEmpty())
-            t.boxen.ok();
-        t.m().NaechsteAufgabe();
-        if (!text.isEmpty())
-            pruefeBox(t.boxen, text, titel, Knoepfe::OK, Symbol::Information);
-        QCOMPARE(t.f1().Liste1->ListCount(), danach);
-        QCOMPARE(t.f1().Liste1->eintraege().contains(eingabe), danach > liste.size());
-        QCOMPARE(t.m().Eingabe, danach > liste.size() || titel == u("Worteingabe") ? QString() : eingabe);
-        if (danach > liste.size()) {
-            QCOMPARE(t.f1().Liste1->ListIndex(), danach - 1);
-            QCOMPARE(t.m().Benutzt, QString(danach, QLatin1Char('0')));
-            QCOMPARE(t.f1().Bezeichnung1->Caption(), u("Wort %1 eingeben:").arg(danach));
+        // In word entry the word typed is added as long as the list has fewer than 1000 and lacks it.
+        for (const auto &[liste, eingabe, text, titel, danach] : QList<Eingabe>{
+                 {woerter(999), "Neu", "", "", 1000},
+                 {woerter(1000), "Neu", u("Kein Worteintrag mehr möglich!\r  Bitte eine neue Liste erstellen!"), u("1000 Wörter"), 1000},
+                 {{"Haus", "Maus"}, "haus", "Wort ist schon vorhanden!", "Worteingabe", 2}}) {
+            Testprogramm t;
+            t.liste(liste);
+            t.m().Uebung = 0;
+            t.m().Eingabe = eingabe;
+            if (!text.isEmpty())
+                t.boxen.ok();
+            t.m().NaechsteAufgabe();
+            if (!text.isEmpty())
+                pruefeBox(t.boxen, text, titel, Knoepfe::OK, Symbol::Information);
+            QCOMPARE(t.f1().Liste1->ListCount(), danach);
+            QCOMPARE(t.f1().Liste1->eintraege().contains(eingabe), danach > liste.size());
+            QCOMPARE(t.m().Eingabe, danach > liste.size() || titel == u("Worteingabe") ? QString() : eingabe);
+            if (danach > liste.size()) {
+                QCOMPARE(t.f1().Liste1->ListIndex(), danach - 1);
+                QCOMPARE(t.m().Benutzt, QString(danach, QLatin1Char('0')));
+                QCOMPARE(t.f1().Bezeichnung1->Caption(), u("Wort %1 eingeben:").arg(danach));
+            }
         }
     }
     void leereListeTutNichts()
@@ -146,18 +140,11 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Bezeichnung8->Caption(), u("Lückenwort"));
     }
 
-    void kandidatenRegel_data()
+    void kandidatenRegel()
     {
-        QTest::addColumn<QStringList>("liste");
-        QTest::addColumn<QString>("wort");
-        QTest::addColumn<QList<double>>("vorgabe");
-        QTest::addColumn<QStringList>("erwartet");
-        QTest::addColumn<int>("uebrig");
-
-        QTest::newRow("19 Wörter ganz, in ihrer Reihenfolge, ohne zu ziehen")
-            << woerter(19) << woerter(19).at(7) << QList<double>{0.5} << woerter(19) << 1;
-
-        // Twenty words: the solution first, then the words as drawn, the solution drawn again skipped.
+        // Under 20 words all of them, in their order, with nothing drawn. Twenty: the solution first, then
+        // the words as drawn, the solution drawn again skipped. After 400 misses the rest comes from the
+        // words not taken yet, drawn from that rest; a list of one word has none.
         QList<double> folge;
         QStringList gezogen{woerter(20).at(5)};
         for (int i = 19; i >= 0; --i) {
@@ -165,29 +152,21 @@ private Q_SLOTS:
             if (i != 5)
                 gezogen << woerter(20).at(i);
         }
-        QTest::newRow("20 Wörter in der gezogenen Folge") << woerter(20) << woerter(20).at(5) << folge << gezogen << 0;
-
-        // After 400 misses the rest comes from the words not taken yet, drawn from that rest.
         QStringList wenige(20, u("X"));
         wenige[7] = wenige[12] = u("Y");
         wenige[9] = u("Z");
-        QTest::newRow("nach 400 Fehlversuchen aus dem Rest")
-            << wenige << u("X") << QList<double>(400, 0.0) + QList<double>{0.9, 0.0, 0.7}
-            << QStringList{u("X"), u("Z"), u("Y")} << 1;
-        QTest::newRow("nur ein Wort: 400 Züge, kein Rest")
-            << QStringList(25, u("Ei")) << u("Ei") << QList<double>(401, 0.3) << QStringList{u("Ei")} << 1;
-    }
-
-    void kandidatenRegel()
-    {
-        QFETCH(QStringList, liste);
-        QFETCH(QString, wort);
-        QFETCH(QList<double>, vorgabe);
-        Zufall z;
-        z.seed(3);
-        z.vorgeben(vorgabe);
-        QTEST(Aufgaben::kandidaten(static_cast<int>(liste.size()), aus(liste), wort, z), "erwartet");
-        QTEST(z.vorgegebenUebrig(), "uebrig");
+        struct Fall { QStringList liste; QString wort; QList<double> vorgabe; QStringList erwartet; int uebrig; };
+        for (const auto &[liste, wort, vorgabe, erwartet, uebrig] : QList<Fall>{
+                 {woerter(19), woerter(19).at(7), {0.5}, woerter(19), 1},
+                 {woerter(20), woerter(20).at(5), folge, gezogen, 0},
+                 {wenige, u("X"), QList<double>(400, 0.0) + QList<double>{0.9, 0.0, 0.7}, {u("X"), u("Z"), u("Y")}, 1},
+                 {QStringList(25, u("Ei")), u("Ei"), QList<double>(401, 0.3), {u("Ei")}, 1}}) {
+            Zufall z;
+            z.seed(3);
+            z.vorgeben(vorgabe);
+            QCOMPARE(Aufgaben::kandidaten(static_cast<int>(liste.size()), aus(liste), wort, z), erwartet);
+            QCOMPARE(z.vorgegebenUebrig(), uebrig);
+        }
     }
 
     void vorhanden()
