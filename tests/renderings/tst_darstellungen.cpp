@@ -191,17 +191,12 @@ private Q_SLOTS:
         }
         pruefeBox(t.boxen, u("Jeder Mitlaut im Wort muss im  ABC  um einen\rBuchstaben nach rechts verschoben werden!\r"),
                   u("Geheimschrift"));
-    }
-    void versteckt()
-    {
-        Testprogramm t;
-        const QString wort = u("Lebensmittelunverträglich");
-        t.liste({wort});
-        t.boxen.ok();
+        // A word too long to hide leaves the display empty.
+        const QString lang = u("Lebensmittelunverträglich");
+        t.liste({lang});
         t.f1().Befehl14_Click();
-        pruefeBox(t.boxen, u("Das Lösungswort ist für diese Übung zu lang!\rKlicke bitte nochmal auf den Versteckt-Knopf!\r"), wort);
-        QCOMPARE(t.m().Loesungswort, wort);
-        QCOMPARE(t.f1().Bezeichnung1->Caption(), QString());
+        pruefeBox(t.boxen, u("Das Lösungswort ist für diese Übung zu lang!\rKlicke bitte nochmal auf den Versteckt-Knopf!\r"), lang);
+        QVERIFY(t.m().Loesungswort == lang && t.f1().Bezeichnung1->Caption().isEmpty());
     }
     void vergroesserung()
     {

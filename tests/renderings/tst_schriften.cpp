@@ -97,7 +97,6 @@ private Q_SLOTS:
     {
         QVERIFY2(QFile::exists(kBasis), "fonts-sil-andika is not installed (./test.sh installs it).");
         m_basis = schrift(kBasis);
-        // The generator runs once; the rows below compare its output.
         ausfuehren(kPython, {quelle(QStringLiteral("resources/fonts/schriften.py")), m_neu.path()}, &m_erzeugt);
     }
 
