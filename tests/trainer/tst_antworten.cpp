@@ -1,13 +1,9 @@
-// Answer checking through real key events and clicks: the letter check, the
-// special keys, the progress message, reading mode, the helps, the
-// evaluation and the main window's small commands. Emoji, outside the Basic
-// Multilingual Plane, are whole characters in the key check, the hint and the
-// solution.
+// Answer checking through real key events and clicks: the letter check, the special keys, the
+// progress message, reading mode, the helps, the evaluation and the main window's small commands.
 #include "support/Testprogramm.h"
 
 #include "basis/Zufall.h"
 #include "trainer/Antworten.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,21 +12,7 @@
 
 namespace {
 
-const QString kRichtig = u("Richtig, weiter so!");
-
-/// A program with `woerter` as the list and a task drawn from it.
-struct Aufgabe : Testprogramm
-{
-    explicit Aufgabe(const QStringList &woerter, bool lesemodus = false)
-    {
-        if (lesemodus)
-            f1().Bild26_Click();
-        liste(woerter, true);
-    }
-};
-
-/// Sends one key press whose text is `text` (possibly two UTF-16 units), as a
-/// keyboard or an input method delivers an emoji.
+/// One key press with the text `text`, as a keyboard or an input method delivers an emoji too.
 void zeichenTaste(QWidget *ziel, const QString &text)
 {
     QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, text);
@@ -39,21 +21,15 @@ void zeichenTaste(QWidget *ziel, const QString &text)
     QApplication::sendEvent(ziel, &los);
 }
 
-/// A picture of the main window and the box a click on it shows.
-struct Meldung { QString bild, text, titel; Symbol symbol; };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Meldung)
 
 class TestAntworten : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    /// For generated words of letters, umlauts, ß and emoji, at every place:
-    /// each other letter key is refused with its box, the backspace takes back
-    /// one whole character, the right key is taken, and the last one solves;
-    /// ten words to a reward, 13 solved before: the messages count down to one word.
+    /// For generated words of letters, umlauts, ß and emoji (whole characters), at every place: each
+    /// other letter key is refused with its box, the backspace takes back one whole character, the
+    /// right key is taken, the last one solves; ten words to a reward, 13 solved: the count goes down to one.
     void jedeStelle()
     {
         const QString buchstaben = u("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZaäbcdefghijklmnoöpqrstuüvwxyzß");
@@ -104,45 +80,27 @@ private Q_SLOTS:
                     QCOMPARE(t.f1().Bezeichnung9->Caption(), QString());
             }
             QCOMPARE(t.f1().Bezeichnung4->Caption(), QString::number(14 + n));
-            QCOMPARE(t.boxen.letzte().titel, kRichtig);
+            QCOMPARE(t.boxen.letzte().titel, u("Richtig, weiter so!"));
             QCOMPARE(t.boxen.letzte().text, n < 5 ? u("Noch %1 Wörter bis zur Belohnung!\r").arg(6 - n) : u("Noch 1 Wort bis zur Belohnung!\r"));
         }
     }
-    void beenden_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Escape") << true;
-        QTest::newRow("Ende") << false;
-    }
     void beenden()
     {
-        QFETCH(bool, escape);
-        Aufgabe t({u("Haus")});
+        // Escape and the end picture ask; No keeps everything as it was.
+        Testprogramm t;
+        t.liste({u("Haus")}, true);
         tippe(t.f1().Bezeichnung1, u("Ha"));
-        auto ende = [&] { escape ? taste(t.f1().Bezeichnung1, QChar(27)) : t.f1().Bild1_Click(); };
-        t.boxen.nein();
-        ende();
-        pruefeBox(t.boxen, u("Dieses Programm jetzt beenden?\r"), u("TIPPOLO, Release 13.08.2005"), Knoepfe::JaNein,
-                  Symbol::Stop);
-        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
-        QVERIFY(!t.beendet && t.f1().isVisible() && t.m().Eingabe == u("Ha"));
+        for (bool escape : {true, false}) {
+            t.boxen.nein();
+            escape ? taste(t.f1().Bezeichnung1, QChar(27)) : t.f1().Bild1_Click();
+            pruefeBox(t.boxen, u("Dieses Programm jetzt beenden?\r"), u("TIPPOLO, Release 13.08.2005"), Knoepfe::JaNein,
+                      Symbol::Stop);
+            QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
+            QVERIFY(!t.beendet && t.f1().isVisible() && t.m().Eingabe == u("Ha"));
+        }
         t.boxen.ja();
-        ende();
+        taste(t.f1().Bezeichnung1, QChar(27));
         QVERIFY(t.beendet && !t.f1().isVisible());
-    }
-    void tippenBeiOffenerBelohnung()
-    {
-        // A reward is pending: Eingabe holds a word drawn for the games. A
-        // letter is wrong, Enter starts no new task, nor does a click on the
-        // word just solved in reading mode.
-        Aufgabe t({u("Haus"), u("Autobahn")}, true);
-        t.m().Loesungswort = u("Haus");
-        t.m().Eingabe = u("Autobahn");
-        t.boxen.ok();
-        tippe(t.f1().Bezeichnung1, u("a\r"));
-        t.f1().Liste2->setListIndex(static_cast<int>(t.f1().Liste2->eintraege().indexOf(u("Haus"))));
-        QCOMPARE((QList<int>{t.m().Fehler, t.m().Loesungen, t.boxen.anzahl()}), (QList<int>{1, 0, 1}));
-        QCOMPARE((QStringList{t.m().Loesungswort, t.m().Eingabe}), (QStringList{"Haus", "Autobahn"}));
     }
     void wortdiktatVerschwindetBeiJederTaste()
     {
@@ -159,16 +117,25 @@ private Q_SLOTS:
     }
     void lesemodusKlick()
     {
-        // Another word stays silent; the word, in whatever case, solves the task.
-        Aufgabe t({u("Ötzi"), u("Maus")}, true);
+        // A reward pending (Eingabe holds a game's word): a letter is wrong, Enter and the word start nothing.
+        Testprogramm t;
+        t.f1().Bild26_Click();
+        t.liste({u("Ötzi"), u("Maus")}, true);
         t.m().Loesungswort = u("Ötzi");
         t.f1().Liste2->setEintraege({u("ötzi"), u("Maus")});
+        t.m().Eingabe = u("Maus");
+        t.boxen.ok();
+        tippe(t.f1().Bezeichnung1, u("a\r"));
+        klicke(t.f1().Liste2, u("ötzi"));
+        QCOMPARE((QList<int>{t.m().Fehler, t.m().Loesungen, t.boxen.anzahl()}), (QList<int>{1, 0, 1}));
+        QCOMPARE((QStringList{t.m().Loesungswort, t.m().Eingabe}), (QStringList{u("Ötzi"), u("Maus")}));
+        // Else another word stays silent; the word, in whatever case, solves the task.
+        t.m().Eingabe.clear();
         klicke(t.f1().Liste2, u("Maus"));
         QCOMPARE(t.m().Loesungswort, u("Ötzi"));
         t.boxen.ok();
         klicke(t.f1().Liste2, u("ötzi"));
-        QCOMPARE(t.m().Loesungen, 1);
-        QCOMPARE(t.m().Fehler, 0);
+        QCOMPARE((QList<int>{t.m().Fehler, t.m().Loesungen, t.boxen.anzahl()}), (QList<int>{1, 1, 2}));
         QCOMPARE(t.boxen.letzte().text, u("Noch 19 Wörter bis zur Belohnung!\r"));
         QCOMPARE(t.f1().Bezeichnung2->Caption(), u("Klicke auf das richtige Wort ..."));
         // The click moved on to the next task: its view marks no word.
@@ -180,7 +147,8 @@ private Q_SLOTS:
     }
     void schreibmodusKlickHebtAuswahlAuf()
     {
-        Aufgabe t({u("Haus"), u("Maus")});
+        Testprogramm t;
+        t.liste({u("Haus"), u("Maus")}, true);
         const QString loesung = t.m().Loesungswort;
         tippe(t.f1().Bezeichnung1, loesung.left(1));
         klicke(t.f1().Liste2, loesung);
@@ -204,28 +172,24 @@ private Q_SLOTS:
                          u("Du hast %1% Fehler:\n\r\n\r").arg(fehler * 100 / loesungen) + urteile.at(band));
             }
     }
-    void meldungen_data()
-    {
-        QTest::addColumn<Meldung>("m");
-        QTest::newRow("Auswertung") << Meldung{"Bild2", "Du hast 33% Fehler:\n\r\n\rSchon recht ordentlich!", "Fehler", Symbol::Information};
-        QTest::newRow("Sandeimer") << Meldung{"Bild3", "Nach 20 Lösungen gibt es eine Belohnung!\r", "Belohnung", Symbol::Keins};
-        QTest::newRow("Auge") << Meldung{"Bild21", "Schreibe dieses Wort ab!\r", "Befehlsfenster", Symbol::Keins};
-        QTest::newRow("Schreibfenster") << Meldung{"Bild10", "Hier stehen deine Eingaben!\r", "Schreibfenster", Symbol::Keins};
-        QTest::newRow("Ampel") << Meldung{"Bild13", "Unter der Ampel kannst du den\raktiven Programmteil ablesen.", "Programmteil",
-                                          Symbol::Information};
-    }
     void meldungen()
     {
-        QFETCH(Meldung, m);
-        Aufgabe t({u("groß")});
+        // The pictures explain themselves; with nothing solved and no word two stay silent.
+        Testprogramm t;
+        t.liste({u("groß")}, true);
         t.m().Fehler = 1;
         t.m().Loesungen = 3;
-        t.boxen.ok();
-        QTest::mouseClick(t.f1().findChild<Bild *>(m.bild), Qt::LeftButton);
-        pruefeBox(t.boxen, m.text, m.titel, Knoepfe::OK, m.symbol);
-        QCOMPARE(t.m().Loesungswort, u("groß"));
-        QCOMPARE(t.m().Loesungen, 3);
-        // Nothing solved, no word: the evaluation and the solution stay silent.
+        for (const auto &[bild, text, titel, symbol] : QList<std::tuple<const char *, const char *, const char *, Symbol>>{
+                 {"Bild2", "Du hast 33% Fehler:\n\r\n\rSchon recht ordentlich!", "Fehler", Symbol::Information},
+                 {"Bild3", "Nach 20 Lösungen gibt es eine Belohnung!\r", "Belohnung", Symbol::Keins},
+                 {"Bild21", "Schreibe dieses Wort ab!\r", "Befehlsfenster", Symbol::Keins},
+                 {"Bild10", "Hier stehen deine Eingaben!\r", "Schreibfenster", Symbol::Keins},
+                 {"Bild13", "Unter der Ampel kannst du den\raktiven Programmteil ablesen.", "Programmteil", Symbol::Information}}) {
+            t.boxen.ok();
+            QTest::mouseClick(t.f1().findChild<Bild *>(u(bild)), Qt::LeftButton);
+            pruefeBox(t.boxen, u(text), u(titel), Knoepfe::OK, symbol);
+        }
+        QVERIFY(t.m().Loesungswort == u("groß") && t.m().Loesungen == 3);
         t.m().Loesungen = 0;
         t.m().Loesungswort.clear();
         t.f1().Bild2_Click();
