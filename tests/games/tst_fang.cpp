@@ -86,68 +86,60 @@ private Q_SLOTS:
             QCOMPARE(f.Bild5->zeichnung().inhalt().size(), t.m().Loesungswort.size());
         }
     }
-    void fangen_data()
-    {
-        QTest::addColumn<QString>("wort");
-        QTest::addColumn<QList<QPoint>>("weg");
-        QTest::addColumn<QStringList>("stand");
-        QTest::newRow("erster") << u("Hund") << QList<QPoint>{{11, 6}} << QStringList{"H", "u", "nd"};
-        QTest::newRow("zweiter") << u("Hund") << QList<QPoint>{{11, 6}, {9, 8}} << QStringList{"Hu", "n", "d"};
-        QTest::newRow("falsche Reihe") << u("Hund") << QList<QPoint>{{9, 8}, {15, 2}} << QStringList{"", "H", "und"};
-        // The second n belongs to the later place: nothing caught there.
-        QTest::newRow("doppelt, zweites zu früh") << u("Anna") << QList<QPoint>{{0, 0}, {10, 6}} << QStringList{"A", "n", "na"};
-        QTest::newRow("doppelt der Reihe nach") << u("Anna") << QList<QPoint>{{0, 0}, {10, 6}, {5, 5}, {10, 6}}
-                                                << QStringList{"Ann", "a", ""};
-        QTest::newRow("Rand") << u("Hund") << QList<QPoint>{{0, 0}, {17, 10}, {17, 0}} << QStringList{"", "H", "und"};
-    }
+    /// Walks of random runs and straight ways to the next letter, over words with a doubled
+    /// letter: a letter is caught exactly when the catcher steps onto the place of the next one,
+    /// and the catcher stays on the field.
     void fangen()
     {
-        QFETCH(QString, wort);
-        QFETCH(QList<QPoint>, weg);
-        QFETCH(QStringList, stand);
-        Testprogramm t;
-        const QList<QPoint> hund{{11, 6}, {9, 8}, {15, 2}, {16, 0}}, anna{{0, 0}, {5, 5}, {10, 6}, {0, 10}};
-        fang &f = starten(t, wort, wort == u("Anna") ? anna : hund);
-        for (const QPoint &p : weg)
-            gehe(f, p.x(), p.y());
-        QCOMPARE(titel(f.Bezeichnung4, f.Bezeichnung3, f.Bezeichnung5), stand);
-        // Only what is left stays on the field and in the word; the catcher where it went.
-        QCOMPARE(t.m().Loesungswort, stand.at(1) + stand.at(2));
-        QCOMPARE(f.Bild5->zeichnung().texte().join(""), t.m().Loesungswort);
-        QCOMPARE(f.feld().fangX().size(), t.m().Loesungswort.size());
-        QCOMPARE(QPoint(Twips::links(f.Bezeichnung8), Twips::oben(f.Bezeichnung8)), weg.last() * 400);
-        // Beyond the edge the catcher stays on it.
-        for (int i = 0; i < 20; ++i)
-            QTest::keyClick(&f, Qt::Key_Down);
-        QCOMPARE(faenger(f).y(), 10);
+        Zufall z;
+        z.seed(5);
+        const Qt::Key tasten[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+        for (int spiel = 0; spiel < 8; ++spiel) {
+            Testprogramm t;
+            const QString wort = spiel % 2 ? u("Anna") : u("Otto");
+            QList<QPoint> orte;
+            while (orte.size() < 4)
+                if (const QPoint p(z.index(17), z.index(11)); p != QPoint(9, 6) && !orte.contains(p))
+                    orte << p;
+            fang &f = starten(t, wort, orte);
+            QPoint p(9, 6);
+            for (int zug = 0; orte.size() > 1; ++zug) {
+                const QPoint d = orte.first() - p;
+                int k = z.index(4), n = 1 + z.index(12);
+                if (zug % 2)
+                    std::tie(k, n) = d.x() ? std::pair(d.x() < 0 ? 0 : 1, qAbs(d.x())) : std::pair(d.y() < 0 ? 2 : 3, qAbs(d.y()));
+                for (; n > 0 && orte.size() > 1; --n) {
+                    QTest::keyClick(&f, tasten[k]);
+                    p = QPoint(std::clamp(p.x() + (k == 1) - (k == 0), 0, 17), std::clamp(p.y() + (k == 3) - (k == 2), 0, 10));
+                    if (p == orte.first())
+                        orte.removeFirst();
+                    const int i = 4 - int(orte.size());
+                    QCOMPARE(titel(f.Bezeichnung4, f.Bezeichnung3, f.Bezeichnung5), (QStringList{wort.left(i), wort.mid(i, 1), wort.mid(i + 1)}));
+                    QVERIFY(t.m().Loesungswort == wort.mid(i) && f.Bild5->zeichnung().texte().join(QString()) == wort.mid(i));
+                    QCOMPARE(QPoint(Twips::links(f.Bezeichnung8), Twips::oben(f.Bezeichnung8)), p * 400);
+                }
+            }
+        }
     }
-    void spruenge_data()
-    {
-        QTest::addColumn<QList<int>>("abstandAbSekunden");
-        QTest::addColumn<QList<int>>("spruenge");
-        QTest::newRow("alle 10 Sekunden") << QList<int>{10, 0, 20} << QList<int>{10, 20};
-        QTest::newRow("nach 12 Sekunden auf 5") << QList<int>{5, 12, 16} << QList<int>{10, 15};
-        QTest::newRow("kleinster Abstand 1") << QList<int>{0, 0, 3} << QList<int>{1, 2, 3};
-    }
+    /// The letters jump every 10 seconds, counted from the start; moved to 5 at 12 seconds, then
+    /// at 15; a slider at 0 jumps every second.
     void spruenge()
     {
-        QFETCH(QList<int>, abstandAbSekunden);
-        const int abstand = abstandAbSekunden[0], ab = abstandAbSekunden[1], sekunden = abstandAbSekunden[2];
         Testprogramm t;
         fang &f = starten(t, u("Hund"), {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
         Zufall &z = t.programm->zufall();
         QList<int> gesprungen;
-        for (int s = 1; s <= sekunden; ++s) {
-            if (s == ab + 1)
-                f.HBildlauf1->setValue(abstand);
+        for (int s = 1; s <= 19; ++s) {
+            if (s == 13 || s == 17)
+                f.HBildlauf1->setValue(s == 13 ? 5 : 0);
             if (z.vorgegebenUebrig() == 0)
                 z.vorgeben(zellen({{16, 10}, {15, 10}, {14, 10}, {13, 10}}));
             f.Zeit1_Timer();
             if (z.vorgegebenUebrig() == 0)
                 gesprungen << s;
         }
-        QTEST(gesprungen, "spruenge");
-        QCOMPARE(titel(f.Bezeichnung6, f.Bezeichnung9), (QStringList{QString::number(sekunden), QString::number(qMax(abstand, 1))}));
+        QCOMPARE(gesprungen, (QList<int>{10, 15, 17, 18, 19}));
+        QCOMPARE(titel(f.Bezeichnung6, f.Bezeichnung9), (QStringList{"19", "1"}));
         QCOMPARE(f.feld().fangX(), (QList<int>{16, 15, 14, 13}));
         QCOMPARE(f.feld().fangY(), (QList<int>{10, 10, 10, 10}));
     }
