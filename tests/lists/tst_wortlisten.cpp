@@ -17,10 +17,8 @@ class TestWortlisten : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    /// Through the file browser or at start-up: the list sorted, the task
-    /// cycle afresh with a word that can be typed, one box for the teacher
-    /// when the check finds something and the list was loaded by hand (none
-    /// at start-up), and the finding as a line in the settings window.
+    /// By hand or at start-up: the list sorted, the task cycle afresh with a word that can be typed,
+    /// a box for the teacher only by hand, and the finding as a line in the settings window.
     void laden_data()
     {
         QTest::addColumn<Laden>("l");
@@ -83,22 +81,16 @@ private Q_SLOTS:
         QCOMPARE(titel(&t.f1(), t.f1().Bezeichnung8), (QStringList{u("T i p p o l o ( 1500 Wörter )"), u("Großschrift")}));
         // Loaded once at step 8 and drawn again at step 9.
         QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), 2);
-    }
-    /// A file gone since the file list was read, or nothing selected: the
-    /// standard list, and no check of it.
-    void standardliste()
-    {
-        Testprogramm t("LISTE.TXT", "Haus\r\nhaus\r\n");
-        QVERIFY(QFile::remove(t.programm->datei("LISTE.TXT")));
-        t.f1().Datei1->setListIndex(0);
+        // A file gone since the file list was read, or nothing selected: the standard list.
+        QVERIFY(QFile::remove(t.programm->datei("b.txt")));
+        t.f1().Datei1->setListIndex(1);
         QCOMPARE(t.f1().Caption(), u("T i p p o l o ( 20 Wörter )"));
         t.liste({"Haus"});
         t.f1().Datei1->setListIndex(-1);
         t.f1().Datei1_Click();
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
     }
-    /// The list shown in the editor is saved in the working folder, whatever
-    /// folder the browser shows.
+    /// The list shown in the editor is saved in the working folder, whatever folder the browser shows.
     void speichern()
     {
         Testprogramm t;
@@ -146,8 +138,7 @@ private Q_SLOTS:
         }
         // The drive of the working folder is picked.
         QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
-        // A folder made while the program runs is offered at the next opening;
-        // places are named in German.
+        // A folder made while the program runs is offered at the next opening; places are named in German.
         QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));
         f.Bild6_Click();
         QVERIFY(f.Verzeichnis1->eintraege().constLast().endsWith(u("▸ Neu")));
