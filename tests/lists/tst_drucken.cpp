@@ -33,12 +33,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("uebung");
         QTest::addColumn<QString>("schrift");
-        QTest::newRow("Abgedeckt") << 1 << u("Abgedeckt-Probe");
         QTest::newRow("Umkehrwort") << 2 << QString();
-        QTest::newRow("Wortruinen") << 10 << u("Ruinen-Probe");
         QTest::newRow("Spiegel") << 12 << u("Spiegel-Probe");
         QTest::newRow("Großschrift") << 13 << QString();
-        QTest::newRow("Bildwörter") << 24 << u("Bilder-Probe");
     }
     void arbeitsblatt()
     {
