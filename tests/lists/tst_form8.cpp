@@ -176,7 +176,6 @@ private Q_SLOTS:
         for (const char *sperre : {"7", "-1", "ja", "1.5", "1a", ""})
             QTest::addRow("Sperre %s", sperre) << neun + sperre + "\r\n" << 0 << 0;
         QTest::newRow("binär") << QByteArray("\x00\xFF\x13\x37\r\n\x01", 7) << 0 << 0;
-        QTest::newRow("25") << " 25 " + kSchriften + " 1 \r\n" << 25 << 1;
         QTest::newRow("gerundet") << "12.5" + kSchriften + "0\r\n" << 13 << 0;
         QTest::newRow("Text") << "viele" + kSchriften + " 2 \r\n" << 20 << 2;
         QTest::newRow("null") << " 0 " + kSchriften + " 1 \r\n" << 20 << 1;
