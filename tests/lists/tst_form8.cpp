@@ -105,31 +105,8 @@ private Q_SLOTS:
         }
         QVERIFY(t.lesen("TIPPOLO.INI").startsWith(" 20 \r\n"));
     }
-    void woerterEingeben()
-    {
-        Testprogramm t;
-        t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
-        t.f1().Bild5_Click();
-        Form8 &e = t.programm->form8();
-        for (const char *wort : {"Zebra", "Autobahn", "autobahn", ""})
-            t.boxen.tippe(u(wort));
-        e.Bild4_Click();
-        QCOMPARE(t.m().Uebung, 0);
-        // A word that is already in the list (same case) is not added again.
-        for (int i = 1; i < 5; ++i)
-            pruefeEingabe(t.boxen, i, u("Neues Wort eingeben:"), u("Worteingabe %1").arg(i == 1 ? 21 : i == 4 ? 23 : 22));
-        QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
-        QCOMPARE((QStringList{QString::number(t.f1().Liste1->ListCount()), e.Bezeichnung16->Caption(), t.f1().Caption()}),
-                 (QStringList{"22", u(" 22 Wörter"), u("T i p p o l o")}));
-        // Back in the main window: no task is left, the input line asks for a word and takes one.
-        e.Bild1_Click();
-        const QStringList erwartet{u("Wort 23 eingeben:"), u("Tippe ein neues Wort und drücke Enter ...")};
-        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) << t.m().Loesungswort, erwartet + QStringList{QString()});
-        tippe(t.f1().Bezeichnung2, u("Igel\r"));
-        QVERIFY(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) == erwartet && t.f1().Liste1->eintraege().contains(u("Igel")));
-    }
-    /// Deleting one entry or the whole list asks first; answered No, nothing changes.
-    void loeschen()
+    /// Deleting one entry or the whole list asks first; answered No, nothing changes. Then words typed in.
+    void loeschenUndEingeben()
     {
         Testprogramm t;
         t.boxen.tippe(t.f1().Bezeichnung8->Caption());
@@ -163,6 +140,22 @@ private Q_SLOTS:
         QVERIFY(e.Liste2->ListCount() == 0 && t.m().Benutzt.isEmpty() && t.m().Uebung == 0);
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
         QCOMPARE(titel(t.f1().Bezeichnung1, e.Bezeichnung16), (QStringList{"Wort 21 eingeben:", u(" 0 Wörter")}));
+        for (const char *wort : {"Zebra", "Autobahn", "autobahn", ""})
+            t.boxen.tippe(u(wort));
+        e.Bild4_Click();
+        QCOMPARE(t.m().Uebung, 0);
+        // A word that is already in the list (same case) is not added again.
+        for (int i = 1; i < 5; ++i)
+            pruefeEingabe(t.boxen, 4 + i, u("Neues Wort eingeben:"), u("Worteingabe %1").arg(i == 1 ? 21 : i == 4 ? 23 : 22));
+        QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
+        QCOMPARE((QStringList{QString::number(t.f1().Liste1->ListCount()), e.Bezeichnung16->Caption(), t.f1().Caption()}),
+                 (QStringList{"22", u(" 2 Wörter"), u("T i p p o l o")}));
+        // Back in the main window: no task is left, the input line asks for a word and takes one.
+        e.Bild1_Click();
+        const QStringList erwartet{u("Wort 23 eingeben:"), u("Tippe ein neues Wort und drücke Enter ...")};
+        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) << t.m().Loesungswort, erwartet + QStringList{QString()});
+        tippe(t.f1().Bezeichnung2, u("Igel\r"));
+        QVERIFY(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) == erwartet && t.f1().Liste1->eintraege().contains(u("Igel")));
     }
     /// A valid file is read and never written; a damaged or missing one is replaced by the defaults, without a box.
     void einstellungenLesen_data()
