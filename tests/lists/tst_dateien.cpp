@@ -32,24 +32,20 @@ private Q_SLOTS:
         QTest::newRow("Anführungszeichen") << "\"Haus, Maus\",Baum\r\n\"\"\r\nHa\"us" << QStringList{"Haus, Maus", "Baum", "Ha\"us"} << QString();
         QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"}
                                                    << kTipp1 + u("\"Haus□□Maus\"\r");
-        QTest::newRow("polnisch und mathematisch") << u("Łódź,𝔸pfel,Haus") << QStringList{"Łódź", "𝔸pfel", "Haus"}
-                                                   << kTippN.arg(2) + u("\"Łódź\", \"𝔸pfel\"\r");
         const QString c1 = u("Ha") + QChar(0x81) + u("us");  // a C1 control character from Windows-1252
         QTest::newRow("Steuerzeichen") << u("Ma\tus\r\n") + c1 + u("\r\nRa\x7F") << QStringList{"Ma\tus", c1, "Ra\x7F"}
                                        << kTippN.arg(3) + u("\"Ma□us\", \"Ha□us\", \"Ra□\"\r");
         QTest::newRow("nur geschützte Leerzeichen") << u("Haus\r\n\u00A0\u00A0\r\n") << QStringList{"Haus", u("\u00A0\u00A0")}
                                                     << kTipp1 + u("\"\u00A0\u00A0\"\r");
-        QTest::newRow("mehr als drei") << u("a😀\r\nb😀\r\nc😀\r\nd😀\r\ne😀\r\nHaus\r\n")
-                                       << QStringList{"a😀", "b😀", "c😀", "d😀", "e😀", "Haus"}
-                                       << kTippN.arg(5) + u("\"a😀\", \"b😀\", \"c😀\", …\r");
+        QTest::newRow("polnisch, mathematisch, mehr als drei") << u("Łódź,𝔸pfel\r\nc😀\r\nd😀\r\ne😀\r\nHaus\r\n")
+                                                              << QStringList{"Łódź", "𝔸pfel", "c😀", "d😀", "e😀", "Haus"}
+                                                              << kTippN.arg(5) + u("\"Łódź\", \"𝔸pfel\", \"c😀\", …\r");
         const QString lang = QString(29, QLatin1Char('x')) + u("😀🐭");
         QTest::newRow("langes Wort gekürzt") << lang << QStringList{lang}
                                              << kTipp1 + u("\"") + QString(29, QLatin1Char('x')) + u("😀…\"\r");
         QTest::newRow("andere Großschreibung") << u("Haus\r\nhaus\r\nMaus\r\nMAUS\r\nHaus\r\nhaus\r\n")
                                                << QStringList{"Haus", "haus", "Maus", "MAUS", "Haus", "haus"}
                                                << kKopf + kDoppeltN.arg(4) + u("\"haus\", \"MAUS\", \"Haus\", …\r");
-        QTest::newRow("Umlaut groß und klein") << u("Ötzi,ötzi") << QStringList{"Ötzi", "ötzi"}
-                                               << kKopf + kDoppelt1 + u("\"ötzi\"\r");
         QTest::newRow("alles zusammen") << u(",Haus😀\r\nhaus😀\r\n") << QStringList{"Haus😀", "haus😀"}
                                         << kTippN.arg(2) + u("\"Haus😀\", \"haus😀\"\r") + kDoppelt1 + u("\"haus😀\"\r");
     }
