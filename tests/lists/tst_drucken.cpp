@@ -123,9 +123,9 @@ private Q_SLOTS:
         for (const QString &d : dazwischen)
             QCOMPARE(t.lesen(d), QByteArray("neu"));
     }
+    /// A canvas that cannot start, or a worksheet that cannot be written: nothing printed, the task kept.
     void druckFehler()
     {
-        // A canvas that cannot start prints nothing and changes nothing.
         struct Kaputt : DruckAufzeichnung
         {
             using DruckAufzeichnung::DruckAufzeichnung;
@@ -137,19 +137,17 @@ private Q_SLOTS:
         };
         Testprogramm t;
         QList<Druckzeile> zeilen;
-        t.programm->druckflaeche = [&zeilen] { return std::make_unique<Kaputt>(zeilen); };
-        const QString wort = t.m().Loesungswort;
-        drucken(t);
-        pruefeBox(t.boxen, u("Der Drucker kann nicht angesprochen werden.\rEs wurde nichts gedruckt."),
-                  u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Stop);
-        QVERIFY(zeilen.isEmpty() && t.m().Loesungswort == wort);
-        // A worksheet that cannot be written at the end.
-        const QString pfad = t.programm->datei("fehlt/blatt.pdf");
-        t.programm->druckflaeche = [pfad] { return Druckflaeche::pdfDatei(pfad); };
-        drucken(t);
-        pruefeBox(t.boxen, u("Die Datei \"blatt.pdf\" konnte nicht gespeichert werden.\rDas Arbeitsblatt wurde nicht gedruckt."),
-                  u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Stop);
-        QCOMPARE(t.boxen.anzahl(), 4);
+        const QString wort = t.m().Loesungswort, pfad = t.programm->datei("fehlt/blatt.pdf");
+        const QList<std::pair<std::function<std::unique_ptr<Druckflaeche>()>, QString>> faelle{
+            {[&zeilen] { return std::make_unique<Kaputt>(zeilen); }, u("Der Drucker kann nicht angesprochen werden.\rEs wurde nichts gedruckt.")},
+            {[pfad] { return Druckflaeche::pdfDatei(pfad); },
+             u("Die Datei \"blatt.pdf\" konnte nicht gespeichert werden.\rDas Arbeitsblatt wurde nicht gedruckt.")}};
+        for (const auto &[flaeche, text] : faelle) {
+            t.programm->druckflaeche = flaeche;
+            drucken(t);
+            pruefeBox(t.boxen, text, u("Drucken:  Großschrift"), Knoepfe::OK, Symbol::Stop);
+        }
+        QVERIFY(zeilen.isEmpty() && t.m().Loesungswort == wort && t.boxen.anzahl() == 4);
     }
 };
 
