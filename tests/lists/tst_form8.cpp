@@ -51,10 +51,12 @@ private Q_SLOTS:
         e.Bild1_Click();
         QVERIFY(!e.isVisible() && t.f1().isVisible() && t.m().Loesungswort == wort);
     }
-    void schriftenZuweisenUndSpeichern()
+    void einstellungenSpeichern()
     {
         Testprogramm t;
         Form8 &e = t.programm->form8();
+        e.Bild8_Click();  // before the font list is filled: nothing
+        e.Liste1->AddItem(u("Arial"));
         const QList<void (Form8::*)()> klicks{&Form8::Bezeichnung5_Click,  &Form8::Bezeichnung6_Click,
                                               &Form8::Bezeichnung7_Click,  &Form8::Bezeichnung3_Click,
                                               &Form8::Bezeichnung4_Click,  &Form8::Bezeichnung1_Click,
@@ -66,12 +68,20 @@ private Q_SLOTS:
             (e.*klick)();
         }
         QCOMPARE(schriften(t), namen);
-        // Only the display and the word list change at once; nothing is saved.
+        // Only the display and the word list change at once.
         QCOMPARE((QStringList{t.f1().Bezeichnung1->FontName(), t.f1().Liste2->FontName(), t.f1().Bezeichnung2->FontName()}),
                  (QStringList{"Schrift1", "Schrift8", "Arial"}));
-        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 4);
+        // The reward interval is rounded, at least 10 and at most the largest whole number.
+        for (const auto &[antwort, menge] : QList<std::pair<QString, int>>{{"9", 10}, {"", 10}, {"99999999999", 2147483647}, {"34.6", 35}}) {
+            t.boxen.tippe(antwort);
+            t.boxen.ok();
+            e.Bild8_Click();
+            pruefeEingabe(t.boxen, t.boxen.anzahl() - 2, u("Nach wie vielen Wörtern gibt es eine Spielrunde:"), u("Wortanzahl eingeben"), "20");
+            pruefeBox(t.boxen, u("Sie müssen die Einstellungen noch speichern!"), u("Wortmenge: %1").arg(menge));
+            QCOMPARE((QStringList{QString::number(t.m().Wortmenge), e.Bezeichnung8->Caption()}), QStringList(2, QString::number(menge)));
+        }
+        QCOMPARE(t.lesen("TIPPOLO.INI"), kStandard);
         // Saved with the reward interval and the lock, in the order of the records.
-        t.m().Wortmenge = 35;
         e.Kontroll1->setValue(1);
         t.boxen.ok();
         e.Bild2_Click();
@@ -87,23 +97,6 @@ private Q_SLOTS:
                              "werden kann.\rDie Einstellungen wurden nicht gespeichert."),
                   u("Einstellungen"), Knoepfe::OK, Symbol::Stop);
         QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
-    }
-    /// The reward interval is rounded, at least 10 and at most the largest whole number; not saved yet.
-    void wortmenge()
-    {
-        Testprogramm t;
-        Form8 &e = t.programm->form8();
-        e.Bild8_Click();  // before the font list is filled: nothing
-        e.Liste1->AddItem(u("Arial"));
-        for (const auto &[antwort, menge] : QList<std::pair<QString, int>>{{"9", 10}, {"10.6", 11}, {"", 10}, {"99999999999", 2147483647}}) {
-            t.boxen.tippe(antwort);
-            t.boxen.ok();
-            e.Bild8_Click();
-            pruefeEingabe(t.boxen, t.boxen.anzahl() - 2, u("Nach wie vielen Wörtern gibt es eine Spielrunde:"), u("Wortanzahl eingeben"), "20");
-            pruefeBox(t.boxen, u("Sie müssen die Einstellungen noch speichern!"), u("Wortmenge: %1").arg(menge));
-            QCOMPARE((QStringList{QString::number(t.m().Wortmenge), e.Bezeichnung8->Caption()}), QStringList(2, QString::number(menge)));
-        }
-        QVERIFY(t.lesen("TIPPOLO.INI").startsWith(" 20 \r\n"));
     }
     /// Deleting one entry or the whole list asks first; answered No, nothing changes. Then words typed in.
     void loeschenUndEingeben()
