@@ -71,8 +71,9 @@ private Q_SLOTS:
         QVERIFY(!g.Bezeichnung1->wordWrap() && !g.Bezeichnung1->Caption().contains(QLatin1Char('\n')));
         QVERIFY(g.Bezeichnung1->einpassen() || g.Bezeichnung1->sizeHint().width() <= g.Bezeichnung1->width());
     }
-    /// The tenth miss loses; the next game starts afresh with a word from the candidate list that can be typed.
-    void zehnterFehlerVerliert()
+    /// The tenth miss loses; the next game starts afresh with a word from the candidate list that can
+    /// be typed, and its win counts the letters marked.
+    void verlorenUndGewonnen()
     {
         Testprogramm t;
         galgen &g = starten(t, u("Auto"));
@@ -86,14 +87,9 @@ private Q_SLOTS:
         t.f1().Bezeichnung26_Click();
         QCOMPARE((QStringList{t.m().Loesungswort, t.m().Eingabe, g.Bezeichnung2->Caption()}), (QStringList{"Haus", " _ _ _ _", ""}));
         QVERIFY(t.spielOffen(g) && t.m().Fehler == 0 && g.Liste1->SelCount() == 0 && teileGezeigt(g) == 0);
-    }
-    void gewinnZaehltMarkierteBuchstaben()
-    {
-        Testprogramm t;
-        galgen &g = starten(t, u("Auto"));
-        // Misses B to F, one wasted X clicked twice, then A, U, T and O.
-        klicke(g, u("BCDEFXXAUT"));
-        t.spielEnde(g, [&] { klicke(g, u("O")); }, u("Du hast 9 Versuche benötigt!\r"), u("Galgenspiel"));
+        // Misses B to F, one wasted X clicked twice, then H, A, U and S.
+        klicke(g, u("BCDEFXXHAU"));
+        t.spielEnde(g, [&] { klicke(g, u("S")); }, u("Du hast 9 Versuche benötigt!\r"), u("Galgenspiel"));
         QCOMPARE(t.m().Fehler, 7);
     }
 };
