@@ -90,10 +90,29 @@ private Q_SLOTS:
         t.f1().Datei1_Click();
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
     }
-    /// The list shown in the editor is saved in the working folder, whatever folder the browser shows.
-    void speichern()
+    /// The browser's boxes and folders; the list shown in the editor is saved in the working
+    /// folder, whatever folder the browser shows.
+    void dateibrowserUndSpeichern()
     {
         Testprogramm t;
+        Form1 &f = t.f1();
+        // Locked, the file list takes the place of the boxes; the grey state leaves them as they were.
+        const struct { int sperre; bool boxen; int hoehe; } schritte[] = {{0, true, 3150}, {1, false, 6075}, {2, false, 6075}};
+        for (const auto &s : schritte) {
+            t.programm->form8().Kontroll1->setValue(s.sperre);
+            f.Bild6_Click();
+            QVERIFY(f.Bild8->isVisible() && f.Laufwerk1->isVisible() == s.boxen && f.Verzeichnis1->isVisible() == s.boxen);
+            QCOMPARE(Twips::hoehe(f.Datei1->view()), s.hoehe);
+            f.Bild6_Click();
+            QVERIFY(!f.Bild8->isVisible());
+        }
+        // The drive of the working folder is picked.
+        QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
+        // A folder made while the program runs is offered at the next opening; places are named in German.
+        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));
+        f.Bild6_Click();
+        QVERIFY(f.Verzeichnis1->eintraege().constLast().endsWith(u("▸ Neu")));
+        QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
         QVERIFY(QDir(t.programm->arbeitsordner()).mkdir("Listen"));
         t.datei("Listen/TIERE.TXT", "Katze\r\nHund\r\n");
         t.f1().Verzeichnis1->setPath(t.programm->datei("Listen"));
@@ -121,28 +140,6 @@ private Q_SLOTS:
         t.boxen.ok();
         e.Bild5_Click();
         pruefeBox(t.boxen, u("Keine Einträge vorhanden!"), u("Liste speichern"), Knoepfe::OK, Symbol::Information);
-    }
-    void dateibrowser()
-    {
-        Testprogramm t;
-        Form1 &f = t.f1();
-        // Locked, the file list takes the place of the boxes; the grey state leaves them as they were.
-        const struct { int sperre; bool boxen; int hoehe; } schritte[] = {{0, true, 3150}, {1, false, 6075}, {2, false, 6075}};
-        for (const auto &s : schritte) {
-            t.programm->form8().Kontroll1->setValue(s.sperre);
-            f.Bild6_Click();
-            QVERIFY(f.Bild8->isVisible() && f.Laufwerk1->isVisible() == s.boxen && f.Verzeichnis1->isVisible() == s.boxen);
-            QCOMPARE(Twips::hoehe(f.Datei1->view()), s.hoehe);
-            f.Bild6_Click();
-            QVERIFY(!f.Bild8->isVisible());
-        }
-        // The drive of the working folder is picked.
-        QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
-        // A folder made while the program runs is offered at the next opening; places are named in German.
-        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));
-        f.Bild6_Click();
-        QVERIFY(f.Verzeichnis1->eintraege().constLast().endsWith(u("▸ Neu")));
-        QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
     }
 };
 
