@@ -35,8 +35,7 @@ class TestFang : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    /// No word or one of more than 50 characters gives a word of the game's own. A game ended
-    /// early leaves nothing behind: the next one starts afresh and only after a click.
+    /// No word or one over 50 characters gives the game's own; the next game starts afresh, after a click.
     void startErstNachKlick()
     {
         Testprogramm t;
@@ -70,9 +69,7 @@ private Q_SLOTS:
         QCOMPARE(f.feld().fangY(), (QList<int>{0, 10, 4, 0}));
         QCOMPARE(f.Bild5->zeichnung().texte(), (QStringList{"H", "u", "n", "d"}));
     }
-    /// Walks of random runs and straight ways to the next letter, over words with a doubled
-    /// letter: a letter is caught exactly when the catcher steps onto the place of the next one,
-    /// and the catcher stays on the field.
+    /// On random walks a letter is caught exactly when the catcher steps onto the place of the next one.
     void fangen()
     {
         Zufall z;
@@ -105,8 +102,7 @@ private Q_SLOTS:
             }
         }
     }
-    /// The letters jump every 10 seconds, counted from the start; moved to 5 at 12 seconds, then
-    /// at 15; a slider at 0 jumps every second.
+    /// The letters jump every 10 seconds counted from the start, at 15 when set to 5, then every second.
     void spruenge()
     {
         Testprogramm t;

@@ -71,8 +71,7 @@ private Q_SLOTS:
         QVERIFY(!g.Bezeichnung1->wordWrap() && !g.Bezeichnung1->Caption().contains(QLatin1Char('\n')));
         QVERIFY(g.Bezeichnung1->einpassen() || g.Bezeichnung1->sizeHint().width() <= g.Bezeichnung1->width());
     }
-    /// The tenth miss loses; the next game starts afresh with a word from the candidate list that can
-    /// be typed, and its win counts the letters marked.
+    /// The tenth miss loses; the next game starts afresh with a word that can be typed; a win counts the marks.
     void verlorenUndGewonnen()
     {
         Testprogramm t;

@@ -52,8 +52,7 @@ void ziehe(gefangen &g, const QString &zuege)
     }
 }
 
-/// The shortest way out found by trying every step, as moves "olru" (up, left, right, down);
-/// a way is dropped where another reached the same cell with the same next letter.
+/// The shortest way out as moves "olru" (up, left, right, down), once per cell and next letter.
 QString ausweg(const Gefaengnisgitter &start)
 {
     QList<std::pair<Gefaengnisgitter, QString>> offen{{start, QString()}};

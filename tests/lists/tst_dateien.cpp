@@ -59,8 +59,7 @@ private Q_SLOTS:
         QTEST(befund.meldung(), "meldung");
     }
 
-    /// Generated word lists come back as the program saved them, or as other editors save them:
-    /// Windows-1252, UTF-8 with and without its mark, UTF-16 both ways, any separators.
+    /// Generated word lists come back as the program or other editors saved them, in every encoding.
     void rundreise()
     {
         const QString zeichen = u("aZäÖßé-1'.x");

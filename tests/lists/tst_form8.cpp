@@ -1,5 +1,4 @@
-// The settings window: unlock, fonts, reward interval, word entry, deleting, help, the script
-// switch, and the settings file "TIPPOLO.INI" with the number at the start of its records.
+// The settings window, the script switch, and the settings file "TIPPOLO.INI" with its numbers.
 #include "support/Testprogramm.h"
 
 #include "lists/Einstellungen.h"

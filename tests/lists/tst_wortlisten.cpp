@@ -17,8 +17,7 @@ class TestWortlisten : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    /// By hand or at start-up: the list sorted, the task cycle afresh with a word that can be typed,
-    /// a box for the teacher only by hand, and the finding as a line in the settings window.
+    /// The list sorted, the task cycle afresh, a box for the teacher only by hand, the finding in the settings.
     void laden_data()
     {
         QTest::addColumn<Laden>("l");
@@ -90,8 +89,7 @@ private Q_SLOTS:
         t.f1().Datei1_Click();
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
     }
-    /// The browser's boxes and folders; the list shown in the editor is saved in the working
-    /// folder, whatever folder the browser shows.
+    /// The browser's boxes and folders; the editor list is saved in the working folder, whatever the browser shows.
     void dateibrowserUndSpeichern()
     {
         Testprogramm t;
