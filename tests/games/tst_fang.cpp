@@ -87,8 +87,9 @@ private Q_SLOTS:
             for (int zug = 0; orte.size() > 1; ++zug) {
                 const QPoint d = orte.first() - p;
                 int k = z.index(4), n = 1 + z.index(12);
-                if (zug % 2)
-                    std::tie(k, n) = d.x() ? std::pair(d.x() < 0 ? 0 : 1, qAbs(d.x())) : std::pair(d.y() < 0 ? 2 : 3, qAbs(d.y()));
+                if (zug % 2)  // straight towards the next letter, first across
+                    std::tie(k, n) = d.x() ? std::pair(d.x() < 0 ? 0 : 1, qAbs(d.x()))
+                                           : std::pair(d.y() < 0 ? 2 : 3, qAbs(d.y()));
                 for (; n > 0 && orte.size() > 1; --n) {
                     QTest::keyClick(&f, tasten[k]);
                     p = QPoint(std::clamp(p.x() + (k == 1) - (k == 0), 0, 17), std::clamp(p.y() + (k == 3) - (k == 2), 0, 10));
