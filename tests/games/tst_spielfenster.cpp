@@ -1,60 +1,55 @@
-// What the three games share: the best lists (entries, order, bytes, loaded at
-// every start), Escape, the early end and the way back to the main window.
+// What the three games share: the best lists, Escape, the early end, the rest after a win and the way back.
 #include "games/Bestenformat.h"
 #include "games/Bestenliste.h"
 #include "support/Testprogramm.h"
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
-#include "windows/Spielfenster.h"
+#include "windows/fang.h"
+#include "windows/galgen.h"
 
 #include <QDir>
 #include <QTest>
+
+namespace {
+
+/// Wins the game just started with the word "A".
+void gewinnen(Spielfenster &s, Zufall &zufall)
+{
+    if (auto *g = dynamic_cast<galgen *>(&s)) {
+        klicke(g->Liste1, int(galgen::Buchstaben().indexOf(QLatin1Char('A'))));
+    } else if (auto *f = dynamic_cast<fang *>(&s)) {
+        zufall.vorgeben({10.5 / 17, 6.5 / 11});  // the letter right of the catcher
+        f->Bild5_Click();
+        QTest::keyClick(f, Qt::Key_Right);
+    } else {
+        for (int i = 0; i < 8; ++i)  // up through the empty centre and five letters
+            QTest::keyClick(&s, Qt::Key_Up);
+    }
+}
+
+} // namespace
 
 class TestSpielfenster : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void eintrag()
-    {
-        // Four digits, the thousands and below of a larger score; the name after two blanks.
-        QCOMPARE((QStringList{BestenEintrag(6, u("Freund")), BestenEintrag(12345, u("Max")), BestenEintrag(7, QString())}),
-                 (QStringList{"0006  Freund", "2345  Max", "0007  "}));
-    }
-    void lesen_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("eintraege");
-        const QStringList freund{"0006  Freund"};
-        // Line ends of every kind, empty lines and a last line without an end: see speichern().
-        QTest::newRow("Blanks und Tab davor") << " \t 0006  Freund\r" << freund;
-        QTest::newRow("in Anführungszeichen") << "\"0006  Freund\"\r\n" << freund;
-        QTest::newRow("offenes Anführungszeichen") << "\"0006  Freund\n" << freund;
-        QTest::newRow("Komma im Namen") << "0004  Mei, Ling\n" << QStringList{"0004  Mei, Ling"};
-    }
-    void lesen()
-    {
-        QFETCH(QString, text);
-        QTEST(BestenlisteEintraege(text), "eintraege");
-    }
-    /// A win adds its entry to the list as the file holds it at that moment.
+    /// A win adds its entry to the list as the file holds it at that moment, in whatever form.
     void speichern_data()
     {
         QTest::addColumn<QByteArray>("vorher");
         QTest::addColumn<QString>("eintrag");
         QTest::addColumn<QByteArray>("nachher");
-        // Ordered by score, then by name in dictionary order; a later equal entry after the earlier one.
-        QTest::newRow("sortiert mit CR LF") << QByteArray("0012  Zora\n0005  zora\r\n  \r\n0005  Anna\r\n\r\n0003  max")
-                                            << u("0005  Ömer")
-                                            << QByteArray("0003  max\r\n0005  Anna\r\n0005  \xD6mer\r\n0005  zora\r\n0012  Zora\r\n");
-        QTest::newRow("gleich") << QByteArray("0005  Anna\r\n") << u("0005  Anna") << QByteArray("0005  Anna\r\n0005  Anna\r\n");
-        QTest::newRow("nicht kodierbar") << QByteArray() << u("0002  Łukasz 🐯") << QByteArray("0002  ?ukasz ?\r\n");
+        // Ordered by score, then by name in dictionary order; of a score only the last four digits count.
+        QTest::newRow("sortiert") << QByteArray("0012  Zora\n \t\"0005  zora\"\r\n  \r\n\"0005  Anna\r\r\n0004  Mei, Ling\n0003  max")
+                                  << BestenEintrag(10005, u("Ömer"))
+                                  << QByteArray("0003  max\r\n0004  Mei, Ling\r\n0005  Anna\r\n0005  \xD6mer\r\n0005  zora\r\n"
+                                                "0012  Zora\r\n");
+        QTest::newRow("nicht kodierbar") << QByteArray() << BestenEintrag(2, u("Łukasz 🐯")) << QByteArray("0002  ?ukasz ?\r\n");
         // Only the best 50 are kept.
-        QByteArray fuenfzig, besser = BestenEintrag(0, u("Kai")).toLatin1() + "\r\n";
+        QByteArray fuenfzig;
         for (int i = 1; i <= 50; ++i)
             fuenfzig += BestenEintrag(i, u("Kai")).toLatin1() + "\r\n";
-        besser += fuenfzig.left(fuenfzig.size() - 11);
-        QTest::newRow("schlechter als 50") << fuenfzig << u("0051  Kai") << fuenfzig;
-        QTest::newRow("besser als der 50.") << fuenfzig << u("0000  Kai") << besser;
+        QTest::newRow("besser als der 50.") << fuenfzig << u("0000  Kai") << "0000  Kai\r\n" + fuenfzig.left(fuenfzig.size() - 11);
     }
     void speichern()
     {
@@ -74,48 +69,72 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("nr");
         QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("liste");
         QTest::addColumn<bool>("escapeFragt");
-        // The row's name is the title of the boxes.
-        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << u("Liste1") << true;
-        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << u("Liste1") << true;
-        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << u("Liste2") << false;
+        QTest::addColumn<int>("punkte");
+        QTest::addColumn<QString>("sieg");
+        // The row's name is the title of the question before ending early.
+        QTest::newRow("Wortfange") << 24 << u("BESTFANG.LST") << true << 0
+                                   << u("Wortfange|Du hast es in 0 Sekunden geschafft.\r");
+        QTest::newRow("Wortgefängnis") << 25 << u("BESTSUCH.LST") << true << 5
+                                       << u("Wortgefängnis|Prima, du bist jetzt frei!\rEs waren 5 Spielzüge!\r");
+        QTest::newRow("Wortgalgen") << 26 << u("BESTHANG.LST") << false << 1 << u("Galgenspiel|Du hast 1 Versuche benötigt!\r");
     }
+    /// Ended early, then won three times, going on by Enter, Escape and the frame; each start loads the list.
     void gemeinsamerAblauf()
     {
         QFETCH(int, nr);
         QFETCH(QString, datei);
-        QFETCH(QString, liste);
         QFETCH(bool, escapeFragt);
+        QFETCH(int, punkte);
+        QFETCH(QString, sieg);
         const QString titel = u(QTest::currentDataTag());
         Testprogramm t;
         // Not in order: the list would be saved in another order if it were saved.
         const QByteArray bestenliste = "0007  Ben\r\n0003  Anna\r\n";
         t.datei(datei, bestenliste);
-        // Twice: the second start loads the list again.
-        for (int runde = 1; runde <= 2; ++runde) {
+        QStringList eintraege{u("0003  Anna"), u("0007  Ben")};
+        for (int runde = 0; runde <= 3; ++runde) {
             t.f1().belohnungZeigen();
+            t.m().Loesungswort = u("A");
+            t.f1().Liste2->setEintraege({u("A")});
             nr == 24 ? t.f1().Bezeichnung24_Click() : nr == 25 ? t.f1().Bezeichnung25_Click() : t.f1().Bezeichnung26_Click();
             auto *s = dynamic_cast<Spielfenster *>(t.programm->aktivesFenster());
             QVERIFY(s && s->isVisible());
-            Liste *besten = s->findChild<Liste *>(liste);
-            QVERIFY(!besten->isVisible());
-            QCOMPARE(besten->eintraege(), (QStringList{u("0003  Anna"), u("0007  Ben")}));
-            // Escape and the end button ask first; answered No, the game goes on.
-            const int vorher = t.boxen.anzahl();
-            if (escapeFragt)
+            Knopf *ende = s->findChild<Knopf *>(u("Befehl1"));
+            Liste *besten = s->bestenliste();
+            QVERIFY(!besten->isVisible() && ende->isEnabled() && !s->Weiter->isVisible());
+            QCOMPARE(besten->eintraege(), eintraege);
+            if (runde == 0) {
+                // Escape and the end button ask first; answered No, the game goes on.
+                if (escapeFragt)
+                    t.boxen.nein();
+                QTest::keyClick(s, Qt::Key_Escape);
+                QCOMPARE(t.boxen.anzahl(), escapeFragt ? 1 : 0);
                 t.boxen.nein();
-            QTest::keyClick(s, Qt::Key_Escape);
-            QCOMPARE(t.boxen.anzahl(), vorher + (escapeFragt ? 1 : 0));
-            t.boxen.nein();
-            s->findChild<Knopf *>(u("Befehl1"))->click();
-            pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
-            QVERIFY(s->isVisible());
-            t.boxen.ja();
-            s->close();
-            pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
-            QVERIFY(t.zurueck(*s) && !besten->isVisible() && besten->ListCount() == 0);
-            QCOMPARE(t.lesen(datei), bestenliste);
+                ende->click();
+                pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
+                QVERIFY(s->isVisible());
+                t.boxen.ja();
+                s->close();
+                pruefeFrage(t.boxen, u("Dieses Spiel vorzeitig beenden?\r"), titel);
+                QVERIFY(t.zurueck(*s) && !besten->isVisible() && besten->ListCount() == 0);
+                QCOMPARE(t.lesen(datei), bestenliste);
+                continue;
+            }
+            const int vorher = t.boxen.anzahl();
+            t.boxen.ok();
+            gewinnen(*s, t.programm->zufall());
+            pruefeBox(t.boxen, sieg.section(QLatin1Char('|'), 1), sieg.section(QLatin1Char('|'), 0, 0));
+            // The list waits with the child's line marked, the rest of the game at rest: an arrow key does nothing.
+            const QString eintrag = BestenEintrag(punkte, t.f1().Bezeichnung7->Caption());
+            QTest::keyClick(s, Qt::Key_Up);
+            QVERIFY(s->siegerehrung() && s->Weiter->isVisible() && besten->isVisible() && !ende->isEnabled());
+            QVERIFY(t.boxen.anzahl() == vorher + 1 && besten->Text() == eintrag);
+            runde == 3 ? void(s->close()) : QTest::keyClick(s, runde == 1 ? Qt::Key_Return : Qt::Key_Escape);
+            QVERIFY(t.zurueck(*s) && !besten->isVisible() && besten->ListCount() == 0 && !s->siegerehrung());
+            eintraege << eintrag;
+            eintraege.sort();
+            QCOMPARE(t.lesen(datei), eintraege.join(u("\r\n")).toLatin1() + "\r\n");
         }
     }
 };

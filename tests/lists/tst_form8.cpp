@@ -1,7 +1,4 @@
-// The settings window: unlock, font list and assignment, reward interval,
-// word entry, deleting, back and help, and the script switch; the settings
-// file "TIPPOLO.INI" it reads and saves, and the number at the start of a
-// text that its records use.
+// The settings window, the script switch, and the settings file "TIPPOLO.INI" with its numbers.
 #include "support/Testprogramm.h"
 
 #include "lists/Einstellungen.h"
@@ -30,35 +27,21 @@ class TestForm8 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void freischalten_data()
-    {
-        QTest::addColumn<int>("uebung");
-        QTest::addColumn<QString>("antwort");
-        QTest::addColumn<bool>("offen");
-        QTest::newRow("genau") << 0 << u("Großschrift") << true;
-        QTest::newRow("klein") << 0 << u("großschrift") << false;
-        QTest::newRow("leer") << 0 << QString() << false;
-        // The password is the name of the current exercise.
-        QTest::newRow("alter Name nach Wechsel") << 2 << u("Großschrift") << false;
-        QTest::newRow("neuer Name nach Wechsel") << 2 << u("Umkehrwort") << true;
-    }
+    /// The password is the name of the current exercise, in its case.
     void freischalten()
     {
-        QFETCH(int, uebung);
-        QFETCH(QString, antwort);
-        QFETCH(bool, offen);
         Testprogramm t;
         t.m().Wortmenge = 33;
-        if (uebung)
-            t.f1().Befehl_Click(uebung);
-        t.boxen.tippe(antwort);
-        t.f1().Bild5_Click();
-        QCOMPARE(t.boxen.anzahl(), 1);
-        pruefeEingabe(t.boxen, 0, u("Passwort eingeben:"), u("Liste freischalten"));
         Form8 &e = t.programm->form8();
-        QCOMPARE((QList<bool>{e.isVisible(), t.f1().isVisible()}), (QList<bool>{offen, !offen}));
-        if (!offen)
-            return;
+        for (const QString &antwort : {u("großschrift"), QString(), u("Großschrift"), u("Umkehrwort")}) {
+            if (antwort == u("Großschrift"))
+                t.f1().Befehl_Click(2);
+            t.boxen.tippe(antwort);
+            t.f1().Bild5_Click();
+            const bool offen = antwort == u("Umkehrwort");
+            QCOMPARE((QList<bool>{e.isVisible(), t.f1().isVisible()}), (QList<bool>{offen, !offen}));
+        }
+        pruefeEingabe(t.boxen, 3, u("Passwort eingeben:"), u("Liste freischalten"));
         QCOMPARE(e.Liste2->eintraege(), t.f1().Liste1->eintraege());
         QCOMPARE(titel(e.Bezeichnung16, e.Bezeichnung8), (QStringList{" 20 Wörter", "33"}));
         QCOMPARE(t.programm->aktivesFenster(), &e);
@@ -67,10 +50,12 @@ private Q_SLOTS:
         e.Bild1_Click();
         QVERIFY(!e.isVisible() && t.f1().isVisible() && t.m().Loesungswort == wort);
     }
-    void schriftenZuweisenUndSpeichern()
+    void einstellungenSpeichern()
     {
         Testprogramm t;
         Form8 &e = t.programm->form8();
+        e.Bild8_Click();  // before the font list is filled: nothing
+        e.Liste1->AddItem(u("Arial"));
         const QList<void (Form8::*)()> klicks{&Form8::Bezeichnung5_Click,  &Form8::Bezeichnung6_Click,
                                               &Form8::Bezeichnung7_Click,  &Form8::Bezeichnung3_Click,
                                               &Form8::Bezeichnung4_Click,  &Form8::Bezeichnung1_Click,
@@ -82,12 +67,20 @@ private Q_SLOTS:
             (e.*klick)();
         }
         QCOMPARE(schriften(t), namen);
-        // Only the display and the word list change at once; nothing is saved.
+        // Only the display and the word list change at once.
         QCOMPARE((QStringList{t.f1().Bezeichnung1->FontName(), t.f1().Liste2->FontName(), t.f1().Bezeichnung2->FontName()}),
                  (QStringList{"Schrift1", "Schrift8", "Arial"}));
-        QCOMPARE(t.lesen("TIPPOLO.INI").count("Arial"), 4);
+        // The reward interval is rounded, at least 10 and at most the largest whole number.
+        for (const auto &[antwort, menge] : QList<std::pair<QString, int>>{{"9", 10}, {"", 10}, {"99999999999", 2147483647}, {"34.6", 35}}) {
+            t.boxen.tippe(antwort);
+            t.boxen.ok();
+            e.Bild8_Click();
+            pruefeEingabe(t.boxen, t.boxen.anzahl() - 2, u("Nach wie vielen Wörtern gibt es eine Spielrunde:"), u("Wortanzahl eingeben"), "20");
+            pruefeBox(t.boxen, u("Sie müssen die Einstellungen noch speichern!"), u("Wortmenge: %1").arg(menge));
+            QCOMPARE((QStringList{QString::number(t.m().Wortmenge), e.Bezeichnung8->Caption()}), QStringList(2, QString::number(menge)));
+        }
+        QCOMPARE(t.lesen("TIPPOLO.INI"), kStandard);
         // Saved with the reward interval and the lock, in the order of the records.
-        t.m().Wortmenge = 35;
         e.Kontroll1->setValue(1);
         t.boxen.ok();
         e.Bild2_Click();
@@ -104,58 +97,8 @@ private Q_SLOTS:
                   u("Einstellungen"), Knoepfe::OK, Symbol::Stop);
         QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
     }
-    void wortmenge_data()
-    {
-        QTest::addColumn<QString>("antwort");
-        QTest::addColumn<int>("menge");
-        QTest::newRow("9") << "9" << 10;
-        QTest::newRow("10") << "10" << 10;
-        QTest::newRow("10.6") << "10.6" << 11;
-        QTest::newRow("abgebrochen") << "" << 10;
-        QTest::newRow("riesig") << "99999999999" << 2147483647;
-    }
-    void wortmenge()
-    {
-        QFETCH(QString, antwort);
-        QFETCH(int, menge);
-        Testprogramm t;
-        Form8 &e = t.programm->form8();
-        e.Bild8_Click();  // before the font list is filled: nothing
-        e.Liste1->AddItem(u("Arial"));
-        t.boxen.tippe(antwort);
-        t.boxen.ok();
-        e.Bild8_Click();
-        pruefeEingabe(t.boxen, 0, u("Nach wie vielen Wörtern gibt es eine Spielrunde:"), u("Wortanzahl eingeben"), "20");
-        pruefeBox(t.boxen, u("Sie müssen die Einstellungen noch speichern!"), u("Wortmenge: %1").arg(menge));
-        QCOMPARE((QStringList{QString::number(t.m().Wortmenge), e.Bezeichnung8->Caption()}), QStringList(2, QString::number(menge)));
-        QVERIFY(t.lesen("TIPPOLO.INI").startsWith(" 20 \r\n"));
-    }
-    void woerterEingeben()
-    {
-        Testprogramm t;
-        t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
-        t.f1().Bild5_Click();
-        Form8 &e = t.programm->form8();
-        for (const char *wort : {"Zebra", "Autobahn", "autobahn", ""})
-            t.boxen.tippe(u(wort));
-        e.Bild4_Click();
-        QCOMPARE(t.m().Uebung, 0);
-        // A word that is already in the list (same case) is not added again.
-        for (int i = 1; i < 5; ++i)
-            pruefeEingabe(t.boxen, i, u("Neues Wort eingeben:"), u("Worteingabe %1").arg(i == 1 ? 21 : i == 4 ? 23 : 22));
-        QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
-        QCOMPARE((QStringList{QString::number(t.f1().Liste1->ListCount()), e.Bezeichnung16->Caption(), t.f1().Caption()}),
-                 (QStringList{"22", u(" 22 Wörter"), u("T i p p o l o")}));
-        // Back in the main window: no task of the exercise is left, the input
-        // line says what is expected, and a typed word is added.
-        e.Bild1_Click();
-        const QStringList erwartet{u("Wort 23 eingeben:"), u("Tippe ein neues Wort und drücke Enter ...")};
-        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) << t.m().Loesungswort, erwartet + QStringList{QString()});
-        tippe(t.f1().Bezeichnung2, u("Igel\r"));
-        QVERIFY(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) == erwartet && t.f1().Liste1->eintraege().contains(u("Igel")));
-    }
-    /// Deleting one entry or the whole list asks first; answered No, nothing changes.
-    void loeschen()
+    /// Deleting one entry or the whole list asks first; answered No, nothing changes. Then words typed in.
+    void loeschenUndEingeben()
     {
         Testprogramm t;
         t.boxen.tippe(t.f1().Bezeichnung8->Caption());
@@ -189,9 +132,24 @@ private Q_SLOTS:
         QVERIFY(e.Liste2->ListCount() == 0 && t.m().Benutzt.isEmpty() && t.m().Uebung == 0);
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
         QCOMPARE(titel(t.f1().Bezeichnung1, e.Bezeichnung16), (QStringList{"Wort 21 eingeben:", u(" 0 Wörter")}));
+        for (const char *wort : {"Zebra", "Autobahn", "autobahn", ""})
+            t.boxen.tippe(u(wort));
+        e.Bild4_Click();
+        QCOMPARE(t.m().Uebung, 0);
+        // A word that is already in the list (same case) is not added again.
+        for (int i = 1; i < 5; ++i)
+            pruefeEingabe(t.boxen, 4 + i, u("Neues Wort eingeben:"), u("Worteingabe %1").arg(i == 1 ? 21 : i == 4 ? 23 : 22));
+        QCOMPARE(t.f1().Liste1->eintraege().count("Autobahn"), 1);
+        QCOMPARE((QStringList{QString::number(t.f1().Liste1->ListCount()), e.Bezeichnung16->Caption(), t.f1().Caption()}),
+                 (QStringList{"22", u(" 2 Wörter"), u("T i p p o l o")}));
+        // Back in the main window: no task is left, the input line asks for a word and takes one.
+        e.Bild1_Click();
+        const QStringList erwartet{u("Wort 23 eingeben:"), u("Tippe ein neues Wort und drücke Enter ...")};
+        QCOMPARE(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) << t.m().Loesungswort, erwartet + QStringList{QString()});
+        tippe(t.f1().Bezeichnung2, u("Igel\r"));
+        QVERIFY(titel(t.f1().Bezeichnung1, t.f1().Bezeichnung2) == erwartet && t.f1().Liste1->eintraege().contains(u("Igel")));
     }
-    /// A valid file is read and never written; a damaged or missing one is
-    /// replaced by the defaults, without a box.
+    /// A valid file is read and never written; a damaged or missing one is replaced by the defaults, without a box.
     void einstellungenLesen_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
@@ -203,7 +161,6 @@ private Q_SLOTS:
         for (const char *sperre : {"7", "-1", "ja", "1.5", "1a", ""})
             QTest::addRow("Sperre %s", sperre) << neun + sperre + "\r\n" << 0 << 0;
         QTest::newRow("binär") << QByteArray("\x00\xFF\x13\x37\r\n\x01", 7) << 0 << 0;
-        QTest::newRow("25") << " 25 " + kSchriften + " 1 \r\n" << 25 << 1;
         QTest::newRow("gerundet") << "12.5" + kSchriften + "0\r\n" << 13 << 0;
         QTest::newRow("Text") << "viele" + kSchriften + " 2 \r\n" << 20 << 2;
         QTest::newRow("null") << " 0 " + kSchriften + " 1 \r\n" << 20 << 1;
@@ -230,8 +187,7 @@ private Q_SLOTS:
                  (QList<int>{ersetzt ? 20 : wortmenge, sperre, 0}));
         QCOMPARE((QStringList{t.f1().Liste2->FontName(), t.f1().Bezeichnung2->FontName()}),
                  (ersetzt ? QStringList{"Arial", "Arial"} : QStringList{"MS Sans Serif", "Comic Sans MS"}));
-        // The script switch goes from the print font to the handwriting and back, and names the one
-        // shown; where both are the same font (the defaults), it stays at print.
+        // The script switch goes to the handwriting and back; where both are the same font, it stays at print.
         for (int i = 1; i <= 3; ++i) {
             t.f1().Bild17_Click();
             const bool schreib = i % 2 && !ersetzt;
@@ -241,8 +197,7 @@ private Q_SLOTS:
     }
     void zahlAmAnfang()
     {
-        // Generated texts of blanks, signs, points, exponents, digits and other characters give the
-        // number the C library reads at their start, past the largest number the largest.
+        // Generated texts give the number the C library reads at their start, past the largest the largest.
         std::setlocale(LC_NUMERIC, "C");
         Zufall z;
         z.seed(41);

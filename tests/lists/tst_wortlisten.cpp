@@ -17,21 +17,17 @@ class TestWortlisten : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    /// Through the file browser or at start-up: the list sorted, the task
-    /// cycle afresh with a word that can be typed, one box for the teacher
-    /// when the check finds something and the list was loaded by hand (none
-    /// at start-up), and the finding as a line in the settings window.
+    /// The list sorted, the task cycle afresh, a box for the teacher only by hand, the finding in the settings.
     void laden_data()
     {
         QTest::addColumn<Laden>("l");
         const QString kopf = u("Die Liste wurde geladen. Bitte prüfen Sie:\r");
-        QTest::newRow("UTF-8 mit Emoji")
-            << Laden{"Haus\xF0\x9F\x98\x80\r\nMaus\r\n", false, {"Haus😀", "Maus"}, {"Maus"},
-                     kopf + u("- 1 Wort lässt sich auf einer deutschen Tastatur nicht bis zum Ende tippen und wird nicht abgefragt: \"Haus😀\"\r"),
-                     u("Wortliste: 1 Wort nicht tippbar, nicht abgefragt: \"Haus😀\"")};
+        QTest::newRow("UTF-8 mit Emoji, doppelt")
+            << Laden{"Haus\xF0\x9F\x98\x80\r\nMaus\r\nMaus\r\n", false, {"Haus😀", "Maus", "Maus"}, {"Maus"},
+                     kopf + u("- 1 Wort lässt sich auf einer deutschen Tastatur nicht bis zum Ende tippen und wird nicht abgefragt: \"Haus😀\"\r"
+                              "- 1 Wort steht ein zweites Mal in der Liste (gleich oder in anderer Groß- und Kleinschreibung): \"Maus\"\r"),
+                     u("Wortliste: 1 Wort nicht tippbar, nicht abgefragt: \"Haus😀\"; 1 Wort doppelt: \"Maus\"")};
         QTest::newRow("nur leere Zeilen") << Laden{"\r\n\r\n\r\n", false, {}, {}, {}, {}};
-        QTest::newRow("beim Start doppelt")
-            << Laden{"Haus\r\nHaus\r\n", true, {"Haus", "Haus"}, {"Haus"}, {}, u("Wortliste: 1 Wort doppelt: \"Haus\"")};
         QTest::newRow("beim Start nichts tippbar")
             << Laden{"x\xF0\x9F\x98\x80\r\ny\xF0\x9F\x90\xAD\r\n", true, {"x😀", "y🐭"}, {}, {},
                      u("Wortliste: 2 Wörter nicht tippbar, nicht abgefragt: \"x😀\", \"y🐭\"")};
@@ -83,25 +79,37 @@ private Q_SLOTS:
         QCOMPARE(titel(&t.f1(), t.f1().Bezeichnung8), (QStringList{u("T i p p o l o ( 1500 Wörter )"), u("Großschrift")}));
         // Loaded once at step 8 and drawn again at step 9.
         QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), 2);
-    }
-    /// A file gone since the file list was read, or nothing selected: the
-    /// standard list, and no check of it.
-    void standardliste()
-    {
-        Testprogramm t("LISTE.TXT", "Haus\r\nhaus\r\n");
-        QVERIFY(QFile::remove(t.programm->datei("LISTE.TXT")));
-        t.f1().Datei1->setListIndex(0);
+        // A file gone since the file list was read, or nothing selected: the standard list.
+        QVERIFY(QFile::remove(t.programm->datei("b.txt")));
+        t.f1().Datei1->setListIndex(1);
         QCOMPARE(t.f1().Caption(), u("T i p p o l o ( 20 Wörter )"));
         t.liste({"Haus"});
         t.f1().Datei1->setListIndex(-1);
         t.f1().Datei1_Click();
         QCOMPARE(t.f1().Liste1->ListCount(), 20);
     }
-    /// The list shown in the editor is saved in the working folder, whatever
-    /// folder the browser shows.
-    void speichern()
+    /// The browser's boxes and folders; the editor list is saved in the working folder, whatever the browser shows.
+    void dateibrowserUndSpeichern()
     {
         Testprogramm t;
+        Form1 &f = t.f1();
+        // Locked, the file list takes the place of the boxes; the grey state leaves them as they were.
+        const struct { int sperre; bool boxen; int hoehe; } schritte[] = {{0, true, 3150}, {1, false, 6075}, {2, false, 6075}};
+        for (const auto &s : schritte) {
+            t.programm->form8().Kontroll1->setValue(s.sperre);
+            f.Bild6_Click();
+            QVERIFY(f.Bild8->isVisible() && f.Laufwerk1->isVisible() == s.boxen && f.Verzeichnis1->isVisible() == s.boxen);
+            QCOMPARE(Twips::hoehe(f.Datei1->view()), s.hoehe);
+            f.Bild6_Click();
+            QVERIFY(!f.Bild8->isVisible());
+        }
+        // The drive of the working folder is picked.
+        QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
+        // A folder made while the program runs is offered at the next opening; places are named in German.
+        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));
+        f.Bild6_Click();
+        QVERIFY(f.Verzeichnis1->eintraege().constLast().endsWith(u("▸ Neu")));
+        QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
         QVERIFY(QDir(t.programm->arbeitsordner()).mkdir("Listen"));
         t.datei("Listen/TIERE.TXT", "Katze\r\nHund\r\n");
         t.f1().Verzeichnis1->setPath(t.programm->datei("Listen"));
@@ -129,32 +137,6 @@ private Q_SLOTS:
         t.boxen.ok();
         e.Bild5_Click();
         pruefeBox(t.boxen, u("Keine Einträge vorhanden!"), u("Liste speichern"), Knoepfe::OK, Symbol::Information);
-    }
-    void dateibrowser()
-    {
-        Testprogramm t;
-        Form1 &f = t.f1();
-        // Locked, the file list takes the place of the boxes; the grey state leaves them as they were.
-        const struct { int sperre; bool boxen; int hoehe; } schritte[] = {{0, true, 3150}, {1, false, 6075}, {2, false, 6075}};
-        for (const auto &s : schritte) {
-            t.programm->form8().Kontroll1->setValue(s.sperre);
-            f.Bild6_Click();
-            QVERIFY(f.Bild8->isVisible() && f.Laufwerk1->isVisible() == s.boxen && f.Verzeichnis1->isVisible() == s.boxen);
-            QCOMPARE(Twips::hoehe(f.Datei1->view()), s.hoehe);
-            f.Bild6_Click();
-            QVERIFY(!f.Bild8->isVisible());
-        }
-        // The drive of the working folder is picked.
-        QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
-        // A folder made while the program runs is offered at the next opening;
-        // places are named in German.
-        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));
-        f.Bild6_Click();
-        QVERIFY(f.Verzeichnis1->eintraege().constLast().endsWith(u("▸ Neu")));
-        QStringList namen;
-        for (int i = 0; i < f.Laufwerk1->count(); ++i)
-            namen << f.Laufwerk1->itemText(i);
-        QCOMPARE(namen.mid(0, 2), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
     }
 };
 
