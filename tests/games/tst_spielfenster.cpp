@@ -8,6 +8,7 @@
 #include "windows/galgen.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -64,6 +65,24 @@ private Q_SLOTS:
         QTEST(dateiLesen(datei), "nachher");
         // The lock file is gone again.
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{"BESTHANG.LST"});
+    }
+    void speichernHaeltDieReihenfolge()
+    {
+        // Generated wins, many equal but for capitals and umlauts: after each save the file is the entries so
+        // far, sorted by score and name with equal ones in the order they were won, the best 50 of them.
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("BESTFANG.LST");
+        const QStringList namen{"Anna", "anna", "ANNA", u("Ömer"), "omer", "Kai"};
+        const auto schluessel = [](const QString &e) { return e.toLower().replace(u("ö"), "o"); };
+        QStringList soll;
+        QRandomGenerator z(7);
+        for (int i = 0; i < 80; ++i) {
+            soll << BestenEintrag(z.bounded(4), namen.at(z.bounded(int(namen.size()))));
+            QVERIFY(BestenlisteSpeichern(datei, soll.last()));
+            std::stable_sort(soll.begin(), soll.end(), [&](const QString &a, const QString &b) { return schluessel(a) < schluessel(b); });
+            soll = soll.mid(0, 50);
+            QCOMPARE(dateiLesen(datei), (soll.join("\r\n") + "\r\n").toLatin1());
+        }
     }
     void gemeinsamerAblauf_data()
     {
