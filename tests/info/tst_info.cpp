@@ -120,12 +120,9 @@ private Q_SLOTS:
         QCOMPARE(z.inhalt().size(), 28);
         // Back to the main window's help icon: page 1, drawn once. Only the window system activates a window.
         t.programm->aktiviert(&t.f1());
-        QEvent neben(QEvent::Enter), aktiv(QEvent::WindowActivate);
+        QEvent neben(QEvent::Enter);
         QCoreApplication::sendEvent(&h, &neben);
         QCOMPARE(t.programm->aktivesFenster(), &t.f1());
-        QCoreApplication::sendEvent(&h, &aktiv);
-        QCOMPARE(t.programm->aktivesFenster(), &h);
-        t.programm->aktiviert(&t.f1());
         t.f1().Bild7_Click();
         QCOMPARE(z.inhalt().size(), 20);
         QTest::mouseClick(h.Befehl1, Qt::LeftButton);
@@ -263,7 +260,6 @@ private Q_SLOTS:
             << QByteArray("2026-12-06 09:00:00;Wort;J\xf6rg;13;Schreiben;B\xe4r\r\n"
                           "2026-12-06 09:01:00;Wort;J\xc3\xb6rg;13;Schreiben;B\xc3\xa4r\r\n")
             << QStringList{u("Bär"), u("Bär")};
-        QTest::newRow("beginnt mit FF FE") << QByteArray("\xff\xfe") + Protokoll::kopfzeile() + a + b << beide;
         const QString anfang = QString::fromLatin1(Protokoll::kopfzeile() + a);  // as a Windows editor saves it
         const QByteArray utf16(reinterpret_cast<const char *>(anfang.utf16()), anfang.size() * 2);
         QTest::newRow("UTF-16, danach angehängt") << "\xff\xfe" + utf16 + "\r\r\n" + b << beide;
