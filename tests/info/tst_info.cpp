@@ -456,14 +456,6 @@ private Q_SLOTS:
                               u("Mutter|2")}));
         QCOMPARE(b.klassen->rowCount(), 8);
 
-        // The words with errors as a list.
-        t.boxen.tippe("FEHLER-ANNA.TXT");
-        t.boxen.ok();
-        QTest::mouseClick(b.speichernKnopf, Qt::LeftButton);
-        pruefeBox(t.boxen, u("Die Liste mit 1 Wort wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),
-                  "FEHLER-ANNA.TXT", Knoepfe::OK, Symbol::Information);
-        QCOMPARE(t.lesen("FEHLER-ANNA.TXT"), QByteArray("Mutter\r\n"));
-
         // Printed through the program's canvas, every line.
         const QString druck = gedruckt(t, [&b] { b.druckenKnopf_Click(); });
         pruefeBox(t.boxen, u("Der Bericht wird gedruckt ..."), u("Bericht drucken"));

@@ -298,6 +298,9 @@ private Q_SLOTS:
             speichern();
             QCOMPARE(QDir(t.ordner.path()).entryList({u("*.txt")}), QStringList{u("fehler-anna.txt")});
             QCOMPARE(t.lesen(u("fehler-anna.txt")), bericht ? QByteArray("Mutter\r\n") : QByteArray("Haus\r\n"));
+            if (bericht)
+                pruefeBox(t.boxen, u("Die Liste mit 1 Wort wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),
+                          u("FEHLER-ANNA.TXT"), Knoepfe::OK, Symbol::Information);
         }
     }
 
