@@ -26,6 +26,7 @@ const QString kPlatz = QStringLiteral("Auf dem Datenträger ist nicht genug Plat
 const QString kNurLesbar = QStringLiteral("Der Datenträger ist schreibgeschützt.");
 const QString kKeineDatei = QStringLiteral("Sie ist keine gewöhnliche Datei (sondern zum Beispiel ein Gerät).");
 const QString kOrdner = QStringLiteral("An ihrer Stelle steht ein Ordner.");
+const QString kLink = QStringLiteral("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch Verknüpfungen.");
 const QString kStandard = QStringLiteral("\rDas Programm arbeitet mit den Standardeinstellungen.");
 
 /// Puts `lage` at `pfad`: "Pipe", "Ordner", "gross" (over 64 MB), else a link to `lage`.
@@ -88,11 +89,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QString>("lage");
         QTest::addColumn<QString>("grund");
-        const QString link = u("An ihrer Stelle steht eine Verknüpfung; das Programm schreibt nicht durch Verknüpfungen.");
         for (const char *datei : {"LISTE.TXT", "TIPPOLO.INI", "BESTHANG.LST"}) {
             QTest::addRow("%s, Platte voll", datei) << u(datei) << u("voll") << kPlatz;
             QTest::addRow("%s, schreibgeschützt", datei) << u(datei) << u("nurLesbar") << kNurLesbar;
-            QTest::addRow("%s, Verknüpfung", datei) << u(datei) << u("ziel.dat") << link;
+            QTest::addRow("%s, Verknüpfung", datei) << u(datei) << u("ziel.dat") << kLink;
             QTest::addRow("%s, Pipe", datei) << u(datei) << u("Pipe") << kKeineDatei;
             QTest::addRow("%s, Ordner", datei) << u(datei) << u("Ordner") << kOrdner;
         }
@@ -160,6 +160,42 @@ private Q_SLOTS:
         // No half-written copy is left behind.
         QCOMPARE(QDir(t.ordner.path()).entryList({u("*.TXT*"), u("*.INI*"), u("*.LST*")}, QDir::AllEntries | QDir::System).size(),
                  datei == u("TIPPOLO.INI") ? 1 : 2);
+    }
+
+    /// A log that cannot be written: the child practises on, and the report says why.
+    void protokollScheitert_data()
+    {
+        QTest::addColumn<QString>("lage");
+        QTest::addColumn<QString>("hinweis");
+        const QString fehlen = u(" Die Übungen seit dem Start fehlen im Bericht. ");
+        const QString lesen = u("Die Datei \"TIPPOLO.LOG\" konnte nicht gelesen werden. ");
+        QTest::newRow("Ordner") << u("Ordner") << kOrdner + fehlen + lesen + kOrdner;
+        QTest::newRow("Verknüpfung") << u("ANDERS.LOG") << kLink + fehlen + lesen + kKeineDatei;
+        QTest::newRow("voll") << u("voll") << kPlatz + fehlen + u("Es sind noch keine Übungen aufgezeichnet.");
+    }
+    void protokollScheitert()
+    {
+        QFETCH(QString, lage);
+        QFETCH(QString, hinweis);
+        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
+        Testprogramm t(1, false);
+        EngerRaum raum(t.ordner.path());
+        QVERIFY(raum.eingehaengt());
+        const QString anders = t.programm->datei(u("ANDERS.LOG"));
+        QVERIFY(lage == u("voll") || anlegen(lage == u("Ordner") ? lage : anders, t.programm->datei(u("TIPPOLO.LOG"))));
+        t.start();
+        QVERIFY(lage != u("voll") || raum.fuellen());
+        t.liste({u("Ei")}, true);
+        t.boxen.ok();
+        t.boxen.ok();
+        tippe(t.f1().Bezeichnung2, u("eEi"));
+        QCOMPARE((QList<int>{t.m().Fehler, t.m().Loesungen, t.boxen.anzahl()}), (QList<int>{1, 1, 2}));
+        t.boxen.tippe(t.f1().Bezeichnung8->Caption());
+        t.f1().Bild5_Click();
+        QTest::mouseClick(t.programm->form8().Bild9, Qt::LeftButton);
+        const Berichtfenster &b = t.programm->berichtfenster();
+        QCOMPARE(b.hinweis->Caption(), u("Die Datei \"TIPPOLO.LOG\" kann nicht geschrieben werden: ") + hinweis);
+        QVERIFY(b.kindWahl->count() == 0 && !b.speichernKnopf->isEnabled() && !QFile::exists(anders));
     }
 
     /// Settings at start that cannot be read, or no room for the copy of a damaged file or a new one: the old files stay.
@@ -262,6 +298,9 @@ private Q_SLOTS:
             speichern();
             QCOMPARE(QDir(t.ordner.path()).entryList({u("*.txt")}), QStringList{u("fehler-anna.txt")});
             QCOMPARE(t.lesen(u("fehler-anna.txt")), bericht ? QByteArray("Mutter\r\n") : QByteArray("Haus\r\n"));
+            if (bericht)
+                pruefeBox(t.boxen, u("Die Liste mit 1 Wort wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),
+                          u("FEHLER-ANNA.TXT"), Knoepfe::OK, Symbol::Information);
         }
     }
 

@@ -1,9 +1,7 @@
 // The real boxes, set up but never shown: German buttons, the default and Escape ones, the text's own lines.
-#include "support/Testprogramm.h"
 #include "ui/Boxen.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -40,6 +38,7 @@ private Q_SLOTS:
         QVERIFY(box.standardKnopf()->isDefault());
         QTEST((QStringList{box.textfeld()->text(), texte.join(' '), box.standardKnopf()->text(), box.escapeKnopf()->text()}), "erwartet");
         QVERIFY(box.textfeld()->textFormat() == Qt::PlainText && box.windowTitle() == QStringLiteral("Titel"));
+        QCOMPARE(box.font().pointSizeF(), 16.0);  // large enough for a child to read from its seat
         // Escape and the frame answer as the Escape button; a button answers as itself.
         box.reject();
         QCOMPARE(box.antwort(), Knoepfe(knoepfe) == Knoepfe::OK ? Antwort::OK : Antwort::Nein);
@@ -70,16 +69,6 @@ private Q_SLOTS:
             else
                 QVERIFY2(l->sizeHint().width() >= breit && l->sizeHint().width() <= breit + 4, qPrintable(l->text()));
         }
-    }
-    void eingabebox()
-    {
-        // The input and the message box write in the program's factor (16 points at 1).
-        Testprogramm t;
-        t.programm->setFaktor(1.5);
-        Meldungsbox box(&t.f1(), u("Buchstabe  >x<  ist falsch!"), u("Eingabefehler"), Knoepfe::OK, Symbol::Stop, Antwort::OK);
-        QInputDialog dlg(&t.f1());
-        QtBoxen::eingabeEinrichten(dlg, u("Neuer Name:"), u("Eingabe"), u("Freund"));
-        QCOMPARE((QList<double>{box.font().pointSizeF(), dlg.font().pointSizeF()}), (QList<double>{24, 24}));
     }
 };
 
