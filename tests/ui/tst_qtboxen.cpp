@@ -3,10 +3,15 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 class TestQtBoxen : public QObject
 {
@@ -44,6 +49,32 @@ private Q_SLOTS:
         QCOMPARE(box.antwort(), Knoepfe(knoepfe) == Knoepfe::OK ? Antwort::OK : Antwort::Nein);
         box.standardKnopf()->click();
         QCOMPARE(box.antwort(), Antwort(standard));
+    }
+    void gezeigt()
+    {
+        // Shown for real, alone and over an active window: the keys answer, the input box gives what was typed.
+        QtBoxen boxen;
+        QWidget fenster;
+        QTimer hand;
+        std::function<void(QWidget *)> tun;
+        hand.callOnTimeout([&] {
+            if (QWidget *box = QApplication::activeModalWidget(); box && tun)
+                std::exchange(tun, nullptr)(box);
+        });
+        hand.start(20);
+        const auto taste = [](Qt::Key k) { return [k](QWidget *box) { QTest::keyClick(box, k); }; };
+        for (const bool ueberFenster : {false, true}) {
+            fenster.setVisible(ueberFenster);
+            tun = taste(Qt::Key_Escape);
+            QCOMPARE(boxen.meldung(u"Ende?"_qs, u"Ende"_qs, Knoepfe::JaNein, Symbol::Frage, Antwort::Ja), Antwort::Nein);
+            tun = taste(Qt::Key_Return);
+            QCOMPARE(boxen.meldung(u"Ende?"_qs, u"Ende"_qs, Knoepfe::JaNein, Symbol::Frage, Antwort::Ja), Antwort::Ja);
+            tun = [](QWidget *box) {
+                box->findChild<QLineEdit *>()->setText(u"Jörg"_qs);
+                QTest::keyClick(box, Qt::Key_Return);
+            };
+            QCOMPARE(boxen.eingabe(u"Name:"_qs, u"Name"_qs, QString()), u"Jörg"_qs);
+        }
     }
     void zeilenBleiben()
     {
