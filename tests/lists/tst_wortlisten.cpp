@@ -105,14 +105,16 @@ private Q_SLOTS:
         }
         // The drive of the working folder is picked.
         QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
-        // A folder made while the program runs is offered at the next opening; places are named in German.
-        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")));
-        f.Bild6_Click();
-        QVERIFY(f.Verzeichnis1->eintraege().constLast().endsWith(u("▸ Neu")));
-        QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
-        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir("Listen"));
+        // Folders made while the program runs are offered at the next opening, and a click opens one;
+        // places are named in German.
+        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")) && QDir(t.programm->arbeitsordner()).mkdir("Listen"));
         t.datei("Listen/TIERE.TXT", "Katze\r\nHund\r\n");
-        t.f1().Verzeichnis1->setPath(t.programm->datei("Listen"));
+        f.Bild6_Click();
+        const QStringList ordner = f.Verzeichnis1->eintraege();
+        QVERIFY(ordner.constLast().endsWith(u("▸ Neu")) && ordner.at(ordner.size() - 2).endsWith(u("▸ Listen")));
+        QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
+        klicke(f.Verzeichnis1, int(ordner.size()) - 2);
+        QCOMPARE(f.Datei1->eintraege(), QStringList{"TIERE.TXT"});
         t.f1().Datei1->setListIndex(0);
         QCOMPARE(t.f1().Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
         t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
