@@ -258,7 +258,7 @@ private Q_SLOTS:
     void textPasst()
     {
         // In every window at every factor, each caption shown is whole: as wide and as high as its element
-        // gives room for, unless the element draws it smaller itself.
+        // gives room for, unless the element draws it smaller itself; each picture shows something.
         for (const double faktor : {1.0, 1.5, 2.0}) {
             Testprogramm t;
             t.m().Loesungen = 3;
@@ -284,6 +284,15 @@ private Q_SLOTS:
                 for (QAbstractButton *k : fenster->findChildren<QAbstractButton *>())
                     if (k->isVisibleTo(fenster) && !k->text().isEmpty() && k->sizeHint().width() > k->width() + 2)
                         zuBreit << u("%1.%2 \"%3\" %4 in %5").arg(u(name), k->objectName(), k->text()).arg(k->sizeHint().width()).arg(k->width());
+                for (Bild *b : fenster->findChildren<Bild *>()) {  // and no picture is blank
+                    const QImage bild = b->grab().toImage();
+                    int farbig = 0;
+                    for (int y = 0; y < bild.height(); ++y)
+                        for (int x = 0; x < bild.width(); ++x)
+                            farbig += bild.pixel(x, y) != bild.pixel(0, 0);
+                    if (b->isVisibleTo(fenster) && !b->Picture().isEmpty() && farbig < bild.width() * bild.height() / 20)
+                        zuBreit << u("%1.%2 blank").arg(u(name), b->objectName());
+                }
             }
             QVERIFY2(zuBreit.isEmpty(), qPrintable(QString::number(faktor) + u(": ") + zuBreit.join(u(", "))));
         }
