@@ -273,10 +273,7 @@ private Q_SLOTS:
                         l->textFormat() == Qt::RichText)
                         continue;
                     const QRect platz = l->contentsRect().adjusted(std::max(0, l->indent()), 0, -std::max(0, l->indent()), 0);
-                    QString sichtbar = l->text();  // blanks at the end show nothing
-                    while (sichtbar.endsWith(' '))
-                        sichtbar.chop(1);
-                    const QSize text = l->fontMetrics().size(0, sichtbar);
+                    const QSize text = l->fontMetrics().size(0, l->text().trimmed());  // blanks show nothing
                     if (text.width() > platz.width() || text.height() > platz.height() + 2)
                         zuBreit << u("%1.%2 \"%3\" %4x%5 in %6x%7").arg(u(name), l->objectName(), l->text()).arg(text.width())
                                        .arg(text.height()).arg(platz.width()).arg(platz.height());
@@ -299,7 +296,7 @@ private Q_SLOTS:
     }
     void kastenWaechstMitDerSchrift()
     {
-        // A check box drawn big has a box as big as its letters, and keeps its three states.
+        // A check box drawn big has a box as big as its letters.
         Kontrollkaestchen k(nullptr, u("Kontroll1"), u("Laufwerke und Ordner sperren"));
         k.ensurePolished();
         for (const double punkte : {8.0, 16.0, 30.0}) {
@@ -308,8 +305,6 @@ private Q_SLOTS:
             k.setFont(f);
             QVERIFY(k.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &k) >= k.fontMetrics().ascent());
         }
-        k.setValue(2);
-        QCOMPARE(k.checkState(), Qt::PartiallyChecked);
     }
     void seitenumbruch()
     {
