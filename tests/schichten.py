@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""Prints which of the program's folders include which, and the folders in layers, lowest first.
-Fails naming the circle when two folders reach each other.   python3 tests/schichten.py [root]"""
+"""Prints which program folder includes which, then the layers; fails naming a circle. Args: [root]"""
 import os, re, sys
 
 WERKZEUGE = {"tests", "bench", "fuzz", "debian", "packaging", "cmake", "resources"}

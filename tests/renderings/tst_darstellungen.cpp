@@ -109,7 +109,9 @@ void pruefeVergroesserung(Form1 &f, const QString &text, double punkte)
     const auto passt = [&text](const QFont &schrift) {
         return QFontMetricsF(schrift).horizontalAdvance(text) * Twips::proPixel() <= 10335 - 120 - 840;
     };
-    QVERIFY(passt(s.schrift) && s.schrift.pointSizeF() <= punkte);
+    QFont groesser = s.schrift;  // drawn as big as fits: a seventh bigger would not
+    groesser.setPointSizeF(s.schrift.pointSizeF() * 1.15);
+    QVERIFY(passt(s.schrift) && s.schrift.pointSizeF() <= punkte && (s.schrift.pointSizeF() == punkte || !passt(groesser)));
     QCOMPARE(s.schrift.pointSizeF() == punkte, passt(gewaehlt));
 }
 

@@ -193,7 +193,10 @@ private Q_SLOTS:
         const QAbstractItemModel *m = l->view()->model();
         const QFont klein = m->data(m->index(0, 0), Qt::FontRole).value<QFont>();
         QVERIFY(klein.pointSizeF() < l->view()->font().pointSizeF() && !m->data(m->index(1, 0), Qt::FontRole).isValid());
-        QVERIFY(QFontMetrics(klein).horizontalAdvance(lang) <= l->view()->viewport()->width());
+        QFont groesser = klein;  // as big as fits: a seventh bigger would not
+        groesser.setPointSizeF(klein.pointSizeF() * 1.15);
+        QVERIFY(QFontMetrics(klein).horizontalAdvance(lang) <= l->view()->viewport()->width() &&
+                QFontMetrics(groesser).horizontalAdvance(lang) > l->view()->viewport()->width());
         // Dragged to twice its size, everything follows and what the program set stays as set.
         f.resize(1374, 914);
         QCOMPARE(f.faktor(), 2.0);
