@@ -305,7 +305,7 @@ private Q_SLOTS:
             const QList<Protokoll::Eintrag> erwartet = heil ? QList{igel, e, neu} : QList{igel, neu};
             QVERIFY2(gelesen.eintraege() == erwartet && frisch.eintraege() == erwartet, qPrintable(QString::number(k)));
         }
-        // Another file in its place, as long and ending alike, or shrunk to an older copy: read from its start.
+        // Another file in its place, as long and ending alike, shrunk or rewritten: read from its start.
         Protokoll::Bestand b;
         QVERIFY(b.nachlesen(pfad) && b.size() == 3);
         const Protokoll::Eintrag cem = eintrag("Cem", "Igel");
@@ -314,6 +314,9 @@ private Q_SLOTS:
         QVERIFY(b.nachlesen(pfad) && b.eintraege() == (QList{cem, e, neu}));
         QVERIFY(dateiSchreiben(pfad, davor));
         QVERIFY(b.nachlesen(pfad) && b.eintraege() == QList{igel});
+        const Protokoll::Eintrag hase = eintrag("Ben", "Hase");  // the same file written anew, no shorter
+        QVERIFY(dateiSchreiben(pfad, Protokoll::kopfzeile() + Protokoll::zeile(hase) + Protokoll::zeile(neu)));
+        QVERIFY(b.nachlesen(pfad) && b.eintraege() == (QList{hase, neu}));
     }
 
     void grossesProtokoll()

@@ -1,5 +1,4 @@
-// The fonts the program brings along (four exercise fonts, the stand-in): made by the
-// generator, loaded at start-up, printed, and their outlines against the base font.
+// The fonts the program brings along: made by the generator, loaded, printed, shaped like the base font.
 #include "support/Testprogramm.h"
 
 #include "ui/Druckflaeche.h"

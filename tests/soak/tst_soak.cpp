@@ -1,6 +1,4 @@
-// A short run of the random-event soak: every window, every box answered at
-// random, the rules that must always hold checked after each event.
-// bench/soak.sh runs the same driver for a million events.
+// A short run of bench/soak.sh's random events: every window and box, the rules that always hold checked.
 #include "Dauerlauf.h"
 
 class TestSoak : public QObject

@@ -1,5 +1,4 @@
-// The elements and the program drawn big: the sorted list, selection and clicks, whole characters, the drive
-// box, key codes, the factor for a screen and its effect, printing on pages.
+// The elements and the program drawn big: lists, clicks, drives, key codes, factors, captions, pictures, pages.
 #include "support/Testprogramm.h"
 
 #include "basis/Zeichen.h"
