@@ -105,7 +105,7 @@ private Q_SLOTS:
         t.f1().Bild5_Click();
         Form8 &e = t.programm->form8();
         e.Liste1->AddItem(u("Arial"));
-        e.Liste2->setListIndex(0);
+        klicke(e.Liste2, 0);  // as the teacher picks it
         const QString benutzt = t.m().Benutzt;
         t.boxen.nein();
         e.Bild6_Click();
