@@ -184,17 +184,18 @@ private Q_SLOTS:
             const QString wort = t.m().Loesungswort;
             QVERIFY(!wort.isEmpty() && !t.m().Anzeigetext.isEmpty());
             QCOMPARE(t.f1().Bezeichnung1->Caption(), t.m().Anzeigetext);
-            // Word dictation empties the candidate list.
-            QCOMPARE(t.f1().Liste2->ListCount() == 0, n == 20);
+            QCOMPARE(t.f1().Liste2->ListCount() == 0, n == 20);  // word dictation empties the candidates
             Zufall z;
             if (n != 14 && n != 23 && n != 27)
                 QCOMPARE(t.m().Anzeigetext, darstellen(n, wort, z, n == 22 ? t.f1().Liste2->eintraege() : QStringList()));
             QCOMPARE(t.boxen.anzahl() - boxen, n == 28 ? 1 : 0);
+            const QRect vor = t.f1().Befehl[std::max(n - 2, 0)]->geometry(), hier = t.f1().Befehl[n - 1]->geometry();
+            QVERIFY(n == 1 || (n % 7 == 1 ? hier.left() > vor.right() && hier.top() < vor.top()  // four columns of seven
+                                          : hier.left() == vor.left() && hier.top() > vor.bottom()));
         }
         pruefeBox(t.boxen, u("Jeder Mitlaut im Wort muss im  ABC  um einen\rBuchstaben nach rechts verschoben werden!\r"),
                   u("Geheimschrift"));
-        // A word too long to hide leaves the display empty.
-        const QString lang = u("Lebensmittelunverträglich");
+        const QString lang = u("Lebensmittelunverträglich");  // too long to hide: the display stays empty
         t.liste({lang});
         t.f1().Befehl14_Click();
         pruefeBox(t.boxen, u("Das Lösungswort ist für diese Übung zu lang!\rKlicke bitte nochmal auf den Versteckt-Knopf!\r"), lang);
