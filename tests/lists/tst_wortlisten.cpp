@@ -105,9 +105,9 @@ private Q_SLOTS:
         }
         // The drive of the working folder is picked.
         QVERIFY(QDir::cleanPath(t.programm->arbeitsordner()).startsWith(f.Laufwerk1->Drive()));
-        // Folders made while the program runs are offered at the next opening, and a click opens one;
-        // places are named in German.
-        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")) && QDir(t.programm->arbeitsordner()).mkdir("Listen"));
+        // New folders are offered at the next opening and open on a click, showing only their lists; German names.
+        QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")) && QDir(t.programm->arbeitsordner()).mkdir("Listen") &&
+                QFile(t.programm->datei("Listen/TIERE.DOC")).open(QIODevice::WriteOnly));
         t.datei("Listen/TIERE.TXT", "Katze\r\nHund\r\n");
         f.Bild6_Click();
         const QStringList ordner = f.Verzeichnis1->eintraege();
