@@ -38,7 +38,7 @@ private Q_SLOTS:
             QStringList woerter;
             for (int n = z.bounded(1, 30); n > 0; --n) {
                 woerter << (z.bounded(2) ? u("Donaudampf") : QString());
-                for (int k = z.bounded(1, 5); k > 0; --k)
+                for (int k = z.bounded(1, 12); k > 0; --k)
                     woerter.last() += buchstaben.at(z.bounded(int(buchstaben.size())));
             }
             QStringList erwartet = woerter;
