@@ -21,7 +21,7 @@ public:
     Bezeichnung *Bezeichnung4 = nullptr;  ///< Loesungen
     Bezeichnung *Bezeichnung9 = nullptr;  ///< hint letter
 
-    /// The font of the task display and of the input line.
+    /// The font of the task display, and that of the input line.
     virtual QString Anzeigeschrift() = 0;
     virtual QString Druckschrift() = 0;
     /// The font exercise `uebung` shows its task in, if it has one of its own.

@@ -4,16 +4,13 @@
 #include "ui/Fensterverwaltung.h"
 
 #include <QList>
-#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class Berichtfenster;
 class Boxen;
-class Druckflaeche;
 class Fenster;
 class Form1;
 class Form7;
