@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <sys/stat.h>
@@ -32,12 +33,11 @@ bool byteFuer(char16_t u, char &b)
         b = static_cast<char>(u);
         return true;
     }
-    for (int i = 0; i < 32; ++i)
-        if (kObereHaelfte[i] == u) {
-            b = static_cast<char>(0x80 + i);
-            return true;
-        }
-    return false;
+    const char16_t *const treffer = std::find(std::begin(kObereHaelfte), std::end(kObereHaelfte), u);
+    if (treffer == std::end(kObereHaelfte))
+        return false;
+    b = static_cast<char>(0x80 + (treffer - kObereHaelfte));
+    return true;
 }
 
 } // namespace
