@@ -23,18 +23,10 @@ QString feld(const QString &text)
 {
     QString s;
     s.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            s += QLatin1Char('?');
-            ++i;
-        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
-            s += QLatin1Char(' ');
-        } else if (!Dateien::kodierbar(QString(c))) {
-            s += QLatin1Char('?');
-        } else {
-            s += c;
-        }
+    // Whole characters: a surrogate pair, or half of one, is one "?".
+    for (const char32_t c : text.toUcs4()) {
+        const QString z = QString::fromUcs4(&c, 1);
+        s += c < 0x20 || c == 0x7F ? QStringLiteral(" ") : Dateien::kodierbar(z) ? z : QStringLiteral("?");
     }
     if (s.contains(QLatin1Char(';')) || s.contains(QLatin1Char('"')))
         s = QLatin1Char('"') + s.replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
@@ -314,10 +306,8 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
         if (!zahl(f[6], 1, 100000, stelle) || !s.soll || !s.ist)
             return;
     }
-    if (!selberTag) {
-        std::memcpy(m_letztesDatum, f[0].p, 11);
-        m_letzterTag = tag;
-    }
+    std::memcpy(m_letztesDatum, f[0].p, 11);
+    m_letzterTag = tag;
     s.tag = tag;
     s.sekunde = sekunde;
     s.uebung = static_cast<quint32>(uebung);
