@@ -84,6 +84,7 @@ private:
     QString m_ohneMounts;
 
 private Q_SLOTS:
+    void init() { QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts)); }
     void speichernScheitert_data()
     {
         QTest::addColumn<QString>("datei");
@@ -104,7 +105,6 @@ private Q_SLOTS:
         QFETCH(QString, datei);
         QFETCH(QString, lage);
         QFETCH(QString, grund);
-        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
         Testprogramm t(1, false);
         EngerRaum raum(t.ordner.path());
         QVERIFY(raum.eingehaengt());
@@ -177,7 +177,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, lage);
         QFETCH(QString, hinweis);
-        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
         Testprogramm t(1, false);
         EngerRaum raum(t.ordner.path());
         QVERIFY(raum.eingehaengt());
@@ -219,7 +218,6 @@ private Q_SLOTS:
         QFETCH(QString, lage);
         QFETCH(QByteArray, inhalt);
         QFETCH(QString, text);
-        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
         Testprogramm t(1, false);
         EngerRaum raum(t.ordner.path());
         QVERIFY(raum.eingehaengt());
@@ -242,7 +240,6 @@ private Q_SLOTS:
 
     void arbeitsordnerPruefen()
     {
-        QVERIFY2(m_ohneMounts.isEmpty(), qPrintable(m_ohneMounts));
         using Arbeitsordner::Zustand;
         QTemporaryDir tmp;
         const QString neu = tmp.filePath(u("a/b/tippolo")), datei = tmp.filePath(u("datei"));
