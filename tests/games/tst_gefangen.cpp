@@ -1,7 +1,6 @@
 // The word prison: the random grid, the letters taken in order, wishes, hint and the empty grid.
 #include "support/Testprogramm.h"
 
-#include "ui/Twips.h"
 #include "windows/gefangen.h"
 
 #include "basis/Zufall.h"
@@ -40,13 +39,14 @@ gefangen &starten(Testprogramm &t, const QString &wort = u("Ostern"), const QStr
 /// Position, letters taken and the number of the next letter.
 QList<int> stand(gefangen &g) { return {g.gitter().spalte(), g.gitter().zeile(), g.gitter().genommen(), g.gitter().naechster()}; }
 
-/// Clicks: o up, u down, l left, r right; the same in capitals are the arrow keys.
+/// Clicks: o up, u down, l left, r right; the same in capitals are the arrow keys, which the window sees
+/// before the button that has the focus.
 void ziehe(gefangen &g, const QString &zuege)
 {
     const QMap<QChar, Qt::Key> tasten{{'O', Qt::Key_Up}, {'U', Qt::Key_Down}, {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
     for (QChar z : zuege) {
         if (tasten.contains(z))
-            QTest::keyClick(&g, tasten[z]);
+            QTest::keyClick(g.Befehl1, tasten[z]);
         else
             z == 'o' ? g.Bild1_Click() : z == 'u' ? g.Bild4_Click() : z == 'l' ? g.Bild2_Click() : g.Bild3_Click();
     }
@@ -96,17 +96,9 @@ private Q_SLOTS:
             QVERIFY2(!ausweg(g).isEmpty(), qPrintable(wort + u(" ") + g.zeilen().join(u("/"))));
         }
     }
-    /// A game ended early leaves nothing behind: the next one starts afresh.
     void startUndHinweis()
     {
         Testprogramm t;
-        gefangen &vorige = starten(t);
-        QTest::keyClick(vorige.Befehl1, Qt::Key_Left);  // the window sees the keys first
-        QCOMPARE(stand(vorige), (QList<int>{8, 9, 0, 1}));
-        t.boxen.ja();
-        vorige.close();
-        QVERIFY(t.zurueck(vorige));
-        Twips::setzeLinks(t.f1().Bild9, 3000);
         gefangen &g = starten(t);
         QVERIFY(t.programm->zufall().vorgegebenUebrig() == 0 && t.spielOffen(g));
         QCOMPARE(titel(&g, g.Befehl2), (QStringList{u("Wortgefängnis:  Ostern"), u(" ? ? ?")}));

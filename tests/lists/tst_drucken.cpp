@@ -33,7 +33,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("uebung");
         QTest::addColumn<QString>("wortschrift");
-        QTest::newRow("Umkehrwort") << 2 << u("Anzeige");
         QTest::newRow("Spiegel") << 12 << u("Spiegel-Probe");
         QTest::newRow("Großschrift") << 13 << u("Anzeige");
     }

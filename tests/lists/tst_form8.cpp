@@ -11,7 +11,6 @@ namespace {
 
 const QByteArray kStandard =
     " 20 \r\nArial\r\ntpohalb\r\nArial\r\ntpofenster\r\ntpospiegel\r\nArial\r\nAnlaut\r\nArial\r\n 0 \r\n";
-const QStringList kStandardSchriften = {"Arial", "tpohalb", "Arial", "tpofenster", "tpospiegel", "Arial", "Anlaut", "Arial"};
 const QByteArray kSchriften = "\r\nVerdana\r\ntpohalb\r\nComic Sans MS\r\ntpofenster\r\ntpospiegel\r\nLateinaus\r\nAnlaut\r\nMS Sans Serif\r\n";
 
 QStringList schriften(Testprogramm &t)
@@ -180,9 +179,7 @@ private Q_SLOTS:
         QCOMPARE(t.lesen("TIPPOLO.INI"), ersetzt ? kStandard : inhalt);
         // A damaged file keeps its bytes in a copy.
         QCOMPARE(t.lesen("TIPPOLO.INI.alt"), ersetzt ? inhalt : QByteArray());
-        QCOMPARE(schriften(t), ersetzt ? kStandardSchriften
-                                       : (QStringList{"Verdana", "tpohalb", "Comic Sans MS", "tpofenster", "tpospiegel",
-                                                      "Lateinaus", "Anlaut", "MS Sans Serif"}));
+        QCOMPARE(schriften(t), QString::fromLatin1(ersetzt ? kStandard : kSchriften).split(u("\r\n")).mid(1, 8));
         QCOMPARE((QList<int>{t.m().Wortmenge, t.programm->form8().Kontroll1->Value(), t.boxen.anzahl()}),
                  (QList<int>{ersetzt ? 20 : wortmenge, sperre, 0}));
         QCOMPARE((QStringList{t.f1().Liste2->FontName(), t.f1().Bezeichnung2->FontName()}),
