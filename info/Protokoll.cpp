@@ -92,8 +92,8 @@ QString dekodiert(const char *p, qsizetype n, bool utf8)
 /// One letter as the log keeps it: a single character (a surrogate pair counts as one); 0 for anything else.
 char32_t buchstabe(const Feld &f, bool utf8)
 {
-    if (f.n == 1 && (static_cast<unsigned char>(*f.p) < 0x80 || !utf8))
-        return Dateien::windows1252(QByteArrayView(f.p, 1)).at(0).unicode();
+    if (f.n == 1 && static_cast<unsigned char>(*f.p) < 0x80)  // ASCII, the same in both encodings
+        return static_cast<unsigned char>(*f.p);
     const QString s = dekodiert(f.p, f.n, utf8);
     if (s.size() == 1)
         return s.at(0).unicode();

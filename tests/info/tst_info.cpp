@@ -217,9 +217,9 @@ private Q_SLOTS:
             QStringList f{e.datum.toString("yyyy-MM-dd ") + e.zeit.toString("hh:mm:ss"), fehler ? "Fehler" : "Wort",
                           feld(e.name), QString::number(e.uebung), e.lesen ? "Lesen" : "Schreiben", feld(e.wort)};
             if (fehler) {
-                e.stelle = 1 + z.bounded(z.bounded(2) ? 9 : 100000);
+                e.stelle = z.bounded(2) ? 1 + z.bounded(9) : 100000 - z.bounded(3);
                 e.soll = text(1);
-                e.ist = text(1);
+                e.ist = z.bounded(8) ? text(1) : u("€");  // a byte that would continue a UTF-8 character
                 f << QString::number(e.stelle) << feld(e.soll) << feld(e.ist);
             }
             QByteArray bytes;
@@ -229,7 +229,7 @@ private Q_SLOTS:
             const QList<std::pair<int, QString>> brueche{
                 zeit(11, "24"), zeit(14, "60"), zeit(17, "60"), zeit(5, "13"), zeit(8, "00"), zeit(13, "."), zeit(10, "T"),
                 zeit(4, "/"), zeit(QList{0, 3, 6, 9, 12, 14, 18}.at(z.bounded(7)), "/"), {0, f[0].left(18)}, {1, "Lob"}, {2, ""}, {2, "\"x\"y"}, {3, "0"}, {3, "29"}, {3, "1x"}, {4, "Malen"}, {5, ""},
-                {6, fehler ? "0" : "1;H;h"}, {7, fehler ? "ab" : "1;H"}, {8, fehler ? "" : "1;H;h;i"}};
+                {6, fehler ? "0" : "1;H;h"}, {6, fehler ? "100001" : "1;H;h"}, {6, fehler ? "0000001" : "1;H;h"}, {7, fehler ? "ab" : "1;H"}, {8, fehler ? "" : "1;H;h;i"}};
             if (z.bounded(4) == 0) {
                 const auto &[i, neu] = brueche.at(z.bounded(int(brueche.size())));
                 if (i < f.size())
