@@ -112,12 +112,6 @@ constexpr qsizetype kLangeZeile = 1 << 16;
 
 } // namespace
 
-bool Eintrag::operator==(const Eintrag &o) const
-{
-    return datum == o.datum && zeit == o.zeit && art == o.art && name == o.name && uebung == o.uebung &&
-           lesen == o.lesen && wort == o.wort && stelle == o.stelle && soll == o.soll && ist == o.ist;
-}
-
 QString dateiname()
 {
     return QStringLiteral("TIPPOLO.LOG");

@@ -47,7 +47,11 @@ struct Eintrag
     QString soll;          ///< wrong letter: the letter expected
     QString ist;           ///< wrong letter: the letter typed
 
-    bool operator==(const Eintrag &o) const;
+    bool operator==(const Eintrag &o) const
+    {
+        return datum == o.datum && zeit == o.zeit && art == o.art && name == o.name && uebung == o.uebung &&
+               lesen == o.lesen && wort == o.wort && stelle == o.stelle && soll == o.soll && ist == o.ist;
+    }
 };
 
 /// The file name in the working folder.

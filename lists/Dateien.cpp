@@ -96,16 +96,9 @@ QString dekodieren(const QByteArray &bytes)
         // the text holds whole characters only.
         QStringDecoder utf16(utf16le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                              QStringDecoder::Flag::Stateless);
-        text = utf16.decode(bytes);
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c.isNull())
-                text[i] = QLatin1Char(' ');
-            else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-                ++i;
-            else if (c.isSurrogate())
-                text[i] = QChar::ReplacementCharacter;
-        }
+        const QList<uint> zeichen = QString(utf16.decode(bytes)).toUcs4();
+        text = QString::fromUcs4(reinterpret_cast<const char32_t *>(zeichen.constData()), zeichen.size());
+        text.replace(QChar(0), QLatin1Char(' '));
     } else if (istUtf8MitUmlauten(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8.decode(bytes);
