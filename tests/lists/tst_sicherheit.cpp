@@ -324,6 +324,10 @@ private Q_SLOTS:
                 QVERIFY(ganz.startsWith(passend.chopped(4)) && passend.endsWith(".TXT"));
                 QVERIFY(Dateien::bytesSchreiben(t.ordner.filePath(QFile::decodeName(passend)), "x"));
             }
+        // A name as long as the disk takes is taken; one more is refused, and a name of a dot and more is cut too.
+        QVERIFY(Dateien::nameAblehnen(QString(grenze - 4, u'x') + u(".TXT"), t.ordner.path()).isEmpty() &&
+                !Dateien::nameAblehnen(QString(grenze - 3, u'x') + u(".TXT"), t.ordner.path()).isEmpty());
+        QCOMPARE(Dateien::passenderName(t.ordner.path(), u(".") + QString(300, u'x')), u(".") + QString(grenze - 1, u'x'));
     }
 
     /// A word list that is no regular file (or too large, as the settings above) is refused; the list in use stays.
