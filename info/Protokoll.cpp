@@ -143,41 +143,9 @@ QByteArray zeile(const Eintrag &e)
     return b + "\r\n";
 }
 
-Bestand::Bestand(const QList<Eintrag> &eintraege)
-{
-    for (const Eintrag &e : eintraege)
-        hinzufuegen(e);
-}
-
 void Bestand::leeren()
 {
     *this = Bestand();
-}
-
-void Bestand::hinzufuegen(const Eintrag &e)
-{
-    auto index = [](QStringList &liste, QHash<QString, quint32> &idx, const QString &t) {
-        auto it = idx.constFind(t);
-        if (it != idx.constEnd())
-            return it.value();
-        liste << t;
-        return idx.insert(t, static_cast<quint32>(liste.size() - 1)).value();
-    };
-    Satz s;
-    s.tag = static_cast<qint32>(e.datum.toJulianDay());
-    s.sekunde = static_cast<quint32>(e.zeit.msecsSinceStartOfDay() / 1000);
-    s.name = index(m_namen, m_namenIndex, e.name);
-    s.wort = index(m_woerter, m_woerterIndex, e.wort);
-    s.uebung = static_cast<quint32>(e.uebung);
-    s.lesen = e.lesen;
-    s.fehler = e.art == Art::Fehler;
-    if (s.fehler) {
-        s.stelle = static_cast<quint32>(e.stelle);
-        s.soll = e.soll.toUcs4().value(0);
-        s.ist = e.ist.toUcs4().value(0);
-        s.klasse = static_cast<quint32>(Bericht::klassifizieren(e.wort, e.stelle, e.soll, e.ist));
-    }
-    m_saetze.push_back(s);
 }
 
 Eintrag Bestand::eintrag(qsizetype i) const

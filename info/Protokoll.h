@@ -91,7 +91,6 @@ class Bestand
 {
 public:
     Bestand() = default;
-    explicit Bestand(const QList<Eintrag> &eintraege);
 
     /// Reads the log at `pfad`: only what was appended since the last call,
     /// or all of it again when the file was replaced or has shrunk. A line
@@ -101,7 +100,6 @@ public:
     bool nachlesen(const QString &pfad, QString *fehler = nullptr);
     /// Reads the bytes of a whole log.
     void lesen(const QByteArray &bytes);
-    void hinzufuegen(const Eintrag &e);
     void leeren();
 
     const std::vector<Satz> &saetze() const { return m_saetze; }

@@ -362,7 +362,11 @@ private Q_SLOTS:
                 log << eintrag(kinder.at(z.bounded(3)), woerter.at(z.bounded(4)), heute.addDays(-z.bounded(80)), 1 + z.bounded(3),
                                paar.left(1), paar.mid(1));
             }
-            const Protokoll::Bestand bestand(log);
+            QByteArray bytes;
+            for (const Protokoll::Eintrag &e : log)
+                bytes += Protokoll::zeile(e);
+            Protokoll::Bestand bestand;
+            bestand.lesen(bytes);
             for (const auto &[zeitraum, laenge] : QList<std::pair<Bericht::Zeitraum, int>>{
                      {Bericht::Zeitraum::Heute, 1}, {Bericht::Zeitraum::SiebenTage, 7}, {Bericht::Zeitraum::DreissigTage, 30},
                      {Bericht::Zeitraum::Alle, 9999}}) {
