@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 QString listeSpeichern(Boxen &boxen, const QString &arbeitsordner, Dateiliste &dateien, const QString &titel,
                       const QString &vorschlag, const QStringList &woerter)
 {
@@ -32,9 +34,10 @@ QString listeSpeichern(Boxen &boxen, const QString &arbeitsordner, Dateiliste &d
         // A name that differs from a file of the working folder only in
         // capitals means that file, as the file list shows it.
         const QString vorhanden = Dateien::vorhandenerName(arbeitsordner, name);
-        bool ersetzen = !vorhanden.isEmpty();
-        for (int i = 0; i < dateien.ListCount() && !ersetzen; ++i)
-            ersetzen = Schreibung::gross(dateien.List(i)) == gross;
+        const QStringList gezeigt = dateien.eintraege();
+        const bool ersetzen = !vorhanden.isEmpty() || std::any_of(gezeigt.begin(), gezeigt.end(), [&](const QString &d) {
+            return Schreibung::gross(d) == gross;
+        });
         if (ersetzen && !boxen.frage(QStringLiteral("Vorhandene Datei ersetzen?"), name))
             return QString();
         const QString pfad = QDir(arbeitsordner).filePath(vorhanden.isEmpty() ? name : vorhanden);

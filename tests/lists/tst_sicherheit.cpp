@@ -298,6 +298,11 @@ private Q_SLOTS:
             if (bericht)
                 pruefeBox(t.boxen, u("Die Liste mit 1 Wort wurde gespeichert.\rSie kann mit \"Laden\" geladen werden."),
                           u("FEHLER-ANNA.TXT"), Knoepfe::OK, Symbol::Information);
+            QVERIFY(QFile::remove(t.ordner.filePath(u("fehler-anna.txt"))));  // gone, but still in the file list: asked all the same
+            t.boxen.tippe(u("Fehler-Anna.txt"));
+            t.boxen.nein();
+            speichern();
+            pruefeFrage(t.boxen, u("Vorhandene Datei ersetzen?"), u("Fehler-Anna.txt"));
         }
     }
 
