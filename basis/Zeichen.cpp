@@ -1,15 +1,5 @@
 #include "basis/Zeichen.h"
 
-namespace {
-
-/// Units of the character that starts at i: two for a surrogate pair, else one.
-qsizetype laenge(QStringView text, qsizetype i)
-{
-    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-}
-
-} // namespace
-
 Zeichenfolge::Zeichenfolge(QStringView text)
     : m_text(text)
 {
@@ -24,12 +14,17 @@ Zeichenfolge::Zeichenfolge(QStringView text)
         m_anfang.append(k);
     while (i < text.size()) {
         m_anfang.append(i);
-        i += laenge(text, i);
+        i += Zeichen::laenge(text, i);
     }
     m_anfang.append(text.size());
 }
 
 namespace Zeichen {
+
+qsizetype laenge(QStringView text, qsizetype i)
+{
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
 
 qsizetype anzahl(QStringView text)
 {

@@ -38,6 +38,8 @@ namespace Zeichen {
 
 /// The length of a text in whole characters.
 qsizetype anzahl(QStringView text);
+/// Units of the character that starts at i: two for a surrogate pair, else one.
+qsizetype laenge(QStringView text, qsizetype i);
 
 /// Whether a whole character occurs in a class string (a string of single
 /// units); a character of two units belongs to no class.

@@ -23,10 +23,8 @@ QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
     // The usual case, at every key: the input is a beginning of the word and
     // ends on a whole character, so the next character starts right after it.
     const qsizetype k = eingabe.size();
-    if (k < loesung.size() && loesung.startsWith(eingabe) && (k == 0 || !eingabe.at(k - 1).isHighSurrogate())) {
-        const bool paar = loesung.at(k).isHighSurrogate() && k + 1 < loesung.size() && loesung.at(k + 1).isLowSurrogate();
-        return loesung.mid(k, paar ? 2 : 1);
-    }
+    if (k < loesung.size() && loesung.startsWith(eingabe) && (k == 0 || !eingabe.at(k - 1).isHighSurrogate()))
+        return loesung.mid(k, Zeichen::laenge(loesung, k));
     const Zeichenfolge w(loesung);
     const qsizetype n = Zeichen::anzahl(eingabe);
     if (n >= w.size())
