@@ -70,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE((QStringList{t.f1().Bezeichnung1->FontName(), t.f1().Liste2->FontName(), t.f1().Bezeichnung2->FontName()}),
                  (QStringList{"Schrift1", "Schrift8", "Arial"}));
         // The reward interval is rounded, at least 10 and at most the largest whole number.
-        for (const auto &[antwort, menge] : QList<std::pair<QString, int>>{{"9", 10}, {"", 10}, {"99999999999", 2147483647}, {"34.6", 35}}) {
+        for (const auto &[antwort, menge] : QList<std::pair<QString, int>>{{"9", 10}, {"", 10}, {"99999999999", 2147483647}, {"10.5", 11}}) {
             t.boxen.tippe(antwort);
             t.boxen.ok();
             e.Bild8_Click();
@@ -84,7 +84,7 @@ private Q_SLOTS:
         t.boxen.ok();
         e.Bild2_Click();
         pruefeBox(t.boxen, u("Daten wurden gespeichert!"), u("Einstellungen"));
-        const QByteArray gespeichert = " 35 \r\nSchrift1\r\nSchrift2\r\nSchrift3\r\nSchrift4\r\nSchrift5\r\nSchrift6\r\nSchrift7\r\nSchrift8\r\n 1 \r\n";
+        const QByteArray gespeichert = " 11 \r\nSchrift1\r\nSchrift2\r\nSchrift3\r\nSchrift4\r\nSchrift5\r\nSchrift6\r\nSchrift7\r\nSchrift8\r\n 1 \r\n";
         QCOMPARE(t.lesen("TIPPOLO.INI"), gespeichert);
         // A font name that the file cannot hold is refused, and the saved file stays.
         e.Bezeichnung2->setFontName(u("Noto Sans CJK 日本"));

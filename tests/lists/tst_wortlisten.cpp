@@ -117,6 +117,7 @@ private Q_SLOTS:
         QCOMPARE(f.Datei1->eintraege(), QStringList{"TIERE.TXT"});
         t.f1().Datei1->setListIndex(0);
         QCOMPARE(t.f1().Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
+        f.Laufwerk1->setCurrentIndex(1);  // a drive that is ready: no box
         t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
         t.f1().Bild5_Click();
         Form8 &e = t.programm->form8();

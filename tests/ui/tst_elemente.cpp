@@ -264,6 +264,7 @@ private Q_SLOTS:
         for (const double faktor : {1.0, 1.5, 2.0}) {
             Testprogramm t;
             t.m().Loesungen = 3;
+            t.f1().Bezeichnung7->setCaption(u("Maximiliane-Josephine Müller"));  // a long name is drawn smaller
             t.programm->setFaktor(faktor);
             QStringList zuBreit;
             for (const char *name : {"Form1", "Form8", "Berichtfenster", "Form7", "TPOLABEL", "galgen", "gefangen", "fang"}) {
@@ -327,7 +328,7 @@ private Q_SLOTS:
         const qsizetype voll = seiten.first().split('\n', Qt::SkipEmptyParts).size();
         for (const QString &s : seiten) {
             const QStringList z = s.split('\n', Qt::SkipEmptyParts);
-            QVERIFY(!z.isEmpty() && (z.size() == voll || (&s == &seiten.last() && z.size() < voll)));
+            QVERIFY(voll > 10 && !z.isEmpty() && (z.size() == voll || (&s == &seiten.last() && z.size() < voll)));
             gelesen << z;
         }
         QCOMPARE(gelesen, zeilen);
