@@ -206,7 +206,7 @@ void Bild::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::TextAntialiasing);
     if (m_hintergrund.isValid())
         p.fillRect(rect(), m_hintergrund);
-    if (!m_renderer && !m_bild.isEmpty())
+    if (!m_renderer)
         m_renderer = new QSvgRenderer(m_bild, this);
     if (m_renderer && m_renderer->isValid()) {
         // Keep the picture's proportions, centred in the box.

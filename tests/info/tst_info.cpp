@@ -212,7 +212,8 @@ private Q_SLOTS:
         for (int n = 0; n < 400; ++n) {
             tag = tag.addDays(z.bounded(3) ? 0 : z.bounded(-800, 800));
             const bool fehler = z.bounded(2);
-            Protokoll::Eintrag e{tag, QTime::fromMSecsSinceStartOfDay(z.bounded(86400) * 1000),
+            const auto kante = [&](int n) { return z.bounded(3) ? z.bounded(n) : z.bounded(2) * (n - 1); };  // ends often
+            Protokoll::Eintrag e{tag, QTime(kante(24), kante(60), kante(60)),
                                  fehler ? Protokoll::Art::Fehler : Protokoll::Art::Wort, text(1 + z.bounded(8)),
                                  1 + z.bounded(28), bool(z.bounded(2)), text(1 + z.bounded(8))};
             QStringList f{e.datum.toString("yyyy-MM-dd ") + e.zeit.toString("hh:mm:ss"), fehler ? "Fehler" : "Wort",
@@ -478,14 +479,21 @@ private Q_SLOTS:
 
     void kinderUndKlasse()
     {
-        Testprogramm t("TIPPOLO.LOG", "2026-11-26 10:00:00;Wort;Anna;13;Schreiben;Haus\r\n"
-                               "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;Maus;1;M;m\r\n"
-                               "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;M\xe4use;2;\xe4;a\r\n"
-                               "2026-10-27 10:00:00;Wort;Cem;13;Schreiben;Igel\r\n"
-                               "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
-                               "2026-12-06 09:00:00;Fehler;Anna;13;Schreiben;Haus;1;H;h\r\n"
-                               "2026-12-06 09:01:00;Wort;Anna;13;Schreiben;Birne\r\n");
+        QByteArray log("2026-11-26 10:00:00;Wort;Anna;13;Schreiben;Haus\r\n"
+                       "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;Maus;1;M;m\r\n"
+                       "2026-11-26 10:00:00;Fehler;Anna;13;Schreiben;M\xe4use;2;\xe4;a\r\n"
+                       "2026-10-27 10:00:00;Wort;Cem;13;Schreiben;Igel\r\n"
+                       "2026-12-06 09:00:00;Wort;Anna;13;Schreiben;Apfel\r\n"
+                       "2026-12-06 09:00:00;Fehler;Anna;13;Schreiben;Haus;1;H;h\r\n"
+                       "2026-12-06 09:01:00;Wort;Anna;13;Schreiben;Birne\r\n");
+        for (int i = 0; i < 21; ++i)  // long ago: more words with errors than the report shows
+            log += Protokoll::zeile(eintrag("Anna", u("Wort%1").arg(i), QDate(2026, 10, 1), 1, "W", "w"));
+        Testprogramm t("TIPPOLO.LOG", log);
         Berichtfenster &b = berichtOeffnen(t);
+        b.zeitraumWahl->setCurrentIndex(3);
+        const QString liste = gedruckt(t, [&b] { b.druckenKnopf_Click(); }).section(u("Wörter mit den meisten Fehlern"), 1);
+        QVERIFY(b.woerter->rowCount() == 20 && liste.section("\n \n", 0, 0).count('\n') == 20);
+        b.zeitraumWahl->setCurrentIndex(1);
         // Chosen once, the child stays chosen when the report is opened again.
         b.kindWahl->setCurrentIndex(1);
         b.schliessenKnopf_Click();

@@ -109,6 +109,26 @@ private Q_SLOTS:
         m.Clear();
         QCOMPARE(m.SelCount(), 0);
     }
+    void nurLinkerKlick()
+    {
+        // Only the left button released over a label or a picture is a click: not the right one, not one dragged off.
+        QWidget w;
+        Bezeichnung b(&w, u("B"), u("Haus"));
+        Bild p(&w, u("P"));
+        p.setGeometry(0, 50, 40, 40);
+        int klicks = 0;
+        connect(&b, &Bezeichnung::Click, [&] { ++klicks; });
+        connect(&p, &Bild::Click, [&] { ++klicks; });
+        w.show();
+        for (QWidget *e : {static_cast<QWidget *>(&b), static_cast<QWidget *>(&p)}) {
+            QTest::mouseClick(e, Qt::RightButton);
+            QTest::mousePress(e, Qt::LeftButton);
+            QTest::mouseRelease(e, Qt::LeftButton, {}, QPoint(e->width() + 5, 2));
+            QCOMPARE(klicks, 0);
+            QTest::mouseClick(e, Qt::LeftButton);
+            QCOMPARE(std::exchange(klicks, 0), 1);
+        }
+    }
     void ganzeZeichen()
     {
         // Generated texts of letters, pairs and lone halves of surrogates: each character whole.
