@@ -332,51 +332,46 @@ void Bestand::stueck(const char *p, qsizetype n)
 
 bool Bestand::nachlesen(const QString &pfad, QString *fehler)
 {
-    for (int versuch = 0; versuch < 2; ++versuch) {
-        qsizetype verglichen = 0;
-        bool anders = false;
-        const QByteArray ende = m_ende;
-        const Dateien::Lesestand stand = Dateien::stueckweise(
-            pfad,
-            [&](const Dateien::Dateistand &d) {
-                m_rest.clear();
-                m_lang = 0;
-                if (d.kennung != m_kennung || d.groesse < m_gelesen) {
-                    leeren();
-                    m_kennung = d.kennung;
-                    m_saetze.reserve(static_cast<size_t>(d.groesse / 56));  // a line is 50 to 65 bytes
-                    verglichen = ende.size();  // nothing to compare
-                    return qint64(0);
+    qsizetype verglichen = 0;
+    bool anders = false;
+    const QByteArray ende = m_ende;
+    const Dateien::Lesestand stand = Dateien::stueckweise(
+        pfad,
+        [&](const Dateien::Dateistand &d) {
+            m_rest.clear();
+            m_lang = 0;
+            if (d.kennung != m_kennung || d.groesse < m_gelesen) {
+                leeren();
+                m_kennung = d.kennung;
+                m_saetze.reserve(static_cast<size_t>(d.groesse / 56));  // a line is 50 to 65 bytes
+                verglichen = ende.size();  // nothing to compare
+                return qint64(0);
+            }
+            return m_gelesen - ende.size();
+        },
+        [&](const char *p, qsizetype n) {
+            if (verglichen < ende.size()) {
+                const qsizetype k = std::min(n, ende.size() - verglichen);
+                if (std::memcmp(p, ende.constData() + verglichen, static_cast<size_t>(k)) != 0) {
+                    anders = true;
+                    return false;
                 }
-                return m_gelesen - ende.size();
-            },
-            [&](const char *p, qsizetype n) {
-                if (verglichen < ende.size()) {
-                    const qsizetype k = std::min(n, ende.size() - verglichen);
-                    if (std::memcmp(p, ende.constData() + verglichen, static_cast<size_t>(k)) != 0) {
-                        anders = true;
-                        return false;
-                    }
-                    verglichen += k;
-                    p += k;
-                    n -= k;
-                }
-                stueck(p, n);
-                return true;
-            },
-            fehler);
-        if (stand == Dateien::Lesestand::Gelesen && anders) {
-            // Rewritten in place since the last look: everything again.
-            const quint64 kennung = m_kennung;
-            leeren();
-            m_kennung = kennung;
-            continue;
-        }
-        if (stand != Dateien::Lesestand::Gelesen)
-            leeren();
-        return stand == Dateien::Lesestand::Gelesen || stand == Dateien::Lesestand::Fehlt;
+                verglichen += k;
+                p += k;
+                n -= k;
+            }
+            stueck(p, n);
+            return true;
+        },
+        fehler);
+    if (stand == Dateien::Lesestand::Gelesen && anders) {
+        // Rewritten in place since the last look: everything again, with nothing to compare.
+        leeren();
+        return nachlesen(pfad, fehler);
     }
-    return true;
+    if (stand != Dateien::Lesestand::Gelesen)
+        leeren();
+    return stand == Dateien::Lesestand::Gelesen || stand == Dateien::Lesestand::Fehlt;
 }
 
 void Bestand::lesen(const QByteArray &bytes)

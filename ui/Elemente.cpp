@@ -285,7 +285,6 @@ Kontrollkaestchen::Kontrollkaestchen(QWidget *parent, const QString &name, const
     : QCheckBox(caption, parent)
 {
     setObjectName(name);
-    setTristate(true);
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -303,18 +303,12 @@ bool Fenster::tasteVerarbeiten(QObject *ziel, QEvent *ev)
         zeichenWeitergeben(im->commitString());
         return true;
     }
-    if (ev->type() == QEvent::ShortcutOverride) {
-        // Keys are the window's: no shortcut of an element takes them away.
-        ev->accept();
-        return false;
-    }
     return false;
 }
 
 bool Fenster::eventFilter(QObject *obj, QEvent *ev)
 {
-    if (m_keyPreview && (ev->type() == QEvent::KeyPress || ev->type() == QEvent::InputMethod ||
-                         ev->type() == QEvent::ShortcutOverride)) {
+    if (m_keyPreview && (ev->type() == QEvent::KeyPress || ev->type() == QEvent::InputMethod)) {
         if (tasteVerarbeiten(obj, ev))
             return true;
     }

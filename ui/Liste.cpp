@@ -25,10 +25,9 @@ int ListenModell::rowCount(const QModelIndex &parent) const
 
 QVariant ListenModell::data(const QModelIndex &index, int role) const
 {
-    const int i = index.row();
-    if (!index.isValid() || i < 0 || i >= m_liste->ListCount())
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const auto &e = m_liste->m_eintraege[static_cast<size_t>(i)];
+    const auto &e = m_liste->m_eintraege[static_cast<size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole: return e.text;
     case Qt::BackgroundRole:
@@ -310,8 +309,7 @@ void Liste::setListIndex(int index)
 
 void Liste::geklickt(int zeile)
 {
-    if (zeile < 0 || zeile >= ListCount())
-        return;
+    // Only the view calls this, and only with one of its rows.
     if (m_mehrfach) {
         auto &e = m_eintraege[static_cast<size_t>(zeile)];
         e.gewaehlt = !e.gewaehlt;
