@@ -56,8 +56,9 @@ bool ziffern(const char *p, qsizetype stellen, int &wert)
     return true;
 }
 
-/// "yyyy-MM-dd hh:mm:ss"; with `tagBekannt` the date is that of the line before, already in `tag`.
-bool zeitpunkt(const Feld &f, bool tagBekannt, qint32 &tag, quint32 &sekunde)
+/// "yyyy-MM-dd hh:mm:ss"; `tag` holds the day of the line before, whose date `letztesDatum` is:
+/// lines of one day follow each other, so the date is worked out once.
+bool zeitpunkt(const Feld &f, const char (&letztesDatum)[11], qint32 &tag, quint32 &sekunde)
 {
     const char *s = f.p;
     if (f.n != 19 || s[13] != ':' || s[16] != ':')
@@ -65,7 +66,7 @@ bool zeitpunkt(const Feld &f, bool tagBekannt, qint32 &tag, quint32 &sekunde)
     int h, mi, se;
     if (!ziffern(s + 11, 2, h) || !ziffern(s + 14, 2, mi) || !ziffern(s + 17, 2, se) || h > 23 || mi > 59 || se > 59)
         return false;
-    if (!tagBekannt) {
+    if (std::memcmp(s, letztesDatum, sizeof letztesDatum) != 0) {
         int j, mo, t;
         if (s[4] != '-' || s[7] != '-' || s[10] != ' ' || !ziffern(s, 4, j) || !ziffern(s + 5, 2, mo) ||
             !ziffern(s + 8, 2, t))
@@ -254,9 +255,7 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
     quint32 sekunde;
     int uebung, stelle = 0;
     const bool fehler = n == 9;
-    // Lines of one day follow each other: the date is worked out once.
-    const bool selberTag = f[0].n == 19 && std::memcmp(f[0].p, m_letztesDatum, 11) == 0;
-    if ((n != 6 && !fehler) || !zeitpunkt(f[0], selberTag, tag, sekunde) || !(fehler ? f[1].ist("Fehler") : f[1].ist("Wort")) ||
+    if ((n != 6 && !fehler) || !zeitpunkt(f[0], m_letztesDatum, tag, sekunde) || !(fehler ? f[1].ist("Fehler") : f[1].ist("Wort")) ||
         f[2].n == 0 || f[5].n == 0 || !zahl(f[3], 1, 28, uebung))
         return;
     const bool lesen = f[4].ist("Lesen");
@@ -268,7 +267,7 @@ void Bestand::felder(const char *a, const char *e, bool utf8)
         if (!zahl(f[6], 1, 100000, stelle) || !s.soll || !s.ist)
             return;
     }
-    std::memcpy(m_letztesDatum, f[0].p, 11);
+    std::memcpy(m_letztesDatum, f[0].p, sizeof m_letztesDatum);
     m_letzterTag = tag;
     s.tag = tag;
     s.sekunde = sekunde;
