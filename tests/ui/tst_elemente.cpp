@@ -91,6 +91,9 @@ private Q_SLOTS:
         const auto hinterlegt = [&](int i) { return m.view()->model()->data(m.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
         QVERIFY(hinterlegt(4) && !hinterlegt(0));
         w.show();
+        QFocusEvent rein(QEvent::FocusIn);  // the view makes its first entry current: no choice, and not shown
+        QCoreApplication::sendEvent(l.view(), &rein);
+        QVERIFY(!l.view()->currentIndex().isValid() && klicks == 1);
         klicke(&l, 1);
         QVERIFY(l.ListIndex() == 1 && klicks == 2);
         klicke(&l, 1);
