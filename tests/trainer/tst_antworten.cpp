@@ -30,13 +30,14 @@ private Q_SLOTS:
     /// For generated words of letters, umlauts, ß and emoji (whole characters), at every place: each
     /// other letter key is refused with its box, the backspace takes back one whole character, the
     /// right key is taken, the last one solves; ten words to a reward, 13 solved: the count goes down to one.
+    /// In the dictation the word shown disappears at the first key, a letter or not.
     void jedeStelle()
     {
         const QString buchstaben = u("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZaäbcdefghijklmnoöpqrstuüvwxyzß");
         const QStringList teile = QStringList{u("😀"), u("🐭")} + buchstaben.split(QString(), Qt::SkipEmptyParts);
         Testprogramm t;
         t.boxen.setStreng(false);
-        t.f1().Befehl21_Click();
+        t.f1().Befehl20_Click();
         t.m().Wortmenge = 10;
         t.m().Loesungen = 13;
         Zufall &z = t.programm->zufall();
@@ -54,6 +55,10 @@ private Q_SLOTS:
             for (qsizetype i = 0; i < c.size(); ++i) {
                 const QString vorher = c.mid(0, i).join(QString());
                 const int fehler = t.m().Fehler, boxen = t.boxen.anzahl();
+                // Digits, blanks, signs and Enter are no letters: nothing happens.
+                QCOMPARE(t.f1().Bezeichnung1->Caption().isEmpty(), i > 0);
+                tippe(t.f1().Bezeichnung2, u("1 .-\r"));
+                QCOMPARE(t.f1().Bezeichnung1->Caption(), QString());
                 // The hint shows the next whole character; a wrong key keeps it.
                 t.f1().Bild15_Click();
                 for (QChar b : buchstaben)
@@ -62,8 +67,6 @@ private Q_SLOTS:
                 QCOMPARE(t.f1().Bezeichnung9->Caption(), c.at(i));
                 pruefeBox(t.boxen, u("Buchstabe  >%1<  ist falsch!").arg(c.at(i) == u("ß") ? u("z") : u("ß")), u("Eingabefehler"),
                           Knoepfe::OK, Symbol::Information);
-                // Digits, blanks, signs and Enter are no letters: nothing happens.
-                tippe(t.f1().Bezeichnung2, u("1 .-\r"));
                 QCOMPARE(t.m().Fehler - fehler, int(buchstaben.size()) - (c.at(i).size() == 1 ? 1 : 0));
                 QCOMPARE(t.boxen.anzahl() - boxen, t.m().Fehler - fehler);
                 QCOMPARE((QStringList{t.m().Eingabe, t.f1().Bezeichnung3->Caption()}), (QStringList{vorher, QString::number(t.m().Fehler)}));
@@ -101,19 +104,6 @@ private Q_SLOTS:
         t.boxen.ja();
         taste(t.f1().Bezeichnung1, QChar(27));
         QVERIFY(t.beendet && !t.f1().isVisible());
-    }
-    void wortdiktatVerschwindetBeiJederTaste()
-    {
-        Testprogramm t;
-        t.boxen.setStreng(false);
-        t.f1().Befehl20_Click();
-        for (QChar c : u("Hx7 \b")) {
-            t.liste({u("Haus")}, true);
-            QVERIFY(!t.f1().Bezeichnung1->Caption().isEmpty());
-            taste(t.f1().Bezeichnung1, c);
-            QCOMPARE(t.f1().Bezeichnung1->Caption(), QString());
-        }
-        QCOMPARE(t.m().Fehler, 1);
     }
     void lesemodusKlick()
     {
