@@ -87,21 +87,6 @@ private Q_SLOTS:
             QCOMPARE(t.boxen.letzte().text, n < 5 ? u("Noch %1 Wörter bis zur Belohnung!\r").arg(6 - n) : u("Noch 1 Wort bis zur Belohnung!\r"));
         }
     }
-    void beenden()
-    {
-        // Escape and the end picture ask; No keeps everything as it was.
-        Testprogramm t;
-        t.liste({u("Haus")}, true);
-        tippe(t.f1().Bezeichnung1, u("Ha"));
-        t.boxen.nein();
-        taste(t.f1().Bezeichnung1, QChar(27));
-        pruefeBox(t.boxen, u("Dieses Programm jetzt beenden?\r"), u("TIPPOLO, Release 13.08.2005"), Knoepfe::JaNein, Symbol::Stop);
-        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
-        QVERIFY(!t.beendet && t.f1().isVisible() && t.m().Eingabe == u("Ha"));
-        t.boxen.ja();
-        t.f1().Bild1_Click();
-        QVERIFY(t.beendet && !t.f1().isVisible());
-    }
     void lesemodusKlick()
     {
         // A reward pending (Eingabe holds a game's word): a letter is wrong, Enter and the word start nothing.
@@ -153,9 +138,10 @@ private Q_SLOTS:
     }
     void meldungen()
     {
-        // The pictures explain themselves; with nothing solved and no word two stay silent.
+        // The pictures explain themselves; with nothing solved and no word two stay silent. Escape and the end picture ask.
         Testprogramm t;
         t.liste({u("groß")}, true);
+        tippe(t.f1().Bezeichnung1, u("gr"));
         t.m().Fehler = 1;
         t.m().Loesungen = 3;
         for (const auto &[bild, text, titel, symbol] : QList<std::tuple<const char *, const char *, const char *, Symbol>>{
@@ -168,11 +154,19 @@ private Q_SLOTS:
             QTest::mouseClick(t.f1().findChild<Bild *>(u(bild)), Qt::LeftButton);
             pruefeBox(t.boxen, u(text), u(titel), Knoepfe::OK, symbol);
         }
-        QVERIFY(t.m().Loesungswort == u("groß") && t.m().Loesungen == 3);
+        // No keeps everything as it was.
+        t.boxen.nein();
+        taste(t.f1().Bezeichnung1, QChar(27));
+        pruefeBox(t.boxen, u("Dieses Programm jetzt beenden?\r"), u("TIPPOLO, Release 13.08.2005"), Knoepfe::JaNein, Symbol::Stop);
+        QCOMPARE(t.boxen.letzte().standard, Antwort::Nein);
+        QVERIFY(!t.beendet && t.f1().isVisible() && t.m().Eingabe == u("gr") && t.m().Loesungswort == u("groß") && t.m().Loesungen == 3);
         t.m().Loesungen = 0;
         t.m().Loesungswort.clear();
         t.f1().Bild2_Click();
         t.f1().Bild11_Click();
+        t.boxen.ja();
+        QTest::mouseClick(t.f1().Bild1, Qt::LeftButton);
+        QVERIFY(t.beendet && !t.f1().isVisible());
     }
 };
 
