@@ -22,7 +22,6 @@ private Q_SLOTS:
         auto zeile = [](const char *n, const QStringList &a, const QString &s, const QString &o, const QString &m) {
             QTest::newRow(n) << a << s << o << m;
         };
-        zeile("nichts", {"", "", "", ""}, "", std, "");
         zeile("XDG", {"", "", "", "/daten"}, "", "/daten/tippolo", "");
         zeile("XDG relativ", {"", "", "", "daten"}, "", std, "");
         zeile("Befehl zuerst", {"/srv/a", "/srv/b", "Ordner=/srv/c", "/d"}, "", "/srv/a", "");

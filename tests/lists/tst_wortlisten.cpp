@@ -121,12 +121,10 @@ private Q_SLOTS:
         t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
         t.f1().Bild5_Click();
         Form8 &e = t.programm->form8();
-        t.boxen.tippe(QString()); // cancelled
-        e.Bild5_Click();
         t.boxen.tippe("TIPPOLO.TXT");
         t.boxen.ok();
         e.Bild5_Click();
-        pruefeEingabe(t.boxen, 2, u("Name der Datei:"), u("Liste speichern"), u("TIPPOLO.TXT"));
+        pruefeEingabe(t.boxen, 1, u("Name der Datei:"), u("Liste speichern"), u("TIPPOLO.TXT"));
         pruefeBox(t.boxen, u("Liste wurde gespeichert!"), u("TIPPOLO.TXT"), Knoepfe::OK, Symbol::Information);
         QCOMPARE(t.lesen("TIPPOLO.TXT"), QByteArray("Hund\r\nKatze\r\n"));
         // Without the ending it is saved too.
@@ -135,7 +133,6 @@ private Q_SLOTS:
         e.Bild5_Click();
         QCOMPARE(t.lesen("meine"), QByteArray("Hund\r\nKatze\r\n"));
         QCOMPARE(QDir(t.programm->arbeitsordner()).entryList(QDir::Files), (QStringList{"meine", "TIPPOLO.INI", "TIPPOLO.TXT"}));
-        QCOMPARE(t.f1().Caption(), u("T i p p o l o ( 2 Wörter )"));
         e.Liste2->Clear();
         t.boxen.ok();
         e.Bild5_Click();
