@@ -112,6 +112,9 @@ private Q_SLOTS:
         f.Bild6_Click();
         const QStringList ordner = f.Verzeichnis1->eintraege();
         QVERIFY(ordner.constLast().endsWith(u("▸ Neu")) && ordner.at(ordner.size() - 2).endsWith(u("▸ Listen")));
+        const qsizetype tiefe = ordner.indexOf(QRegularExpression(u(" *▸ .*")));  // the open folders, one step in each
+        for (qsizetype i = 0; i < ordner.size(); ++i)
+            QVERIFY(ordner.at(i).startsWith(QString(2 * std::min(i, tiefe), ' ') + (i < tiefe ? u("▾ ") : u("▸ "))));
         QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
         klicke(f.Verzeichnis1, int(ordner.size()) - 2);
         QCOMPARE(QStringList{f.Verzeichnis1->Text().trimmed()} + f.Datei1->eintraege(), (QStringList{u("▾ Listen"), "TIERE.TXT"}));
