@@ -15,7 +15,9 @@
 #include "windows/Programm.h"
 
 #include <QFontDatabase>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -418,7 +420,7 @@ void Form8::Bild8_Click()
                                                        QStringLiteral("Wortanzahl eingeben"), QStringLiteral("20"));
     const double zahl = zahlAmAnfang(antwort);
     // Whole words only: a fraction is rounded.
-    m.Wortmenge = zahl < 10 ? 10 : zahl >= 2147483647.0 ? 2147483647 : static_cast<int>(std::lround(zahl));
+    m.Wortmenge = static_cast<int>(std::lround(std::clamp(zahl, 10.0, double(std::numeric_limits<int>::max()))));
     Bezeichnung8->setCaption(QString::number(m.Wortmenge));
     programm().boxen().meldung(QStringLiteral("Sie müssen die Einstellungen noch speichern!"),
                                QStringLiteral("Wortmenge:") + Schreibung::zahl(m.Wortmenge));
