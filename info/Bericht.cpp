@@ -14,9 +14,7 @@ namespace Bericht {
 
 long long fehlerProzent(int fehler, int loesungen)
 {
-    if (loesungen <= 0)
-        return 0;
-    return static_cast<long long>(fehler) * 100 / loesungen;
+    return loesungen > 0 ? static_cast<long long>(fehler) * 100 / loesungen : -1;
 }
 
 namespace {
@@ -107,7 +105,7 @@ QString zeitraumname(Zeitraum z)
 
 long long Auswertung::jeHundert() const
 {
-    return geloest > 0 ? fehlerProzent(fehler, geloest) : -1;
+    return fehlerProzent(fehler, geloest);
 }
 
 QStringList Auswertung::uebungsliste() const
@@ -244,8 +242,8 @@ QList<Kind> klasse(const Protokoll::Bestand &log, Zeitraum z, const QDate &heute
         k.name = name;
         k.geloest = s.geloest;
         k.fehler = s.fehler;
-        k.jeHundert = s.geloest > 0 ? fehlerProzent(s.fehler, s.geloest) : -1;
-        k.jeHundertDavor = s.vorGeloest > 0 ? fehlerProzent(s.vorFehler, s.vorGeloest) : -1;
+        k.jeHundert = fehlerProzent(s.fehler, s.geloest);
+        k.jeHundertDavor = fehlerProzent(s.vorFehler, s.vorGeloest);
         for (int i = 0; i < kAnzahlKlassen; ++i)
             if (s.klassen[i] > 0 && (k.haeufigsteKlasse < 0 || s.klassen[i] > s.klassen[k.haeufigsteKlasse]))
                 k.haeufigsteKlasse = i;

@@ -15,7 +15,7 @@ class Druckflaeche;
 /// window; the report window shows them and prints them.
 namespace Bericht {
 
-/// Wrong letters per hundred solved words, truncated to a whole number (0
+/// Wrong letters per hundred solved words, truncated to a whole number (-1
 /// without a solved word). Computed in whole numbers, so 29 of 100 gives 29
 /// (not 28.999...). The evaluation and the report show the same figure.
 long long fehlerProzent(int fehler, int loesungen);
