@@ -7,6 +7,7 @@
 #include "windows/Programm.h"
 
 #include <QSignalBlocker>
+#include <iterator>
 
 namespace {
 
@@ -27,7 +28,7 @@ const QColor kPanelBlau(0, 0, 160);
 
 QString Form1::Uebungsname(int nummer)
 {
-    if (nummer < 1 || nummer > 28)
+    if (nummer < 1 || nummer > static_cast<int>(std::size(kUebungsnamen)))
         return QString();
     return QString::fromUtf8(kUebungsnamen[nummer - 1]);
 }

@@ -505,6 +505,8 @@ private Q_SLOTS:
         QVERIFY(b.klassenTabelle->isVisible() && !b.kindWahl->isVisible() && !b.speichernKnopf->isEnabled());
         const QStringList anna{u("Anna|2|50|Groß- und Kleinschreibung|06.12.2026|−150")}, cem{u("Cem|0|–|–|27.10.2026|–")};
         QCOMPARE(zeilen(b.klassenTabelle), anna + cem);
+        for (int s = 0; s < 6; ++s)  // figures to the right
+            QCOMPARE(bool(int(b.klassenTabelle->item(0, s)->textAlignment()) & Qt::AlignRight), s != 0 && s != 3);
         // A click on a column title sorts by it; a missing figure comes before every number.
         QHeaderView *kopf = b.klassenTabelle->horizontalHeader();
         QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(2) + 4, 4));
