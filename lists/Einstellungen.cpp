@@ -80,7 +80,7 @@ bool Einstellungen::lesen(const QString &text)
     // Record 10 must be a whole number and nothing else.
     if (!zahl || sperrtext.isEmpty() || (s != 0 && s != 1 && s != 2))
         return false;
-    bool ganz = false;
+    bool ganz;  // toDouble says either way
     sperrtext.toDouble(&ganz);
     if (!ganz)
         return false;

@@ -94,7 +94,7 @@ void Bezeichnung::mouseReleaseEvent(QMouseEvent *e)
 
 void Bezeichnung::paintEvent(QPaintEvent *e)
 {
-    if (!m_einpassen || text().isEmpty()) {
+    if (!m_einpassen) {
         QLabel::paintEvent(e);
         return;
     }
