@@ -12,14 +12,13 @@
 #include <algorithm>
 #include <chrono>
 
-bool BestenlisteLaden(const QString &datei, Liste *liste)
+void BestenlisteLaden(const QString &datei, Liste *liste)
 {
     liste->Clear();
     QByteArray bytes;
-    const Dateien::Lesestand stand = Dateien::einlesen(datei, bytes);
+    Dateien::einlesen(datei, bytes);
     if (!bytes.isEmpty())
         liste->addItems(BestenlisteEintraege(Dateien::dekodieren(bytes)));
-    return stand == Dateien::Lesestand::Gelesen || stand == Dateien::Lesestand::Fehlt;
 }
 
 static QString speicherbar(const QString &text)

@@ -17,9 +17,8 @@ class Boxen;
 
 /// Fills the list control from the file. A missing or unreadable file gives
 /// an empty list without a message; a file read only in part gives what was
-/// read. Returns whether the list holds the whole file (true also when there
-/// is no file yet).
-bool BestenlisteLaden(const QString &datei, Liste *liste);
+/// read. (Saving reads the file again under its lock.)
+void BestenlisteLaden(const QString &datei, Liste *liste);
 
 /// Adds `eintrag` to the best list in the file. Several programs may share
 /// the working folder, so the file is read again at the moment of saving,

@@ -91,6 +91,8 @@ private Q_SLOTS:
         const auto hinterlegt = [&](int i) { return m.view()->model()->data(m.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
         QVERIFY(hinterlegt(4) && !hinterlegt(0));
         w.show();
+        l.setTwips(0, 0, 2000, 3000);  // one column: its rows as high as their text, not spread over the view
+        QVERIFY(l.view()->visualRect(l.view()->model()->index(1, 0)).bottom() < 2 * l.view()->fontMetrics().height());
         QFocusEvent rein(QEvent::FocusIn);  // the view makes its first entry current: no choice, and not shown
         QCoreApplication::sendEvent(l.view(), &rein);
         QVERIFY(!l.view()->currentIndex().isValid() && klicks == 1);
