@@ -26,14 +26,10 @@ static QString speicherbar(const QString &text)
     if (Dateien::kodierbar(text))
         return text;
     QString s;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            s += QLatin1Char('?');
-            ++i;
-            continue;
-        }
-        s += Dateien::kodierbar(QString(c)) ? c : QLatin1Char('?');
+    // Whole characters: a surrogate pair, or half of one, is one "?".
+    for (const char32_t c : text.toUcs4()) {
+        const QString z = QString::fromUcs4(&c, 1);
+        s += Dateien::kodierbar(z) ? z : QStringLiteral("?");
     }
     return s;
 }

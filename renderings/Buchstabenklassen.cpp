@@ -80,10 +80,7 @@ void Darstellung::Chinesen()
 {
     Anzeigetext = Loesungswort;
     // One draw per word, also when the word has no vowel at all.
-    int k = static_cast<int>(zufall.rnd() * 5);
-    if (k > 4)
-        k = 4;
-    const QChar gross = kZiehvokale.at(k);
+    const QChar gross = kZiehvokale.at(zufall.index(static_cast<int>(kZiehvokale.size())));
     const QChar klein = Schreibung::klein(gross);
     for (QChar &c : Anzeigetext) {
         if (kGrosseVokale.contains(c))

@@ -120,7 +120,6 @@ private Q_SLOTS:
         QWidget w;
         Bezeichnung b(&w, u("B"), u("Haus"));
         Bild p(&w, u("P"));
-        p.setGeometry(0, 50, 40, 40);
         int klicks = 0;
         connect(&b, &Bezeichnung::Click, [&] { ++klicks; });
         connect(&p, &Bild::Click, [&] { ++klicks; });
@@ -173,9 +172,9 @@ private Q_SLOTS:
         QVERIFY(n >= 2 && box.count() == n && box.currentIndex() == 0);
         // The drives come from the mount table alone: a hung network drive is listed without being asked.
         const QByteArray tabelle = "server:/schule /mnt/schule nfs4 rw,hard 0 0\nproc /proc proc rw 0 0\n"
-                                   "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\n";
+                                   "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\nx /mnt/kurz ext4\ny /mnt/y\n";
         QCOMPARE(Laufwerkliste::laufwerkeAus(tabelle),
-                 (QStringList{QDir::rootPath(), QDir::homePath(), u("/mnt/schule"), u("/media/USB Stick")}));
+                 (QStringList{QDir::rootPath(), QDir::homePath(), u("/mnt/schule"), u("/media/USB Stick"), u("/mnt/kurz")}));
     }
     void tastencodes()
     {
@@ -290,6 +289,7 @@ private Q_SLOTS:
             Testprogramm t;
             t.m().Loesungen = 3;
             t.f1().Bezeichnung7->setCaption(u("Maximiliane-Josephine Müller"));  // a long name is drawn smaller
+            t.programm->form8().Bezeichnung2->setFontSize(40);  // and so is the sample of a wide font
             t.programm->setFaktor(faktor);
             QStringList zuBreit;
             for (const char *name : {"Form1", "Form8", "Berichtfenster", "Form7", "TPOLABEL", "galgen", "gefangen", "fang"}) {
