@@ -32,7 +32,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("woerter");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("Anführungszeichen") << "\"Haus, Maus\",Baum\r\n\"\"\r\nHa\"us" << QStringList{"Haus, Maus", "Baum", "Ha\"us"} << QString();
+        QTest::newRow("Anführungszeichen") << "\"Haus, Maus,\",Baum\r\n\"\"\r\nHa\"us" << QStringList{"Haus, Maus,", "Baum", "Ha\"us"} << QString();
         QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"}
                                                    << kTipp1 + u("\"Haus□□Maus\"\r");
         const QString c1 = u("Ha") + QChar(0x81) + u("us");  // a C1 control character from Windows-1252
