@@ -143,10 +143,9 @@ void galgen::Form_Activate()
 void galgen::Liste1_Click()
 {
     MODUL1 &m = programm().modul;
-    const QString eintrag = Liste1->List(Liste1->ListIndex());
-    if (eintrag.size() < 2)
+    if (Liste1->ListIndex() < 0)
         return;
-    const QChar buchstabe = eintrag.at(1);
+    const QChar buchstabe = Liste1->Text().at(1);  // " A "
     const QString wort = m.Loesungswort;
 
     if (!Schreibung::gross(wort).contains(Schreibung::gross(buchstabe))) {
