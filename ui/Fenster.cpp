@@ -259,8 +259,9 @@ int Fenster::keyCode(int qtKey)
     default: break;
     }
     // Qt names a punctuation key by its character, and some of those codes
-    // are the codes of the keys above ("%&'(" are 37 to 40, "." is 46).
-    const bool satzzeichen = (qtKey > 0x20 && qtKey < 0x30) || (qtKey > 0x39 && qtKey < 0x41) ||
+    // are the codes of the keys above ("%&'(" are 37 to 40, "." is 46). Qt's
+    // codes begin with the blank, which has its own code above.
+    const bool satzzeichen = qtKey < 0x30 || (qtKey > 0x39 && qtKey < 0x41) ||
                              (qtKey > 0x5a && qtKey < 0x61) || (qtKey > 0x7a && qtKey < 0x7f);
     return satzzeichen ? 0 : qtKey;
 }

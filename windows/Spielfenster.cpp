@@ -147,9 +147,7 @@ void Spielfenster::bestenlisteSichern(const QString &titel)
 
 bool Spielfenster::vorzeitigBeenden(const QString &titel)
 {
-    // Once won, the game is over already: nothing to ask.
-    if (siegerehrung())
-        return true;
+    // (Once won, the end button is off and Escape and the frame lead on.)
     return programm().boxen().frage(QStringLiteral("Dieses Spiel vorzeitig beenden?\r"), titel);
 }
 
