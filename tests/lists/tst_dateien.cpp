@@ -68,6 +68,7 @@ private Q_SLOTS:
         const QString zeichen = u("aZäÖßé-1'.x");
         const QStringList trenner{u("\r\n"), u("\n"), u("\r"), u(","), u(",,"), u("\r\n\r\n , "), u("\n\t")};
         QTemporaryDir ordner;
+        QByteArray gelesen;
         Zufall z;
         z.seed(7);
         for (int n = 0; n < 200; ++n) {
@@ -83,6 +84,9 @@ private Q_SLOTS:
             const QString pfad = ordner.filePath(u("L%1.TXT").arg(n));
             QVERIFY(Dateien::zeilenSchreiben(pfad, woerter, nullptr));
             QCOMPARE(Dateien::felder(Dateien::dekodieren(dateiLesen(pfad))), woerter);
+            const qint64 groesse = QFileInfo(pfad).size();  // a file as big as the limit is read, a byte more is not
+            QVERIFY(Dateien::einlesen(pfad, gelesen, nullptr, groesse) == Dateien::Lesestand::Gelesen &&
+                    Dateien::einlesen(pfad, gelesen, nullptr, groesse - 1) == Dateien::Lesestand::Abgelehnt);
             QByteArray cp1252;
             QVERIFY(Dateien::kodieren(text, cp1252));
             // The Unicode forms also hold what Windows-1252 cannot.
