@@ -45,7 +45,6 @@ private:
 QString schluessel(const QString &text)
 {
     QString k;
-    k.reserve(text.size() + 2);
     Einheiten e(text);
     char16_t u;
     while (e.naechste(u))

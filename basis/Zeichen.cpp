@@ -9,7 +9,6 @@ Zeichenfolge::Zeichenfolge(QStringView text)
     if (i == text.size())
         return;
     m_einfach = false;
-    m_anfang.reserve(text.size() + 1);
     for (qsizetype k = 0; k < i; ++k)
         m_anfang.append(k);
     while (i < text.size()) {

@@ -51,7 +51,6 @@ QString buchstabiert(const QString &wort)
 {
     const Zeichenfolge w(wort);
     QString text;
-    text.reserve(wort.size() * 2);
     for (qsizetype i = 0; i < w.size(); ++i) {
         text += w.at(i);
         text += QLatin1Char(' ');

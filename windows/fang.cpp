@@ -254,7 +254,6 @@ void fang::Befehl1_Click()
 void fang::SpielBeenden()
 {
     Bezeichnung8->hide();
-    Zeit1->setInterval(1000);
     Zeit1->setEnabled(false);
     m_gestartet = false;
     zurueckZumHauptfenster();
