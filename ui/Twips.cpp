@@ -99,7 +99,7 @@ int hoehe(const QWidget *w) { return lesen(w, "twHoehe", w->height()); }
 void setzeSchrift(QWidget *w, const QFont &s)
 {
     QFont basis = s;
-    if (!(s.resolveMask() & QFont::SizeResolved) || basis.pointSizeF() <= 0) {
+    if (!(s.resolveMask() & QFont::SizeResolved)) {
         // A font without a size of its own keeps the size it shows now.
         const QFont jetzt = schrift(w);
         if (jetzt.pointSizeF() > 0)
