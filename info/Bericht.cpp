@@ -36,10 +36,7 @@ bool spiegelbuchstabe(QChar c)
 
 bool konsonant(QChar c)
 {
-    const QChar k = Schreibung::klein(c);
-    if (k < QLatin1Char('a') || k > QLatin1Char('z'))
-        return false;
-    return !QStringLiteral("aeiouy").contains(k);
+    return QStringLiteral("bcdfghjklmnpqrstvwxz").contains(Schreibung::klein(c));
 }
 
 /// A date as the report writes it.

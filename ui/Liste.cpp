@@ -241,12 +241,9 @@ void Liste::hinzufuegen(const QStringList &texte, bool vorherLeeren)
         if (alt > 0)
             std::inplace_merge(m_eintraege.begin(), m_eintraege.begin() + alt, m_eintraege.end(), kleiner);
         if (hatAuswahl) {
-            for (size_t i = 0; i < m_eintraege.size(); ++i)
-                if (m_eintraege[i].gewaehlt) {
-                    m_eintraege[i].gewaehlt = false;
-                    m_index = static_cast<int>(i);
-                    break;
-                }
+            const auto gewaehlt = std::find_if(m_eintraege.begin(), m_eintraege.end(), [](const Eintrag &e) { return e.gewaehlt; });
+            gewaehlt->gewaehlt = false;
+            m_index = static_cast<int>(gewaehlt - m_eintraege.begin());
         }
     }
     if (m_modell)

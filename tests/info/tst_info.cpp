@@ -507,6 +507,8 @@ private Q_SLOTS:
         QCOMPARE(zeilen(b.klassenTabelle), anna + cem);
         for (int s = 0; s < 6; ++s)  // figures to the right
             QCOMPARE(bool(int(b.klassenTabelle->item(0, s)->textAlignment()) & Qt::AlignRight), s != 0 && s != 3);
+        b.klassenTabelle->sortByColumn(3, Qt::AscendingOrder);  // no class before every class
+        QCOMPARE(zeilen(b.klassenTabelle), cem + anna);
         // A click on a column title sorts by it; a missing figure comes before every number.
         QHeaderView *kopf = b.klassenTabelle->horizontalHeader();
         QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(2) + 4, 4));

@@ -37,7 +37,7 @@ private Q_SLOTS:
         for (int runde = 0; runde < 100; ++runde) {
             QStringList woerter;
             for (int n = z.bounded(1, 30); n > 0; --n) {
-                woerter << (z.bounded(2) ? u("Donaudampf") : QString());
+                woerter << QStringList{QString(), u("Dona"), u("Donaudampf")}.at(z.bounded(3));
                 for (int k = z.bounded(1, 12); k > 0; --k)
                     woerter.last() += buchstaben.at(z.bounded(int(buchstaben.size())));
             }
