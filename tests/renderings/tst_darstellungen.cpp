@@ -95,8 +95,7 @@ QString modell(int typ, const QStringList &c, const QList<double> &werte, const 
     return t;
 }
 
-/// The enlarged display shows `text` as its only line at 840/120 twips, in its font at `punkte`
-/// points, drawn smaller only as far as needed to end 120 twips before the box's right edge.
+/// The enlarged display shows `text` alone, at `punkte` points or only as much smaller as it takes to fit the box.
 void pruefeVergroesserung(Form1 &f, const QString &text, double punkte)
 {
     const auto &inhalt = f.Bild4->zeichnung().inhalt();
