@@ -1,5 +1,4 @@
-// The renderings of the 28 exercise types as plain functions (word in, text out), and in the
-// main window: the exercise buttons, the fonts of the special exercises, the enlarged display.
+// The 28 exercise renderings as plain functions, and in the main window: buttons, fonts, the enlarged display.
 #include "renderings/Darstellung.h"
 #include "support/Testprogramm.h"
 #include "basis/Zufall.h"
