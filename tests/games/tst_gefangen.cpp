@@ -39,8 +39,7 @@ gefangen &starten(Testprogramm &t, const QString &wort = u("Ostern"), const QStr
 /// Position, letters taken and the number of the next letter.
 QList<int> stand(gefangen &g) { return {g.gitter().spalte(), g.gitter().zeile(), g.gitter().genommen(), g.gitter().naechster()}; }
 
-/// Clicks: o up, u down, l left, r right; the same in capitals are the arrow keys, which the window sees
-/// before the button that has the focus.
+/// Clicks o, u, l, r (up, down, left, right); in capitals arrow keys, sent to the focused button as the window must catch them.
 void ziehe(gefangen &g, const QString &zuege)
 {
     const QMap<QChar, Qt::Key> tasten{{'O', Qt::Key_Up}, {'U', Qt::Key_Down}, {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
