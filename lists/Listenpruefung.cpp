@@ -4,6 +4,7 @@
 #include "renderings/Schreibung.h"
 #include "basis/Zeichen.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -54,12 +55,8 @@ quint64 grossSchluessel(const QString &wort)
 
 bool grossGleich(const QString &a, const QString &b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (Schreibung::gross(a.at(i)) != Schreibung::gross(b.at(i)))
-            return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](QChar x, QChar y) { return Schreibung::gross(x) == Schreibung::gross(y); });
 }
 
 QString anzahl(qsizetype n, const char *einzahl, const char *mehrzahl)

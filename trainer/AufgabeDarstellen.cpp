@@ -10,9 +10,7 @@
 void AufgabeDarstellen(Sitzung &p)
 {
     MODUL1 &m = p.modul;
-    const int typ = m.Uebung;
-    if (typ < 1 || typ > 28)
-        return;
+    const int typ = m.Uebung;  // 0 (no exercise chosen) shows nothing new
     Aufgabenanzeige &f = p.anzeige();
     Darstellung d{m.Loesungswort, m.Anzeigetext, p.zufall(), {}};
     if (typ == 22)

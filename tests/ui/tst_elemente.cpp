@@ -85,8 +85,8 @@ private Q_SLOTS:
         m.setSpalten(3);
         m.addItems({"C", "A", "B", "D", "E", "F"});
         QCOMPARE(m.List(0), u("C"));  // not sorted
-        m.setSelected(1, true);
-        m.setSelected(4, true);
+        for (int i : {1, 4, 6, -1})  // none past either end
+            m.setSelected(i, true);
         QVERIFY(m.SelCount() == 2 && m.Selected(4) && !m.Selected(0) && !m.Selected(-1) && !m.Selected(6));
         const auto hinterlegt = [&](int i) { return m.view()->model()->data(m.view()->model()->index(i, 0), Qt::BackgroundRole).isValid(); };
         QVERIFY(hinterlegt(4) && !hinterlegt(0));
