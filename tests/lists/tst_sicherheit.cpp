@@ -357,7 +357,7 @@ private Q_SLOTS:
         t.boxen.setStreng(false);
         const QString kText = u("Der Name \"%1\" enthält das Zeichen \"%2\", das das Programm nicht speichern kann.\r"
                                 "Bitte den Namen ohne dieses Zeichen eingeben.");
-        for (const QStringList &fall : QList<QStringList>{{u("Max\r\n0001  Betrug"), u("Max0001  Betrug")},
+        for (const QStringList &fall : QList<QStringList>{{u("Max\u2028\r\n0001  Betrug\u2029"), u("Max0001  Betrug")},
                                                          {u("\r\n"), u("Max0001  Betrug")},
                                                          {u("Le😀a"), u("Max0001  Betrug"), kText.arg(u("Le😀a"), u("😀"))},
                                                          {u("Łukasz"), u("Max0001  Betrug"), kText.arg(u("Łukasz"), u("Ł"))},
