@@ -5,6 +5,7 @@
 #include "renderings/Schreibung.h"
 
 #include <QStringView>
+#include <algorithm>
 
 namespace Antworten {
 
@@ -34,7 +35,7 @@ QString erwarteterBuchstabe(const QString &loesung, const QString &eingabe)
 
 int restBisBelohnung(int wortmenge, int loesungen)
 {
-    const int menge = wortmenge < 1 ? 1 : wortmenge;
+    const int menge = std::max(1, wortmenge);
     int rest = loesungen % menge;
     if (rest < 0)
         rest += menge;

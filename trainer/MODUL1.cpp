@@ -9,6 +9,8 @@
 #include "ui/Elemente.h"
 #include "ui/Liste.h"
 
+#include <algorithm>
+
 void MODUL1::Leeren()
 {
     Loesungswort.clear();
@@ -89,7 +91,7 @@ void MODUL1::LoesungZaehlen()
     Aufgabenanzeige &f = p.anzeige();
     ++Loesungen;
     f.Bezeichnung4->setCaption(QString::number(Loesungen));
-    const int menge = Wortmenge < 1 ? 1 : Wortmenge;
+    const int menge = std::max(1, Wortmenge);
     if (Loesungen % menge != 0)
         return;
     p.boxen().meldung(QStringLiteral("Jetzt ist eine Belohnung fällig!"), QStringLiteral("Belohnung"), Knoepfe::OK,
