@@ -109,6 +109,7 @@ private Q_SLOTS:
         QVERIFY(QDir(t.programm->arbeitsordner()).mkdir(u("Neu")) && QDir(t.programm->arbeitsordner()).mkdir("Listen") &&
                 QFile(t.programm->datei("Listen/TIERE.DOC")).open(QIODevice::WriteOnly));
         t.datei("Listen/TIERE.TXT", "Katze\r\nHund\r\n");
+        t.datei(u("Listen/äpfel.txt"), "Apfel\r\n");
         f.Bild6_Click();
         const QStringList ordner = f.Verzeichnis1->eintraege();
         QVERIFY(ordner.constLast().endsWith(u("▸ Neu")) && ordner.at(ordner.size() - 2).endsWith(u("▸ Listen")));
@@ -117,8 +118,8 @@ private Q_SLOTS:
             QVERIFY(ordner.at(i).startsWith(QString(2 * std::min(i, tiefe), ' ') + (i < tiefe ? u("▾ ") : u("▸ "))));
         QCOMPARE((QStringList{f.Laufwerk1->itemText(0), f.Laufwerk1->itemText(1)}), (QStringList{u("Dateisystem  /"), u("Persönlicher Ordner")}));
         klicke(f.Verzeichnis1, int(ordner.size()) - 2);
-        QCOMPARE(QStringList{f.Verzeichnis1->Text().trimmed()} + f.Datei1->eintraege(), (QStringList{u("▾ Listen"), "TIERE.TXT"}));
-        t.f1().Datei1->setListIndex(0);
+        QCOMPARE(QStringList{f.Verzeichnis1->Text().trimmed()} + f.Datei1->eintraege(), (QStringList{u("▾ Listen"), u("äpfel.txt"), "TIERE.TXT"}));
+        t.f1().Datei1->setListIndex(1);
         QCOMPARE(t.f1().Liste1->eintraege(), (QStringList{"Hund", "Katze"}));
         f.Laufwerk1->setCurrentIndex(1);  // a drive that is ready: no box
         t.boxen.tippe(t.f1().Bezeichnung8->Caption()); // unlocks the editor
