@@ -7,7 +7,6 @@
 #include "windows/fang.h"
 #include "windows/galgen.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <QListView>
 #include <QTest>

@@ -461,6 +461,12 @@ private Q_SLOTS:
                                 "Geübte Wörter (verschiedene): 2\nFalsche Buchstaben: 2\n"
                                 "Falsche Buchstaben je 100 Wörter: 100");
         QCOMPARE(b.zusammenfassung->Caption(), summe);
+        const QImage bild = b.balken->grab().toImage();  // today's errors: one red bar, in the last of seven columns
+        int links = bild.width(), rechts = -1;
+        for (int x = 0; x < bild.width(); ++x)
+            for (int y = 0; y < bild.height(); ++y)
+                rechts = bild.pixelColor(x, y) == QColor(229, 57, 53) ? (links = std::min(links, x), x) : rechts;
+        QVERIFY(links > bild.width() * 6 / 7 && rechts < bild.width() - 8 && rechts - links > 4);
         // The tables hold what the print below shows.
         QCOMPARE(zeilen(b.verwechslungen) + zeilen(b.klassen).filter(QRegularExpression("[^0]$")) + zeilen(b.woerter),
                  (QStringList{u("M → m|1×"), u("t → e|1×"), u("Groß- und Kleinschreibung|1"), u("Doppelkonsonant vergessen|1"),

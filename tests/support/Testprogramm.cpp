@@ -5,7 +5,6 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QListView>

@@ -128,7 +128,6 @@ private Q_SLOTS:
             QTest::mouseClick(e, Qt::RightButton);
             QTest::mousePress(e, Qt::LeftButton);
             QTest::mouseRelease(e, Qt::LeftButton, {}, QPoint(e->width() + 5, 2));
-            QCOMPARE(klicks, 0);
             QTest::mouseClick(e, Qt::LeftButton);
             QCOMPARE(std::exchange(klicks, 0), 1);
         }
