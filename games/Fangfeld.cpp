@@ -15,8 +15,6 @@ void Fangfeld::beginnen(const QString &wort)
 
 void Fangfeld::streuen(Zufall &zufall)
 {
-    if (m_wort.size() > MaxLaenge)
-        m_wort = ersatzwort();
     m_x.clear();
     m_y.clear();
     for (qsizetype i = 0; i < m_wort.size(); ++i) {

@@ -58,11 +58,9 @@ void MODUL1::WortZiehen()
     // Every entry has its flag, however the list was edited.
     if (Benutzt.size() != n)
         Benutzt = Benutzt.leftJustified(n, QLatin1Char('0'), true);
-    bool frischerDurchgang = false;
-    if (!Benutzt.contains(QLatin1Char('0'))) {
+    if (!Benutzt.contains(QLatin1Char('0')))
         Benutzt = QString(n, QLatin1Char('0'));
-        frischerDurchgang = true;
-    }
+    bool frischerDurchgang = false;
     for (;;) {
         do {
             Wortindex = z.index(n);

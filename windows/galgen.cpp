@@ -6,6 +6,8 @@
 #include "windows/Form1.h"
 #include "windows/Programm.h"
 
+#include <algorithm>
+
 namespace {
 const QColor kBraun(128, 64, 0);
 const QColor kDunkelbraun(80, 40, 0);
@@ -102,7 +104,7 @@ QString galgen::Aufdecken(const QString &muster, const QString &wort, QChar buch
 {
     QString m = muster;
     const QChar klein = Schreibung::klein(buchstabe);
-    for (qsizetype i = 0; i < wort.size() && 2 * i + 1 < m.size(); ++i) {
+    for (qsizetype i = 0; i < std::min(wort.size(), m.size() / 2); ++i) {
         if (wort.at(i) == buchstabe)
             m[2 * i + 1] = buchstabe;
         else if (wort.at(i) == klein)
