@@ -161,7 +161,7 @@ private Q_SLOTS:
             QVERIFY2(t.m().Uebung == n && t.f1().Bezeichnung1->FontName() == schriften.value(n, u("Arial")), qPrintable(QString::number(n)));
             QCOMPARE(t.f1().Befehl[n - 1]->Caption(), n == 8 ? u("ABC-Wort") : t.f1().Bezeichnung8->Caption());
             const QString wort = t.m().Loesungswort;
-            QVERIFY(!wort.isEmpty() && !t.m().Anzeigetext.isEmpty());
+            QVERIFY(!wort.isEmpty() && !t.m().Anzeigetext.isEmpty() && !t.f1().Bezeichnung8->Caption().isEmpty());
             QCOMPARE(t.f1().Bezeichnung1->Caption(), t.m().Anzeigetext);
             QCOMPARE(t.f1().Liste2->ListCount() == 0, n == 20);  // word dictation empties the candidates
             Zufall z;
