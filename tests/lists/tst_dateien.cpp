@@ -35,9 +35,9 @@ private Q_SLOTS:
         QTest::newRow("Anführungszeichen") << "\"Haus, Maus,\",Baum\r\n\"\"\r\nHa\"us" << QStringList{"Haus, Maus,", "Baum", "Ha\"us"} << QString();
         QTest::newRow("offenes Anführungszeichen") << "\"Haus\r\nMaus" << QStringList{"Haus\r\nMaus"}
                                                    << kTipp1 + u("\"Haus□□Maus\"\r");
-        const QString c1 = u("Ha") + QChar(0x81) + u("us");  // a C1 control character from Windows-1252
+        const QString c1 = u("Ha") + QChar(0x81) + QChar(0x80) + u("us");  // C1 control characters, one from Windows-1252
         QTest::newRow("Steuerzeichen") << u("Ma\tus\r\n") + c1 + u("\r\nRa\x7F") << QStringList{"Ma\tus", c1, "Ra\x7F"}
-                                       << kTippN.arg(3) + u("\"Ma□us\", \"Ha□us\", \"Ra□\"\r");
+                                       << kTippN.arg(3) + u("\"Ma□us\", \"Ha□□us\", \"Ra□\"\r");
         QTest::newRow("nur geschützte Leerzeichen") << u("Haus\r\n\u00A0\u00A0\r\n") << QStringList{"Haus", u("\u00A0\u00A0")}
                                                     << kTipp1 + u("\"\u00A0\u00A0\"\r");
         QTest::newRow("polnisch, mathematisch, mehr als drei") << u("Łódź,𝔸pfel\r\nc😀\r\nd😀\r\ne😀\r\nHaus\r\n")
