@@ -21,19 +21,6 @@ void BestenlisteLaden(const QString &datei, Liste *liste)
         liste->addItems(BestenlisteEintraege(Dateien::dekodieren(bytes)));
 }
 
-static QString speicherbar(const QString &text)
-{
-    if (Dateien::kodierbar(text))
-        return text;
-    QString s;
-    // Whole characters: a surrogate pair, or half of one, is one "?".
-    for (const char32_t c : text.toUcs4()) {
-        const QString z = QString::fromUcs4(&c, 1);
-        s += Dateien::kodierbar(z) ? z : QStringLiteral("?");
-    }
-    return s;
-}
-
 bool BestenlisteSpeichern(const QString &datei, const QString &eintrag, QString *fehler)
 {
     QLockFile sperre(datei + QStringLiteral(".lock"));
@@ -58,7 +45,7 @@ bool BestenlisteSpeichern(const QString &datei, const QString &eintrag, QString 
     QStringList zeilen;
     for (const QString &e : eintraege)
         if (zeilen.size() < BestenlisteGroesse && !e.isEmpty())
-            zeilen << speicherbar(e);
+            zeilen << Dateien::ersetztNichtKodierbare(e);
     return Dateien::zeilenSchreiben(datei, zeilen, fehler);
 }
 

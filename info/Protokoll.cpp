@@ -21,13 +21,10 @@ const QLatin1String kLesen("Lesen");
 /// Windows-1252 "?" (one for a whole surrogate pair), quotes where needed.
 QString feld(const QString &text)
 {
-    QString s;
-    s.reserve(text.size());
-    // Whole characters: a surrogate pair, or half of one, is one "?".
-    for (const char32_t c : text.toUcs4()) {
-        const QString z = QString::fromUcs4(&c, 1);
-        s += c < 0x20 || c == 0x7F ? QStringLiteral(" ") : Dateien::kodierbar(z) ? z : QStringLiteral("?");
-    }
+    QString s = Dateien::ersetztNichtKodierbare(text);
+    for (QChar &c : s)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
     if (s.contains(QLatin1Char(';')) || s.contains(QLatin1Char('"')))
         s = QLatin1Char('"') + s.replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
     return s;

@@ -144,6 +144,18 @@ bool kodierbar(const QString &text)
     return true;
 }
 
+QString ersetztNichtKodierbare(const QString &text)
+{
+    if (kodierbar(text))
+        return text;
+    QString s;
+    for (const char32_t c : text.toUcs4()) {
+        const QString z = QString::fromUcs4(&c, 1);
+        s += kodierbar(z) ? z : QStringLiteral("?");
+    }
+    return s;
+}
+
 static bool leer(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');

@@ -33,6 +33,9 @@ QString zusammensetzen(const QString &text);
 bool kodieren(const QString &text, QByteArray &bytes, QChar *nichtKodierbar = nullptr);
 /// Whether Windows-1252 can hold every character of the text.
 bool kodierbar(const QString &text);
+/// The text with "?" for every character Windows-1252 lacks (one for a whole
+/// surrogate pair, or for half of one).
+QString ersetztNichtKodierbare(const QString &text);
 
 /// Reads fields as the list and settings files are read: a field ends at a
 /// comma, a CR, an LF or a CR LF; blanks and tabs in front of a field are
