@@ -70,11 +70,11 @@ Meldungsbox::Meldungsbox(QWidget *parent, const QString &text, const QString &ti
     if (symbol != Symbol::Keins) {
         auto *bild = new QLabel(this);
         bild->setObjectName(QStringLiteral("symbol"));
-        const int groesse = 2 * fm.height();
-        bild->setPixmap(symbolBild(symbol, groesse, devicePixelRatioF()));
+        const int symbolGroesse = 2 * fm.height();
+        bild->setPixmap(symbolBild(symbol, symbolGroesse, devicePixelRatioF()));
         bild->setAlignment(Qt::AlignTop);
         raster->addWidget(bild, 0, 0);
-        symbolBreite = groesse + abstand;
+        symbolBreite = symbolGroesse + abstand;
     }
     // The line break that ends many of the program's texts adds no line.
     QString zeilen = QtBoxen::anzeigeText(text);

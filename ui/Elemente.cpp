@@ -309,11 +309,11 @@ void Kontrollkaestchen::changeEvent(QEvent *e)
         return;
     // The style draws its box at a fixed size; at a bigger font it follows
     // the height of a capital letter and a bit.
-    const int kasten = std::max(13, fontMetrics().ascent());
-    if (kasten == m_kasten)
+    const int kastenGroesse = std::max(13, fontMetrics().ascent());
+    if (kastenGroesse == m_kasten)
         return;
-    m_kasten = kasten;
-    setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(kasten));
+    m_kasten = kastenGroesse;
+    setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(kastenGroesse));
 }
 
 void Kontrollkaestchen::setValue(int v)

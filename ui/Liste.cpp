@@ -501,13 +501,13 @@ QVariant Liste::eintragSchrift(const QString &text) const
         return {};
     // An entry wider than the list is drawn smaller, so it is read whole.
     const QFont f = m_view->font();
-    const int platz = m_view->viewport()->width() - 2 * m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
-    const int breite = QFontMetrics(f).horizontalAdvance(text);
-    if (platz <= 0 || breite <= platz)
+    const int verfuegbareBreite = m_view->viewport()->width() - 2 * m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
+    const int textBreite = QFontMetrics(f).horizontalAdvance(text);
+    if (verfuegbareBreite <= 0 || textBreite <= verfuegbareBreite)
         return {};
     QFont klein = f;
-    klein.setPointSizeF(f.pointSizeF() * platz / breite);
-    for (int i = 0; i < 20 && klein.pointSizeF() > 1.0 && QFontMetrics(klein).horizontalAdvance(text) > platz; ++i)
+    klein.setPointSizeF(f.pointSizeF() * verfuegbareBreite / textBreite);
+    for (int i = 0; i < 20 && klein.pointSizeF() > 1.0 && QFontMetrics(klein).horizontalAdvance(text) > verfuegbareBreite; ++i)
         klein.setPointSizeF(klein.pointSizeF() * 0.95);
     return klein;
 }

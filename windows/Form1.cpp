@@ -23,6 +23,8 @@ const char *const kStandardliste[20] = {
     "fuchsteufelswild", "durchlesen", "Leseabenteuer", "Tintenfüller", "finster"};
 
 const QColor kPanelBlau(0, 0, 160);
+/// Pixels between the frame of the word boxes and their text.
+constexpr int kTextAbstand = 8;
 
 } // namespace
 
@@ -77,19 +79,19 @@ void Form1::aufbauen()
     const char *const beschriftungsnamen[] = {"Bezeichnung11", "Bezeichnung12", "Bezeichnung13",
                                               "Bezeichnung14", "Bezeichnung15", "Bezeichnung16",
                                               "Bezeichnung18", "Bezeichnung30"};
-    int y = 120;
+    int oben = 120;
     int zeile = 0;
     for (const auto &s : spalte) {
         *s.bild = new Bild(this, QString::fromLatin1(s.name),
                            QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(s.datei)));
-        Twips::setzen(*s.bild, 322, y, 495, 495);
+        Twips::setzen(*s.bild, 322, oben, 495, 495);
         (*s.bild)->setCursor(Qt::PointingHandCursor);
         auto *b = new Bezeichnung(this, QString::fromLatin1(beschriftungsnamen[zeile]), QString::fromUtf8(s.caption));
         b->setSchrift(QStringLiteral("MS Sans Serif"), 8);
         b->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Twips::setzen(b, 60, y + 510, 1020, 240);
+        Twips::setzen(b, 60, oben + 510, 1020, 240);
         Beschriftungen << b;
-        y += 825;
+        oben += 825;
         ++zeile;
     }
     Bild25 = new Bild(this, QStringLiteral("Bild25"), QStringLiteral(":/icons/modus_lesen.svg"));
@@ -105,7 +107,7 @@ void Form1::aufbauen()
     Bezeichnung1->setFarben(Qt::black, Qt::white);
     Bezeichnung1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Bezeichnung1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Bezeichnung1->setIndent(8);
+    Bezeichnung1->setIndent(kTextAbstand);
     Twips::setzen(Bezeichnung1, 1800, 120, 6075, 735);
     Bezeichnung1->setEinpassen(true);
     Bild10 = new Bild(this, QStringLiteral("Bild10"), QStringLiteral(":/icons/schreibblock.svg"));
@@ -115,7 +117,7 @@ void Form1::aufbauen()
     Bezeichnung2->setFarben(QColor(0, 0, 128), QColor(255, 255, 224));
     Bezeichnung2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Bezeichnung2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Bezeichnung2->setIndent(8);
+    Bezeichnung2->setIndent(kTextAbstand);
     Twips::setzen(Bezeichnung2, 1800, 945, 6075, 735);
     Bezeichnung2->setEinpassen(true);
 

@@ -12,8 +12,8 @@ namespace {
 
 /// The left edge of the reward panel in view, and out of view at the right
 /// of the window, where it waits until a reward falls due.
-constexpr int kPanelSichtbar = 3000;
-constexpr int kPanelVersteckt = 10440;
+constexpr int kPanelLinksSichtbar = 3000;
+constexpr int kPanelLinksVersteckt = 10440;
 
 void spielOeffnen(Form1 &f, Fenster &spiel)
 {
@@ -26,13 +26,13 @@ void spielOeffnen(Form1 &f, Fenster &spiel)
 
 void Form1::belohnungZeigen()
 {
-    Twips::setzeLinks(Bild9, kPanelSichtbar);
+    Twips::setzeLinks(Bild9, kPanelLinksSichtbar);
     Bild9->raise();
 }
 
 void Form1::belohnungVerbergen()
 {
-    Twips::setzeLinks(Bild9, kPanelVersteckt);
+    Twips::setzeLinks(Bild9, kPanelLinksVersteckt);
 }
 
 void Form1::Bezeichnung24_Click()

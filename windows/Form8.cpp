@@ -22,6 +22,8 @@
 namespace {
 
 const QColor kHellblau(192, 224, 255);
+/// Pixels between a label's edge and its text.
+constexpr int kTextAbstand = 4;
 
 QString groesseText(int anzahl)
 {
@@ -82,26 +84,26 @@ void Form8::aufbauen()
         {&Bezeichnung17, "Bezeichnung17", "Bildwörter:", &Bezeichnung18, "Bezeichnung18", "Anlaut"},
         {&Bezeichnung4, "Bezeichnung4", "Spiegel:", &Bezeichnung14, "Bezeichnung14", "tpospiegel"},
         {&Bezeichnung3, "Bezeichnung3", "Wortruinen:", &Bezeichnung13, "Bezeichnung13", "tpofenster"}};
-    int y = 840;
+    int oben = 840;
     for (const Paar &p : paare) {
         auto *t = new Bezeichnung(this, QString::fromLatin1(p.titelname), QString::fromUtf8(p.caption));
         t->setSchrift(QStringLiteral("MS Sans Serif"), 9.75, true);
         t->setFarben(Qt::black, kHellblau);
-        t->setIndent(4);
+        t->setIndent(kTextAbstand);
         t->setCursor(Qt::PointingHandCursor);
         t->setToolTip(QStringLiteral("Klicken: die Schrift der Vorschau übernehmen"));
-        Twips::setzen(t, 240, y, 2760, 270);
+        Twips::setzen(t, 240, oben, 2760, 270);
         *p.titel = t;
         auto *m = new Bezeichnung(this, QString::fromLatin1(p.mustername), QStringLiteral("Beispielwort"));
         m->setSchrift(QString::fromLatin1(p.schrift), 12, true);
         m->setFarben(Qt::black, Qt::white);
         m->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m->setIndent(4);
+        m->setIndent(kTextAbstand);
         // A picture font is wider than letters: its sample is drawn smaller, never cut.
         m->setEinpassen(true);
-        Twips::setzen(m, 240, y + 270, 2760, 420);
+        Twips::setzen(m, 240, oben + 270, 2760, 420);
         *p.muster = m;
-        y += 750;
+        oben += 750;
     }
 
     // Middle column: the font list with the preview under it.

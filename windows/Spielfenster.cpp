@@ -13,9 +13,9 @@
 #include <QListView>
 #include <algorithm>
 
-Spielfenster::Spielfenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips,
-                           int hoeheTwips, const QString &bestendatei)
-    : Fenster(programm, name, caption, breiteTwips, hoeheTwips), m_programm(programm), m_bestendatei(bestendatei)
+Spielfenster::Spielfenster(Programm &programm, const QString &name, const QString &caption, QSize groesseTwips,
+                           const QString &bestendatei)
+    : Fenster(programm, name, caption, groesseTwips.width(), groesseTwips.height()), m_programm(programm), m_bestendatei(bestendatei)
 {
     setHintergrund(QColor(192, 255, 255));
 }
@@ -42,11 +42,12 @@ void Spielfenster::Form_KeyDown(int keyCode)
     }
 }
 
-Liste *Spielfenster::bestenlisteAnlegen(const QString &name, int links, int oben, int breite, int hoehe)
+Liste *Spielfenster::bestenlisteAnlegen(const QString &name, const QRect &twips)
 {
+    const int links = twips.x(), oben = twips.y(), breite = twips.width();
     // The "Weiter" button goes under the list, inside the window.
-    const int knopfOben = std::min(oben + hoehe, twipsGroesse().height() - 600) + 60;
-    hoehe = knopfOben - 60 - oben;
+    const int knopfOben = std::min(oben + twips.height(), twipsGroesse().height() - 600) + 60;
+    const int hoehe = knopfOben - 60 - oben;
     m_besten = new Liste(this, name);
     m_besten->setFontName(QStringLiteral("Courier New"));
     m_besten->setFontSize(10);

@@ -3,6 +3,8 @@
 #include "ui/Fenster.h"
 
 #include <QPointer>
+#include <QRect>
+#include <QSize>
 #include <functional>
 
 class Knopf;
@@ -27,7 +29,8 @@ class Spielfenster : public Fenster
     Q_OBJECT
 public:
     /// `bestendatei` is the best-list file in the working folder.
-    Spielfenster(Programm &programm, const QString &name, const QString &caption, int breiteTwips, int hoeheTwips,
+    /// `groesseTwips` is the inner size of the window in twips.
+    Spielfenster(Programm &programm, const QString &name, const QString &caption, QSize groesseTwips,
                  const QString &bestendatei);
 
     Programm &programm() const { return m_programm; }
@@ -58,7 +61,7 @@ protected:
 
     /// Makes the best list, black on cyan in bold Courier New, hidden, at
     /// the given place in twips, and the hidden "Weiter" button under it.
-    Liste *bestenlisteAnlegen(const QString &name, int links, int oben, int breite, int hoehe);
+    Liste *bestenlisteAnlegen(const QString &name, const QRect &twips);
     /// Fills the best list from its file.
     void bestenlisteLaden();
     /// Adds the score with the player's name and shows the best list with

@@ -13,7 +13,7 @@ const QString kDatei = QStringLiteral("BESTFANG.LST");
 } // namespace
 
 fang::fang(Programm &programm)
-    : Spielfenster(programm, QStringLiteral("fang"), QStringLiteral("Wortfange"), 7680, 6600, kDatei)
+    : Spielfenster(programm, QStringLiteral("fang"), QStringLiteral("Wortfange"), QSize(7680, 6600), kDatei)
 {
     aufbauen();
     setKeyPreview(true);
@@ -110,7 +110,7 @@ void fang::aufbauen()
 
     Zeit1 = new Zeitgeber(this, QStringLiteral("Zeit1"), 1000);
 
-    Liste1 = bestenlisteAnlegen(QStringLiteral("Liste1"), 2400, 720, 3120, 3360);
+    Liste1 = bestenlisteAnlegen(QStringLiteral("Liste1"), QRect(2400, 720, 3120, 3360));
 }
 
 void fang::Form_Activate()

@@ -19,7 +19,7 @@ const QString kDatei = QStringLiteral("BESTHANG.LST");
 } // namespace
 
 galgen::galgen(Programm &programm)
-    : Spielfenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), 9600, 6480, kDatei)
+    : Spielfenster(programm, QStringLiteral("galgen"), QStringLiteral("Wortgalgen"), QSize(9600, 6480), kDatei)
 {
     aufbauen();
     connect(Liste1, &Liste::Click, this, &galgen::Liste1_Click);
@@ -86,7 +86,7 @@ void galgen::aufbauen()
     Bezeichnung2->setEinpassen(true);
     Twips::setzen(Bezeichnung2, 3840, 2820, 5520, 480);
 
-    Liste2 = bestenlisteAnlegen(QStringLiteral("Liste2"), 4560, 3360, 3120, 2640);
+    Liste2 = bestenlisteAnlegen(QStringLiteral("Liste2"), QRect(4560, 3360, 3120, 2640));
 
     Befehl1 = new Knopf(this, QStringLiteral("Befehl1"), QStringLiteral(" E N D E"));
     Befehl1->setFont(Schrift::machen(QStringLiteral("MS Sans Serif"), 9.75, true));

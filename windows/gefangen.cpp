@@ -12,7 +12,7 @@ const QString kWunschboxLeer = QStringLiteral(" ? ? ?");
 } // namespace
 
 gefangen::gefangen(Programm &programm)
-    : Spielfenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), 7800, 5880, kDatei)
+    : Spielfenster(programm, QStringLiteral("gefangen"), QStringLiteral("Wortgefängnis"), QSize(7800, 5880), kDatei)
 {
     aufbauen();
     setKeyPreview(true);
@@ -63,7 +63,7 @@ void gefangen::aufbauen()
     Bild5->setCursor(Qt::PointingHandCursor);
     Twips::setzen(Bild5, 6030, 4080, 1200, 1200);
 
-    Liste1 = bestenlisteAnlegen(QStringLiteral("Liste1"), 1380, 1380, 3060, 3060);
+    Liste1 = bestenlisteAnlegen(QStringLiteral("Liste1"), QRect(1380, 1380, 3060, 3060));
 }
 
 void gefangen::Form_Activate()
