@@ -378,7 +378,7 @@ void Form8::Bild5_Click()
 void Form8::Bild6_Click()
 {
     const int i = Liste2->ListIndex();
-    if (Liste2->ListCount() == 0 || i < 0)
+    if (i < 0)
         return;
     MODUL1 &m = programm().modul;
     const QString text = QStringLiteral("Nr.") + Schreibung::zahl(i + 1) + QStringLiteral(" = ") +

@@ -104,6 +104,7 @@ private Q_SLOTS:
         t.f1().Bild5_Click();
         Form8 &e = t.programm->form8();
         e.Liste1->AddItem(u("Arial"));
+        e.Bild6_Click();  // no entry picked: nothing to ask
         klicke(e.Liste2, 0);  // as the teacher picks it
         const QString benutzt = t.m().Benutzt;
         t.boxen.nein();
