@@ -33,7 +33,7 @@ private Q_SLOTS:
         const auto schluessel = [](const QString &w) {
             return w.toLower().replace(u("ä"), "a").replace(u("ö"), "o").replace(u("ü"), "u").replace(u("ß"), "ss");
         };
-        const QString buchstaben = u("aAäÄbBoÖsSßtüzZ@[");  // and the ends of the capitals
+        const QString buchstaben = u("aAäÄbBoÖsSßtüzZ@[Œ€");  // the ends of the capitals, letters far beyond ASCII
         for (int runde = 0; runde < 100; ++runde) {
             QStringList woerter;
             for (int n = z.bounded(1, 30); n > 0; --n) {
