@@ -269,7 +269,7 @@ void Figur::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(fuellung);
-    p.setPen(randStaerke > 0 ? QPen(rand, randStaerke) : QPen(Qt::NoPen));
+    p.setPen(QPen(rand, randStaerke));
     const QRectF r = QRectF(rect()).adjusted(randStaerke / 2.0, randStaerke / 2.0, -randStaerke / 2.0 - 0.5,
                                              -randStaerke / 2.0 - 0.5);
     switch (form) {

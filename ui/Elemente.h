@@ -127,7 +127,8 @@ protected:
     void paintEvent(QPaintEvent *) override;
 };
 
-/// A filled shape (rectangle, rounded rectangle or oval) in the parent's twips.
+/// A filled shape (rectangle, rounded rectangle or oval) in the parent's twips,
+/// with a border `randStaerke` pixels wide (at least 1).
 class Figur : public QWidget
 {
     Q_OBJECT
