@@ -5,6 +5,7 @@
 #include "ui/Liste.h"
 
 #include <QHash>
+#include <QMap>
 #include <QSet>
 #include <algorithm>
 #include <limits>
@@ -155,7 +156,7 @@ Auswertung auswerten(const Protokoll::Bestand &log, const QString &name, Zeitrau
         return a;
     const QPair<QDate, QDate> g = grenzen(z, heute);
     const qint64 von = g.first.toJulianDay(), bis = g.second.toJulianDay();
-    QHash<quint64, int> verwechslung;  // soll << 32 | ist
+    QMap<quint64, int> verwechslung;  // soll << 32 | ist: in the order of the letters
     QHash<quint32, int> wortfehler;
     QSet<quint32> geuebt;
     QHash<qint32, int> tagIndex;
@@ -191,11 +192,8 @@ Auswertung auswerten(const Protokoll::Bestand &log, const QString &name, Zeitrau
         const char32_t soll = static_cast<char32_t>(it.key() >> 32), ist = static_cast<char32_t>(it.key() & 0xFFFFFFFF);
         a.verwechslungen.append(Verwechslung{QString::fromUcs4(&soll, 1), QString::fromUcs4(&ist, 1), it.value()});
     }
-    std::sort(a.verwechslungen.begin(), a.verwechslungen.end(), [](const Verwechslung &x, const Verwechslung &y) {
-        if (x.anzahl != y.anzahl)
-            return x.anzahl > y.anzahl;
-        return x.soll != y.soll ? x.soll < y.soll : x.ist < y.ist;
-    });
+    std::stable_sort(a.verwechslungen.begin(), a.verwechslungen.end(),
+                     [](const Verwechslung &x, const Verwechslung &y) { return x.anzahl > y.anzahl; });
     for (auto it = wortfehler.cbegin(); it != wortfehler.cend(); ++it)
         a.woerter.append(Fehlerwort{log.woerter().at(it.key()), it.value()});
     std::sort(a.woerter.begin(), a.woerter.end(), [](const Fehlerwort &x, const Fehlerwort &y) {

@@ -497,7 +497,7 @@ void Liste::setEinpassen(bool an)
 
 QVariant Liste::eintragSchrift(const QString &text) const
 {
-    if (!m_einpassen || !m_view)
+    if (!m_einpassen)  // asked only by the view's model
         return {};
     // An entry wider than the list is drawn smaller, so it is read whole.
     const QFont f = m_view->font();

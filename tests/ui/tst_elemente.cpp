@@ -157,8 +157,8 @@ private Q_SLOTS:
         int aenderungen = 0;
         connect(&box, &Laufwerkliste::Change, [&] { ++aenderungen; });
         const QString heim = QDir::homePath();
-        QCOMPARE((QStringList{box.laufwerkVon(heim + "/a/b"), box.laufwerkVon(heim + "x"), box.laufwerkVon("a/b")}),
-                 (QStringList{heim, box.laufwerkVon(QFileInfo(heim).path()), ""}));
+        QCOMPARE((QStringList{box.laufwerkVon(heim + "/a/b"), box.laufwerkVon(heim + "x"), box.laufwerkVon("a/b"), box.laufwerkVon("/")}),
+                 (QStringList{heim, box.laufwerkVon(QFileInfo(heim).path()), "", "/"}));
         box.setDriveFor(heim + "/a");
         box.neuLesen();
         box.setDriveFor("/");
