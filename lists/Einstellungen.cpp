@@ -74,17 +74,13 @@ bool Einstellungen::lesen(const QString &text)
     if (felder.size() < 10)
         return false;
 
-    bool zahl = false;
-    const QString sperrtext = felder.at(9).trimmed();
-    const double s = zahlAmAnfang(sperrtext, &zahl);
-    // Record 10 must be a whole number and nothing else.
-    if (!zahl || sperrtext.isEmpty() || (s != 0 && s != 1 && s != 2))
-        return false;
-    bool ganz;  // toDouble says either way
-    sperrtext.toDouble(&ganz);
-    if (!ganz)
+    // Record 10 must be 0, 1 or 2 and nothing else.
+    bool ganz = false;
+    const double s = felder.at(9).trimmed().toDouble(&ganz);
+    if (!ganz || (s != 0 && s != 1 && s != 2))
         return false;
 
+    bool zahl = false;
     const double w = zahlAmAnfang(felder.at(0), &zahl);
     const double gerundet = std::round(std::min(w, static_cast<double>(std::numeric_limits<int>::max())));
     wortmenge = zahl && gerundet >= 1 ? static_cast<int>(gerundet) : 20;

@@ -1,6 +1,8 @@
 #include "lists/Arbeitsordner.h"
 
+#include <QFile>
 #include <QMap>
+#include <QTemporaryDir>
 #include <QTest>
 
 /// The choice of the working folder, on a made-up home and disk.
@@ -59,6 +61,12 @@ private Q_SLOTS:
 
     void aufruf()
     {
+        // The system-wide file is read as it is; a missing one gives nothing.
+        QTemporaryDir d;
+        QFile datei(d.filePath("tippolo.conf"));
+        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write("Ordner=/srv/a\r\n") == 15);
+        datei.close();
+        QVERIFY(umgebung(datei.fileName()).systemweit == "Ordner=/srv/a\r\n" && umgebung(d.filePath("weg")).systemweit.isEmpty());
         const Aufruf a = aufrufLesen({"--ordner", "/a b", "--probelauf"}), b = aufrufLesen({"--ordner=/x", "-h", "d.txt", "--ordner"});
         QVERIFY(a.ordner == "/a b" && a.probelauf && !a.hilfe && a.fehler.isEmpty());
         QVERIFY(b.ordner == "/x" && b.hilfe && !b.probelauf);

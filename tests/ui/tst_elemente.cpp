@@ -171,7 +171,7 @@ private Q_SLOTS:
         QVERIFY(n >= 2 && box.count() == n && box.currentIndex() == 0);
         // The drives come from the mount table alone: a hung network drive is listed without being asked.
         const QByteArray tabelle = "server:/schule /mnt/schule nfs4 rw,hard 0 0\nproc /proc proc rw 0 0\n"
-                                   "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\nx /mnt/kurz ext4\ny /mnt/y\n";
+                                   "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\nx /mnt/kurz ext4\ny /mnt/y\nz /mnt/kurz ext4\n";
         QCOMPARE(Laufwerkliste::laufwerkeAus(tabelle),
                  (QStringList{QDir::rootPath(), QDir::homePath(), u("/mnt/schule"), u("/media/USB Stick"), u("/mnt/kurz")}));
     }
