@@ -48,13 +48,3 @@ QString Fangfeld::fangen()
     m_y.removeFirst();
     return buchstabe;
 }
-
-void Fangfeld::setzeBuchstabe(int i, int x, int y)
-{
-    while (m_x.size() <= i) {
-        m_x << 0;
-        m_y << 0;
-    }
-    m_x[i] = x;
-    m_y[i] = y;
-}

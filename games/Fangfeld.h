@@ -40,8 +40,6 @@ public:
     /// Cells of the remaining letters, letter 1 first.
     const QList<int> &fangX() const { return m_x; }
     const QList<int> &fangY() const { return m_y; }
-    /// Test hook: puts letter i (0-based) on a cell.
-    void setzeBuchstabe(int i, int x, int y);
 
 private:
     QString m_wort;

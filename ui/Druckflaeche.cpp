@@ -15,7 +15,7 @@
 
 std::unique_ptr<Druckflaeche> Druckflaeche::standardDrucker()
 {
-    if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull())
+    if (QPrinterInfo::defaultPrinter().isNull())  // none at all, or none chosen
         return nullptr;
     return std::make_unique<DruckerDruckflaeche>();
 }

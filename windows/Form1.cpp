@@ -341,7 +341,7 @@ void Form1::Standardliste()
         woerter << QString::fromUtf8(w);
     Liste1->Clear();
     Liste1->addItems(woerter);
-    programm().modul.Benutzt = QString(20, QLatin1Char('0'));
+    programm().modul.Benutzt = QString(Liste1->ListCount(), QLatin1Char('0'));
 }
 
 void Form1::Bild1_Click()

@@ -165,19 +165,14 @@ void fang::BuchstabenStreuen()
 void fang::BuchstabenZeichnen()
 {
     Bild5->Cls();
-    for (qsizetype i = 0; i < m_feld.wort().size() && i < m_feld.fangX().size(); ++i)
+    // Before the letters are strewn there are no places; then one per letter.
+    for (qsizetype i = 0; i < m_feld.fangX().size(); ++i)
         Bild5->text(Zelle * m_feld.fangX().at(i), Zelle * m_feld.fangY().at(i), QString(m_feld.wort().at(i)));
 }
 
 void fang::FeldLeeren()
 {
     Bild5->Cls();
-}
-
-void fang::buchstabeSetzen(int i, int x, int y)
-{
-    m_feld.setzeBuchstabe(i, x, y);
-    BuchstabenZeichnen();
 }
 
 void fang::pfeil(Pfeil richtung)

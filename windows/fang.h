@@ -34,8 +34,6 @@ public:
     static constexpr int Zelle = 400;
 
     const Fangfeld &feld() const { return m_feld; }
-    /// Test hook: puts remaining letter i (0-based) on a cell and redraws.
-    void buchstabeSetzen(int i, int x, int y);
     bool gestartet() const { return m_gestartet; }
 
     void Form_Activate() override;
