@@ -119,7 +119,7 @@ QStringList namen(const Protokoll::Bestand &log)
     QStringList l = log.namen();
     std::stable_sort(l.begin(), l.end(), [](const QString &a, const QString &b) {
         const int v = Sortierung::vergleichen(a, b);
-        return v != 0 ? v < 0 : a < b;
+        return v < 0 || (v == 0 && a < b);
     });
     return l;
 }

@@ -11,13 +11,13 @@
 
 namespace {
 
-const char *const kUebungsnamen[28] = {
+const char *const kUebungsnamen[] = {
     "Abgedeckt", "Umkehrwort", "Lückenwort", "Selbstlaute", "Mitlaute", "Wortanfang", "Wortende",
     "ABC-Wörter", "Morsewort", "Wortruinen", "MSU-Laute", "Spiegel", "Großschrift", "Versteckt",
     "Wortpuzzle", "Wortmitte", "Kleinschrift", "Wortzaun", "ABC-Stelle", "Wortdiktat", "Abschrift",
     "Wortreihe", "Buchstabe", "Bildwörter", "Vertauscht", "Teilpuzzle", "Chinesen", "Geheim"};
 
-const char *const kStandardliste[20] = {
+const char *const kStandardliste[] = {
     "Autobahn", "Computer", "schreiben", "groß", "Ötzi", "Puppenhaus", "Fotograf", "Delfin", "Stängel",
     "putzig", "Hauptbahnhof", "verlieren", "Sommerferien", "Geburtstagsfeier", "kleinkariert",
     "fuchsteufelswild", "durchlesen", "Leseabenteuer", "Tintenfüller", "finster"};

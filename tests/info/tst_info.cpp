@@ -357,7 +357,7 @@ private Q_SLOTS:
         // Generated practice over 80 days: every figure, list and class row of every period, as a simple count gives them.
         QRandomGenerator z(1618);
         const QDate heute = kJetzt.date();
-        const QStringList kinder{"Anna", "Ben", "Cem"}, woerter{"Haus", "haus", "Igel", "Ei"}, paare{"Hh", "ea", "ts", "bd", "ie"};
+        const QStringList kinder{"Anna", "anna", "Ben"}, woerter{"Haus", "haus", "Igel", "Ei"}, paare{"Hh", "ea", "ts", "bd", "ie"};
         for (int runde = 0; runde < 30; ++runde) {
             QList<Protokoll::Eintrag> log;
             for (int n = z.bounded(60); n > 0; --n) {
@@ -374,7 +374,9 @@ private Q_SLOTS:
                      {Bericht::Zeitraum::Heute, 1}, {Bericht::Zeitraum::SiebenTage, 7}, {Bericht::Zeitraum::DreissigTage, 30},
                      {Bericht::Zeitraum::Alle, 9999}}) {
                 const QList<Bericht::Kind> klasse = Bericht::klasse(bestand, zeitraum, heute);
-                QCOMPARE(Bericht::namen(bestand).size(), klasse.size());
+                QStringList da;  // the children in the log, in the report's order: a capital before its small letter
+                std::copy_if(kinder.begin(), kinder.end(), std::back_inserter(da), [&](const QString &n) { return bestand.namen().contains(n); });
+                QVERIFY(Bericht::namen(bestand) == da && da.size() == klasse.size());
                 for (const Bericht::Kind &k : klasse) {
                     struct Zahlen { int geloest = 0, fehler = 0; QMap<QDate, std::pair<int, int>> tage; QMap<QString, int> paare, woerter;
                                     QList<int> klassen = QList<int>(Bericht::kAnzahlKlassen); QSet<QString> geuebt; } m, vor;
