@@ -44,12 +44,10 @@ private Q_SLOTS:
     void zuege_data()
     {
         QTest::addColumn<Zug>("z");
-        QTest::newRow("Ähre Ä") << Zug{u("Ähre"), u("Ä"), u(" Ä _ _ _"), 0, 1};
-        QTest::newRow("süß ß") << Zug{u("süß"), u("ß"), u(" _ _ ß"), 0, 1};
+        QTest::newRow("Ährensüß Ä ß") << Zug{u("Ährensüß"), u("Äß"), u(" Ä _ _ _ _ _ _ ß"), 0, 2};
         QTest::newRow("Banane N A") << Zug{u("Banane"), u("NA"), u(" _ a n a n _"), 0, 2};
         // A hit or a miss clicked again clears its mark; the miss counts again.
-        QTest::newRow("Auto T T") << Zug{u("Auto"), u("TT"), u(" _ _ t _"), 0, 0};
-        QTest::newRow("X X") << Zug{u("Auto"), u("XX"), u(" _ _ _ _"), 2, 0};
+        QTest::newRow("Auto T T X X") << Zug{u("Auto"), u("TTXX"), u(" _ _ t _"), 2, 0};
         // Signs that are no letters stay open: the game can only be ended.
         QTest::newRow("Ab-c 1") << Zug{u("Ab-c 1"), u("ABC"), u(" A b _ c _ _"), 0, 3};
         QTest::newRow("neun Fehler") << Zug{u("Auto"), u("BCDEFGHIJ"), u(" _ _ _ _"), 9, 9};
