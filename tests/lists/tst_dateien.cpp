@@ -5,7 +5,6 @@
 
 #include "basis/Zufall.h"
 
-#include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTest>
@@ -191,19 +190,6 @@ private Q_SLOTS:
             QVERIFY2(Dateien::istUtf8MitUmlauten(QByteArrayView(b + "\x80").first(b.size())) == gueltig, b.toHex(' '));  // never past its end
             QCOMPARE(Dateien::dekodieren(b), Dateien::zusammensetzen(QString(gueltig ? utf8 : Dateien::windows1252(b)).replace(QChar(0), u' ')));
         }
-    }
-
-    void zerlegteUmlauteTippen()
-    {
-        Testprogramm t("LISTE.TXT", "Ba\xcc\x88r\r\n");
-        t.f1().Befehl21_Click();
-        QCOMPARE(t.m().Loesungswort, u("Bär"));
-        // "ä" typed as a base letter with a combining mark in one event.
-        for (const QString &taste : {u("B"), u("a\u0308")}) {
-            QKeyEvent ev(QEvent::KeyPress, 0, Qt::NoModifier, taste);
-            QApplication::sendEvent(t.f1().Bezeichnung2, &ev);
-        }
-        QCOMPARE(t.m().Eingabe, u("Bä"));
     }
 };
 
