@@ -258,7 +258,7 @@ private Q_SLOTS:
                                  "gespeichert; bitte nur den Namen der Datei eingeben.");
         QList<QPair<QString, QString>> namen{
             {u("../x.TXT"), strich.arg(u("../x.TXT"))},
-            {u("/tmp/x.TXT"), strich.arg(u("/tmp/x.TXT"))},
+            {u("a\\x.TXT"), strich.arg(u("a\\x.TXT"))},
             {u(".."), u("\"..\" ist kein Name für eine Datei.")},
             {u("   "), u("Der Name besteht nur aus Leerzeichen.")},
             {u("A\r\nB.TXT"), u("Der Name enthält ein Steuerzeichen (zum Beispiel einen Zeilenumbruch).")},
@@ -280,7 +280,7 @@ private Q_SLOTS:
                 QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), vorher);
             }
             // Nothing outside the working folder; a stray file is removed, so that it fails this run only.
-            QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))) && !QFile::remove(u("/tmp/x.TXT")));
+            QVERIFY(!QFile::remove(t.ordner.filePath(u("../x.TXT"))));
             // Answered No, the file stays as it is.
             t.boxen.tippe(u("Fehler-Anna.txt"));
             t.boxen.nein();
