@@ -135,6 +135,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("wort");
         QTest::addColumn<QStringList>("kasten");
+        QTest::newRow("Ostern") << u("Ostern") << QStringList{" O ? ?", " O s ?", " O s t"};
         QTest::newRow("Ab") << u("Ab") << QStringList{" A ? ?", " A b ?", " A b b"};
         QTest::newRow("leeres Wort") << QString() << QStringList{" ? ? ?", " ? ? ?", " ? ? ?"};
     }
