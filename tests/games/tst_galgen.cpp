@@ -11,9 +11,7 @@ namespace {
 
 galgen &starten(Testprogramm &t, const QString &wort)
 {
-    t.f1().Liste2->Clear();
-    if (!wort.isEmpty())
-        t.f1().Liste2->AddItem(wort);
+    t.f1().Liste2->setEintraege(wort.isEmpty() ? QStringList() : QStringList{wort});
     t.f1().Bezeichnung26_Click();
     return t.programm->galgenFenster();
 }

@@ -312,9 +312,8 @@ private Q_SLOTS:
         const auto speichern = listeSpeichern(t, true, kind);
         t.boxen.tippe(QString());
         speichern();
-        const QString angeboten = t.boxen.letzte().vorgabe;
         const int grenze = Dateien::laengsterName(t.ordner.path());
-        QCOMPARE(angeboten, u("FEHLER-") + QString((grenze - 11) / 2, QChar(0xC4)) + u(".TXT"));
+        QCOMPARE(t.boxen.letzte().vorgabe, u("FEHLER-") + QString((grenze - 11) / 2, QChar(0xC4)) + u(".TXT"));
         // Characters of one to four bytes: every name fits, and no more was cut than needed.
         for (const QString &zeichen : {u("x"), u("ß"), u("€"), u("😀")})
             for (int n : {10, 80, 300}) {
