@@ -47,8 +47,7 @@ private Q_SLOTS:
         for (int i = 0; i < 80; ++i) {
             // Of a score only the last four digits count.
             soll << BestenEintrag(i ? z.bounded(4) : 10005, namen.at(i ? z.bounded(int(namen.size())) : 3));
-            QString fehler;
-            QVERIFY(BestenlisteSpeichern(datei, soll.last(), &fehler) && fehler.isEmpty());
+            QVERIFY(BestenlisteSpeichern(datei, soll.last()));
             std::stable_sort(soll.begin(), soll.end(), [](QString a, QString b) { return a.toLower().replace(u("ö"), "o") < b.toLower().replace(u("ö"), "o"); });
             soll = soll.mid(0, 50);
             QCOMPARE(dateiLesen(datei), (soll.join("\r\n") + "\r\n").toLatin1());
@@ -114,7 +113,6 @@ private Q_SLOTS:
                 QCOMPARE(t.lesen(datei), bestenliste);
                 continue;
             }
-            const int vorher = t.boxen.anzahl();
             t.boxen.ok();
             gewinnen(*s, t.programm->zufall());
             pruefeBox(t.boxen, sieg.section(QLatin1Char('|'), 1), sieg.section(QLatin1Char('|'), 0, 0));
@@ -122,7 +120,7 @@ private Q_SLOTS:
             const QString eintrag = BestenEintrag(punkte, t.f1().Bezeichnung7->Caption());
             QTest::keyClick(s, Qt::Key_Up);
             QVERIFY(s->siegerehrung() && s->Weiter->isVisible() && besten->isVisible() && !ende->isEnabled());
-            QVERIFY(t.boxen.anzahl() == vorher + 1 && besten->Text() == eintrag);
+            QCOMPARE(besten->Text(), eintrag);
             runde == 3 ? void(s->close()) : QTest::keyClick(s, runde == 1 ? Qt::Key_Return : Qt::Key_Escape);
             QVERIFY(t.zurueck(*s) && !besten->isVisible() && besten->ListCount() == 0 && !s->siegerehrung());
             eintraege << eintrag;

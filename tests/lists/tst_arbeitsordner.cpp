@@ -26,10 +26,9 @@ private Q_SLOTS:
         };
         zeile("XDG", {"", "", "", "/daten"}, "", "/daten/tippolo", "");
         zeile("XDG relativ", {"", "", "", "daten"}, "", std, "");
-        zeile("Befehl zuerst", {"/srv/a", "/srv/b", "Ordner=/srv/c", "/d"}, "", "/srv/a", "");
+        zeile("Befehl zuerst, Tilde", {"~/listen", "/srv/b", "Ordner=/srv/c", "/d"}, "", "/home/kind/listen", "");
         zeile("Variable", {"", "/srv/b/", "Ordner=/srv/c", ""}, "", "/srv/b", "");
         zeile("Datei", {"", "", "# Klasse 3a\r\n ordner = /srv/klasse 3a \r\n", ""}, "", "/srv/klasse 3a", "");
-        zeile("Tilde", {"~/listen", "", "", ""}, "", "/home/kind/listen", "");
         zeile("gesperrt", {"", "/nur", "", ""}, "N:/nur", std,
               "In den Ordner \"/nur\" (aus TIPPOLO_ORDNER) kann Tippolo nicht schreiben.\r" + weiter);
         zeile("Datei fehlt", {"", "", "Ordner=/weg", ""}, "F:/weg", std,
