@@ -40,8 +40,8 @@ int Zufall::index(int n)
 {
     if (n < 1)
         return 0;
-    int i = static_cast<int>(rnd() * n);
-    return i < n ? i : n - 1;
+    // rnd() is below 1 by at least 2^-53, so the product rounds to below n.
+    return static_cast<int>(rnd() * n);
 }
 
 void Zufall::vorgeben(const QList<double> &werte)

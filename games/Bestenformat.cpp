@@ -18,8 +18,7 @@ QStringList BestenlisteEintraege(const QString &text)
             ++i;
         QString wert;
         if (i < zeile.size() && zeile.at(i) == QLatin1Char('"')) {
-            const qsizetype zu = zeile.indexOf(QLatin1Char('"'), i + 1);
-            wert = zeile.mid(i + 1, zu < 0 ? -1 : zu - i - 1);
+            wert = zeile.mid(i + 1).section(QLatin1Char('"'), 0, 0);  // up to the closing quote, if any
         } else {
             wert = zeile.mid(i);
         }

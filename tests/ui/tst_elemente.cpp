@@ -169,6 +169,8 @@ private Q_SLOTS:
         const int n = box.count();
         box.setDrive(QDir::rootPath());
         QVERIFY(n >= 2 && box.count() == n && box.currentIndex() == 0);
+        box.setDrive(u("/mnt/neu"));  // a drive mounted since is added and chosen
+        QVERIFY(box.count() == n + 1 && box.Drive() == u("/mnt/neu"));
         // The drives come from the mount table alone: a hung network drive is listed without being asked.
         const QByteArray tabelle = "server:/schule /mnt/schule nfs4 rw,hard 0 0\nproc /proc proc rw 0 0\n"
                                    "tmpfs /run tmpfs rw 0 0\n/dev/sdc1 /media/USB\\040Stick vfat rw 0 0\nx /mnt/kurz ext4\ny /mnt/y\nz /mnt/kurz ext4\n";
