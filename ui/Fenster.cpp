@@ -164,12 +164,12 @@ void Fenster::faktorAnpassen(double gewuenscht)
 {
     if (m_veraenderbar) {
         setGroesseVeraenderbar(true);
-        if (std::abs(gewuenscht - faktor()) > 1e-9)
+        if (!qFuzzyCompare(gewuenscht, faktor()))
             setFaktor(gewuenscht);
         return;
     }
     const double f = std::min(gewuenscht, passenderFaktor());
-    if (std::abs(f - faktor()) > 1e-9 || size() != pixelGroesse(m_twips, f))
+    if (!qFuzzyCompare(f, faktor()) || size() != pixelGroesse(m_twips, f))
         setFaktor(f);
     if (isVisible())
         aufDenBildschirm();

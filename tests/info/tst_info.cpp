@@ -518,8 +518,10 @@ private Q_SLOTS:
         QCOMPARE(zeilen(b.klassenTabelle), cem + anna);
         // A click on a column title sorts by it; a missing figure comes before every number.
         QHeaderView *kopf = b.klassenTabelle->horizontalHeader();
-        QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(2) + 4, 4));
-        QCOMPARE(zeilen(b.klassenTabelle), kopf->sortIndicatorOrder() == Qt::AscendingOrder ? cem + anna : anna + cem);
+        for (int klick = 0; klick < 2; ++klick) {  // the second click the other way round
+            QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(2) + 4, 4));
+            QCOMPARE(zeilen(b.klassenTabelle), kopf->sortIndicatorOrder() == Qt::AscendingOrder ? cem + anna : anna + cem);
+        }
         b.klassenTabelle->sortByColumn(4, Qt::DescendingOrder);
         QCOMPARE(zeilen(b.klassenTabelle), anna + cem);
         // Printed in the order shown.
