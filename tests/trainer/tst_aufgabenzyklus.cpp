@@ -45,6 +45,10 @@ private Q_SLOTS:
         QCOMPARE(t.f1().Liste2->eintraege(), liste);
         QCOMPARE(t.m().Benutzt.count(QLatin1Char('1')), 1);
         QCOMPARE(t.f1().Bezeichnung1->Caption(), Schreibung::gross(t.m().Loesungswort));
+        for (Bild *b : {t.f1().Bild4, t.f1().Bild8, t.f1().Bild9}) {  // the panels are framed
+            const QImage bild = b->grab().toImage();
+            QVERIFY(bild.pixel(bild.width() / 2, 0) != bild.pixel(bild.width() / 2, 2));
+        }
         // The three sizes of the candidate list, the largest at the start.
         QList<double> groessen{t.f1().Liste2->FontSize()};
         for (Bezeichnung *b : {t.f1().Bezeichnung27, t.f1().Bezeichnung28, t.f1().Bezeichnung29}) {
