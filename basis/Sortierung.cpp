@@ -62,7 +62,7 @@ int vergleichen(const QString &a, const QString &b)
         if (!ha || !hb)
             return ha ? 1 : hb ? -1 : 0;
         if (ua != ub)
-            return ua < ub ? -1 : 1;
+            return int(ua) - int(ub);
     }
 }
 

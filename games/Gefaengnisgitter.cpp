@@ -116,9 +116,7 @@ QString Gefaengnisgitter::wunsch()
     ++m_wuensche;
     const QString buchstabe = m_naechster >= 1 && m_naechster <= m_wort.size() ? QString(m_wort.at(m_naechster - 1))
                                                                                 : QString();
-    m_naechster = std::min(m_naechster + 1, static_cast<int>(m_wort.size()));
-    if (m_naechster < 1)
-        m_naechster = 1;
+    m_naechster = std::max(1, std::min(m_naechster + 1, static_cast<int>(m_wort.size())));
     return buchstabe;
 }
 

@@ -187,7 +187,7 @@ void Bestand::zeile(const char *a, const char *e)
     if (a < e && *a == '\0')
         ++a;
     QByteArray umkodiert;
-    if (e - a >= 2 && e[-1] == '\0' && e[-2] == '\r') {
+    if (QByteArrayView(a, e - a).endsWith(QByteArrayView("\r\0", 2))) {
         QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
         umkodiert = QString(utf16.decode(QByteArrayView(a, e - 2))).toUtf8();
         a = umkodiert.constData();

@@ -160,8 +160,8 @@ private Q_SLOTS:
         QCOMPARE((QStringList{box.laufwerkVon(heim + "/a/b"), box.laufwerkVon(heim + "x"), box.laufwerkVon("a/b"), box.laufwerkVon("/")}),
                  (QStringList{heim, box.laufwerkVon(QFileInfo(heim).path()), "", "/"}));
         box.setDriveFor(heim + "/a");
-        box.neuLesen();
         box.setDriveFor("/");
+        box.neuLesen();
         QVERIFY(aenderungen == 0 && box.Drive() == "/");
         box.setCurrentIndex(1);
         QVERIFY(aenderungen == 1 && box.Drive() == heim);
@@ -291,6 +291,7 @@ private Q_SLOTS:
             t.m().Loesungen = 3;
             t.f1().Bezeichnung7->setCaption(u("Maximiliane-Josephine Müller"));  // a long name is drawn smaller
             t.programm->form8().Bezeichnung2->setFontSize(40);  // and so is the sample of a wide font
+            t.f1().Liste1->AddItem(u("ĀāĂăĄąĆćĈĉĊċČčĎďĐđĒēĔĕĖėĘęĚěĜĝĞğĠġĢģĤĥĦħĨĩĪīĬĭĮįİıĴĵĶķĹĺĻļĽľŁłŃńŅņŇň"));  // a long hint on fonts
             t.programm->setFaktor(faktor);
             QStringList zuBreit;
             for (const char *name : {"Form1", "Form8", "Berichtfenster", "Form7", "TPOLABEL", "galgen", "gefangen", "fang"}) {
