@@ -76,9 +76,11 @@ private Q_SLOTS:
                     t.m().Eingabe = vorher;
                 }
                 zeichenTaste(t.f1().Bezeichnung2, c.at(i).normalized(QString::NormalizationForm_D));
-                // An emoji cannot be typed: it is put in as if it were.
+                // An emoji comes from the input method, not from a key.
+                QInputMethodEvent emoji;
+                emoji.setCommitString(c.at(i));
                 if (c.at(i).size() == 2)
-                    t.m().Eingabe += c.at(i);
+                    QCoreApplication::sendEvent(t.f1().Bezeichnung2, &emoji);
                 else if (i + 1 < c.size())
                     QCOMPARE(t.f1().Bezeichnung9->Caption(), QString());
             }
