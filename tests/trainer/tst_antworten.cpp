@@ -75,12 +75,15 @@ private Q_SLOTS:
                     QCOMPARE(t.f1().Bezeichnung2->Caption(), c.mid(0, i - 1).join(QString()));
                     t.m().Eingabe = vorher;
                 }
-                zeichenTaste(t.f1().Bezeichnung2, c.at(i).normalized(QString::NormalizationForm_D));
-                // An emoji comes from the input method, not from a key.
-                QInputMethodEvent emoji;
-                emoji.setCommitString(c.at(i));
+                QInputMethodEvent komponiert;  // every other letter as an input method composes it
+                komponiert.setCommitString(c.at(i).normalized(QString::NormalizationForm_D));
+                if (i % 2)
+                    QCoreApplication::sendEvent(t.f1().Bezeichnung2, &komponiert);
+                else
+                    zeichenTaste(t.f1().Bezeichnung2, komponiert.commitString());
+                // An emoji cannot be typed: it is put in as if it were.
                 if (c.at(i).size() == 2)
-                    QCoreApplication::sendEvent(t.f1().Bezeichnung2, &emoji);
+                    t.m().Eingabe += c.at(i);
                 else if (i + 1 < c.size())
                     QCOMPARE(t.f1().Bezeichnung9->Caption(), QString());
             }
