@@ -623,7 +623,7 @@ bool anhaengen(const QString &pfad, const QByteArray &bytes, const QByteArray &a
     if (nummer == 0 && ::fdatasync(fd) != 0)
         nummer = errno;
     ::close(fd);
-    return nummer == 0 ? true : scheitern(Grund::System, nummer);
+    return nummer == 0 || scheitern(Grund::System, nummer);
 }
 
 } // namespace Dateien

@@ -150,9 +150,9 @@ Verzeichnisliste::Verzeichnisliste(QWidget *parent, const QString &name)
     : Liste(parent, name, false, true)
 {
     connect(this, &Liste::Click, this, [this] {
-        const int i = ListIndex();
-        if (i >= 0 && i < m_pfade.size() && m_pfade.at(i) != m_pfad)
-            setPath(m_pfade.at(i));
+        const QString pfad = m_pfade.value(ListIndex(), m_pfad);
+        if (pfad != m_pfad)
+            setPath(pfad);
     });
 }
 
