@@ -19,14 +19,14 @@ QFont machen(const QString &name, double punkte, bool fett)
 
 void ersatzEinrichten()
 {
-    QStringList vorhanden = QFontDatabase::families();
+    const QStringList vorhanden = QFontDatabase::families();
     // Files in the resources: the family's name, "-Fett" for its bold face.
     for (const char *eigene : {"tpohalb", "tpofenster", "tpospiegel", "Anlaut", "Fibel", "Fibel-Fett"}) {
         const QString datei = QString::fromLatin1(eigene), name = datei.section(QLatin1Char('-'), 0, 0);
         const bool da = vorhanden.contains(name, Qt::CaseInsensitive) &&
                         (name == datei || QFontDatabase::styles(name).contains(QStringLiteral("Bold")));
-        if (!da && QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(datei)) >= 0)
-            vorhanden << name;
+        if (!da)
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(datei));
     }
     // Free stand-ins for the fonts the program names; "Fibel" keeps I, l
     // and 1 apart, which a child copying a word must see. Fonts that exist

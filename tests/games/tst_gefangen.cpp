@@ -148,9 +148,9 @@ private Q_SLOTS:
                                 u("Du hast noch  1 Wunsch frei!")};
         for (int i = 0; i < 3; ++i) {
             t.boxen.ja();
-            // A key up to "z" asks as the button does; an umlaut or "{" does not.
-            if (i == 1)
-                tippe(&g, u("ä{z"));
+            // A key from the blank up to "z" asks as the button does; an umlaut or "{" does not.
+            if (i > 0)
+                tippe(&g, i == 1 ? u("ä{z") : u(" "));
             else
                 g.Befehl2->click();
             pruefeFrage(t.boxen, texte.at(i) + u("\n\rMöchtest du einen benutzen?\n\r"), u("Wunschbox"));
