@@ -35,10 +35,10 @@ qsizetype anzahl(QStringView text)
 
 QString ohneLetztes(const QString &text)
 {
-    qsizetype n = text.size();
+    const qsizetype n = text.size();
     if (n >= 2 && text.at(n - 1).isLowSurrogate() && text.at(n - 2).isHighSurrogate())
         return text.left(n - 2);
-    return text.left(n > 0 ? n - 1 : 0);
+    return text.left(n - 1);  // an empty text stays empty
 }
 
 QString gekuerzt(const QString &text, qsizetype hoechstens)
